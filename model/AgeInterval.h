@@ -1,0 +1,18 @@
+// Persons in an age interval and their share of the population, for the base
+// year (from its data set) and for the year a projection has just reached.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+extern int32_t IntervalFrom;  // inclusive ages, 0 <= from <= to <= 99
+extern int32_t IntervalTo;
+extern std::string BaseIntervalLine;
+extern std::string TargetIntervalLine;
+
+// One line in the shared layout: year, two blanks, "from..to", millions in
+// 8 characters with 3 decimals, " mill.  ", the share in 5 with 1 decimal, "%".
+std::string IntervalLine(int32_t year, int32_t from, int32_t to, double persons, double total);
+
+// Call right after SetUpProjection and RunProjection.
+void AgeIntervalSummary();

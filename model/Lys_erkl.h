@@ -1,0 +1,116 @@
+// The model unit: the one global model state, the projection engine, census
+// grouping, totals, display rounding and the chart primitives.
+//
+// Indexing: arrays by age run 0..100 (index = completed years of age); age
+// groups are numbered from 0; YearChoices is numbered from 1 (entry 0 unused).
+// The record tables EarlyCensuses, Censuses and BaseDataSets are ordinary
+// zero-based C++ arrays in year order (BaseDataSets[3] is the newest, 2008).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Canvas;
+
+constexpr int MaxAge = 100;
+constexpr int AgeCount = MaxAge + 1;
+constexpr int BaseDataSetCount = 4;
+constexpr int CensusCount = 15;
+constexpr int EarlyCensusCount = 2;
+constexpr int CensusYearCount = EarlyCensusCount + CensusCount;  // 17
+constexpr int MaxGroups = 20;
+
+struct BaseDataSet {
+    int32_t Year = 0;
+    double SurvivorsMale[AgeCount] = {};
+    double SurvivorsFemale[AgeCount] = {};
+    double PopulationMale[AgeCount] = {};
+    double PopulationFemale[AgeCount] = {};
+    double Fertility[6] = {};  // births per 1000 women, mothers 15-19 .. 40-44
+    double ChildrenPerWoman = 0;
+    double NewbornMortalityMale = 0;
+    double NewbornMortalityFemale = 0;
+};
+
+struct CensusRecord {
+    int32_t Year = 0;
+    double Male[19] = {};  // 0-4 .. 85-89, then everybody aged 90 and over
+    double Female[19] = {};
+};
+
+struct EarlyCensusRecord {
+    int32_t Year = 0;
+    double Male[10] = {};  // 0-9 .. 90-99
+    double Female[10] = {};
+};
+
+struct ChartPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+struct ModelState {
+    int32_t ChartOriginY = 0;
+    int32_t DisplayMode = 0;
+    int32_t YearsToProject = 0;
+    int32_t ScaleStep = 0;
+    int32_t GroupCount = 0;
+    int32_t GroupSpan = 0;
+    int32_t SavedScrollPos = 0;
+    int32_t CursorLineX = 0;
+    int32_t BaseYear = 0;
+    int32_t TargetYear = 0;
+    int32_t SavedTargetYear = 0;
+    int32_t RetirementAge = 0;
+    int32_t ClickX = 0;
+    bool LifetimeGraphShown = false;
+    bool LifetimeViewActive = false;
+    bool InputsAccepted = false;
+    bool ExactFigures = false;
+    EarlyCensusRecord EarlyCensuses[EarlyCensusCount];
+    CensusRecord Censuses[CensusCount];
+    BaseDataSet BaseDataSets[BaseDataSetCount];
+    double ChildrenPerFamily = 0;
+    double BaseChildrenPerWoman = 0;
+    double NewbornMortalityMale = 0;
+    double NewbornMortalityFemale = 0;
+    double MaxMaleGroup = 0;
+    double MaxFemaleGroup = 0;
+    double TotalMale = 0;
+    double TotalFemale = 0;
+    double ChartUnit = 0;
+    double SurvivorsMale[AgeCount] = {};
+    double SurvivorsFemale[AgeCount] = {};
+    double PopMale[AgeCount] = {};
+    double PopFemale[AgeCount] = {};
+    double BaseFertility[6] = {};
+    double Fertility[6] = {};
+    double GroupMale[MaxGroups] = {};
+    double GroupFemale[MaxGroups] = {};
+    ChartPoint MarkerPoints[4];
+    int32_t YearChoices[CensusYearCount + 1] = {};  // [1..17]
+    std::string OutliveChanceText;
+    std::vector<std::string> TableLines;  // UTF-8
+    std::vector<std::string> PrintLines;  // UTF-8
+};
+
+extern ModelState State;
+
+// Built-in data (filled from the data unit) and the projection engine.
+void LoadAllData();
+void ListBaseYears();
+void SetUpProjection();
+void RunProjection();
+
+// Grouping, totals and display rounding.
+void GroupCensus(double& total);
+void ComputeGroupTotals();
+double RoundForDisplay(double x);
+int32_t LargerOf(int32_t a, int32_t b);
+int32_t SmallerOf(int32_t a, int32_t b);
+
+// Chart primitives shared by the projection and census charts.
+int32_t FlipY(int32_t y);
+void DrawBar(Canvas& canvas, int32_t x);
+void DrawAxisTick(Canvas& canvas, int32_t value, int32_t x);

@@ -1,0 +1,72 @@
+#include "AgeInterval.h"
+#include "ModelFixture.h"
+
+namespace {
+
+using AgeIntervals = ModelTest;
+
+TEST_F(AgeIntervals, BaseYearLines) {
+    struct Row {
+        int32_t from, to;
+        const char* line;
+    };
+    for (Row row : {Row{0, 4, "2000  0..4   0.341 mill.    6.4%"}, Row{65, 99, "2000  65..99   0.790 mill.   14.8%"}}) {
+        Project(2000, 2000, 1.56);
+        IntervalFrom = row.from;
+        IntervalTo = row.to;
+        AgeIntervalSummary();
+        EXPECT_EQ(BaseIntervalLine, row.line);
+    }
+}
+
+TEST_F(AgeIntervals, ProjectedLineFor2010) {
+    Project(2000, 2010, 1.56);
+    IntervalFrom = 0;
+    IntervalTo = 4;
+    AgeIntervalSummary();
+    EXPECT_EQ(TargetIntervalLine, "2010  0..4   0.247 mill.    4.7%");
+    double s1 = 0, t1 = 0;
+    for (int a = 0; a <= 99; ++a) {
+        t1 += State.PopMale[a] + State.PopFemale[a];
+        if (a <= 4) s1 += State.PopMale[a] + State.PopFemale[a];
+    }
+    EXPECT_NEAR(s1, 246910.7, 0.05);
+    EXPECT_NEAR(t1, 5270077.6, 0.05);
+}
+
+TEST_F(AgeIntervals, WithoutStepsOnlyAge99Differs) {
+    Project(2008, 2008, 1.56);
+    IntervalFrom = 10;
+    IntervalTo = 10;
+    AgeIntervalSummary();
+    EXPECT_EQ(BaseIntervalLine, TargetIntervalLine);
+    IntervalFrom = 95;
+    IntervalTo = 99;
+    AgeIntervalSummary();
+    EXPECT_EQ(BaseIntervalLine, "2008  95..99   0.007 mill.    0.1%");
+    EXPECT_EQ(TargetIntervalLine, "2008  95..99   0.008 mill.    0.1%") << "the persons of 100 sit at 99 after set-up";
+}
+
+TEST_F(AgeIntervals, EmptyAndOutOfRangeIntervals) {
+    Project(2008, 2010, 1.56);
+    IntervalFrom = 5;
+    IntervalTo = 4;
+    AgeIntervalSummary();
+    EXPECT_EQ(TargetIntervalLine, "2010  5..4   0.000 mill.    0.0%");
+    IntervalFrom = -50;
+    IntervalTo = 5000;
+    AgeIntervalSummary();  // must not read outside the arrays
+    EXPECT_EQ(TargetIntervalLine.substr(0, 16), "2010  -50..5000 ");
+}
+
+TEST_F(AgeIntervals, UnknownBaseYearFallsBackToNewest) {
+    Project(2008, 2010, 1.56);
+    State.BaseYear = 1995;
+    IntervalFrom = 0;
+    IntervalTo = 4;
+    AgeIntervalSummary();
+    EXPECT_EQ(State.BaseYear, 2008);
+    EXPECT_EQ(BaseIntervalLine.substr(0, 4), "2008");
+}
+
+}  // namespace
