@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

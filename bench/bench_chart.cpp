@@ -1,0 +1,77 @@
+// Speed of the pyramid on an image and of moving its click cursor.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include "ChartSurface.h"
+#include "Lys_erkl.h"
+#include "PopulationChart.h"
+#include "QtCanvas.h"
+
+namespace {
+
+// Fonts need an application object; the benchmark main makes none.
+void EnsureApplication() {
+    if (QCoreApplication::instance()) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "lysvandre_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+}
+
+void Projection() {
+    State = ModelState();
+    LoadAllData();
+    ListBaseYears();
+    State.BaseYear = 2000;
+    State.TargetYear = 2030;
+    State.ChildrenPerFamily = 1.8;
+    State.RetirementAge = 67;
+    SetUpProjection();
+    RunProjection();
+    ComputeGroupTotals();
+    State.DisplayMode = 2;
+    State.CursorLineX = 0;
+    State.ClickX = 1;
+}
+
+// A whole 20-group pyramid on a blank 640 x 480 image.
+void BM_DrawPyramid20Groups(benchmark::State& bench) {
+    EnsureApplication();
+    Projection();
+    PopulationChart chart(ProjectionChartView);
+    QImage image(640, 480, QImage::Format_RGB32);
+    QtCanvas canvas(&image);
+    canvas.SetFont(PopulationChart::FontName, PopulationChart::FontPixels, false, true);
+    for (auto _ : bench) {
+        canvas.End();
+        image.fill(Qt::white);
+        chart.DrawPyramid(canvas);
+        canvas.End();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_DrawPyramid20Groups)->Unit(benchmark::kMicrosecond);
+
+// One click moving the cursor, the way the chart surface handles it: erase
+// the old line and count, draw the new ones, hand the image to the widget.
+void BM_CursorMove(benchmark::State& bench) {
+    EnsureApplication();
+    Projection();
+    PopulationChart chart(ProjectionChartView);
+    ChartSurface surface;
+    surface.resize(640, 480);
+    surface.SetChart(&chart);
+    surface.Redraw();
+    int32_t x = 450;
+    for (auto _ : bench) {
+        x = x == 450 ? 520 : 450;
+        chart.PaintBox1MouseUp(true, x, 200);
+    }
+    benchmark::DoNotOptimize(State.CursorLineX);
+}
+BENCHMARK(BM_CursorMove)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,98 @@
+// The program started once per test process, the way a user starts it:
+// every window created by CreateForms and the main window shown. What the
+// start looked like is kept, so tests that run later (in any file, in any
+// order) can still check the start state after other tests changed things.
+#pragma once
+
+#include "Forms.h"
+#include "Lys_erkl.h"
+#include "Mainunit.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Readable values in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << ", " << p.y() << ")"; }
+inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << " x " << s.height(); }
+inline void PrintTo(const QRect& r, std::ostream* os) {
+    *os << "(" << r.x() << ", " << r.y() << ") " << r.width() << " x " << r.height();
+}
+
+struct MenuItemState {
+    std::string Name;
+    std::string Caption;
+    std::string Parent;  // "" for the menu bar
+    std::string Shortcut;
+    bool Enabled = false;
+};
+
+struct StartState {
+    QString TitleBeforeShow;
+    int32_t BaseYearBeforeShow = 0;
+    QString Title;
+    int32_t BaseYear = 0;
+    int32_t NewestBaseDataSetYear = 0;
+    int32_t ActiveView = -1;
+    bool LifetimeViewActive = true;
+    bool Maximised = false;
+    QRect FrameGeometry;  // the whole window, frame included
+    QRect WorkArea;
+    bool PictureVisible = false;
+    QPoint PicturePosition;
+    bool TimerActive = false;
+    int TimerInterval = 0;
+    std::vector<MenuItemState> Menu;  // display order, depth first
+    QElapsedTimer SinceShown;
+};
+
+namespace harness_detail {
+
+inline void CollectMenu(const QList<QAction*>& items, const std::string& parent, std::vector<MenuItemState>& out) {
+    for (QAction* item : items) {
+        if (item->isSeparator()) continue;
+        out.push_back({item->objectName().toStdString(), item->text().toStdString(), parent,
+                       item->shortcut().toString(QKeySequence::PortableText).toStdString(), item->isEnabled()});
+        if (QMenu* sub = item->menu()) CollectMenu(sub->actions(), item->objectName().toStdString(), out);
+    }
+}
+
+}  // namespace harness_detail
+
+inline const StartState& ProgramStart() {
+    static StartState* start = nullptr;
+    if (start) return *start;
+    start = new StartState;
+    CreateForms();
+    start->TitleBeforeShow = Form1->windowTitle();
+    start->BaseYearBeforeShow = State.BaseYear;
+    Form1->show();
+    start->SinceShown.start();
+    start->Title = Form1->windowTitle();
+    start->BaseYear = State.BaseYear;
+    start->NewestBaseDataSetYear = State.BaseDataSets[BaseDataSetCount - 1].Year;
+    start->ActiveView = ActiveView;
+    start->LifetimeViewActive = State.LifetimeViewActive;
+    start->PictureVisible = Form1->Image1->isVisible();
+    start->PicturePosition = Form1->Image1->pos();
+    start->TimerActive = Form1->Timer1->isActive();
+    start->TimerInterval = Form1->Timer1->interval();
+    harness_detail::CollectMenu(Form1->MainMenu1->actions(), "", start->Menu);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(Form1));
+    start->Maximised = Form1->windowState().testFlag(Qt::WindowMaximized);
+    start->FrameGeometry = Form1->frameGeometry();
+    start->WorkArea = Form1->screen()->availableGeometry();
+    return *start;
+}

@@ -1,0 +1,33 @@
+// The small functions through which every window shows message boxes, runs
+// dialogs modally and asks for a printer. Each can be replaced, so that tests
+// answer them without a person and record what the program asked.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+// A message box with a text, a caption and one OK button.
+void ShowMessageBox(const QString& text, const QString& caption);
+
+// Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
+int ExecModal(QDialog& dialog);
+
+// The standard print dialog for printer (printer choice and settings, always
+// all pages). True when the user chose to print.
+bool ExecPrintDialog(QPrinter& printer, QWidget* parent);
+
+using MessageBoxFunction = std::function<void(const QString& text, const QString& caption)>;
+using ExecModalFunction = std::function<int(QDialog& dialog)>;
+using PrintDialogFunction = std::function<bool(QPrinter& printer, QWidget* parent)>;
+
+// Each setter installs its function and returns the one it replaced; an empty
+// function puts the program's own behaviour back. The default message box and
+// print dialog run through ExecModal, so replacing ExecModal alone also lets a
+// test look at them.
+MessageBoxFunction SetMessageBoxFunction(MessageBoxFunction function);
+ExecModalFunction SetExecModalFunction(ExecModalFunction function);
+PrintDialogFunction SetPrintDialogFunction(PrintDialogFunction function);

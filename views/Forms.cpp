@@ -1,0 +1,64 @@
+#include "Forms.h"
+
+#include "About.h"
+#include "Mainunit.h"
+#include "Overskr.h"
+#include "Pictures.h"
+#include "Inddatp.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "Unit9.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace {
+
+QStringList Created;
+
+template <class Window, class... Args>
+void Create(Window*& instance, Args... args) {
+    instance = new Window(args...);
+    Created.append(instance->objectName());
+}
+
+// The windows ask for the fonts of the desktop they were designed on; these
+// are the installed fonts with the same metrics (or the nearest look).
+void SubstituteFonts() {
+    QFont::insertSubstitution("Courier New", "Liberation Mono");
+    QFont::insertSubstitution("Courier", "Liberation Mono");
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("System", "Liberation Sans");
+}
+
+}  // namespace
+
+void CreateForms() {
+    if (Form1) return;
+    Q_INIT_RESOURCE(lysvandre);
+    SubstituteFonts();
+    QApplication::setWindowIcon(ProgramIcon());
+    QGuiApplication::setDesktopFileName("lysvandre");
+
+    Create(Form1);
+    Create(AboutBox, Form1);
+    Create(BtnBottomDlg, Form1);
+    Create(Form2);
+    Create(Form3);
+    Create(Form4);
+    Create(Model, Form1);
+    Create(BtnBottomDlg1, Form1);
+    Create(Form7, Form1);
+    Create(Form8, Form1);
+    Create(Overskrif, Form1);
+    Create(Form9, Form1);
+}
+
+const QStringList& CreatedForms() {
+    return Created;
+}

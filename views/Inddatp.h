@@ -1,0 +1,68 @@
+// The projection input dialog "Inddata til Prognose": children per family,
+// the year to project to and the retirement age. Each field is written into
+// the model state as it changes; OK checks the three in order, names the
+// first bad one and stays open; InputsAccepted tells the caller the outcome.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <cstdint>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Conversions of field texts. Both store the value of the longest leading
+// part that converts (0 when nothing does) and return true only when the
+// whole text converted. Only digits (and for the decimal one point) count:
+// signs, blanks, letters and exponents end the number, so text that reached
+// a field by pasting can never pass as a valid value.
+bool ConvertWholeNumber(const QString& text, int32_t& value);  // stays within 32 bits
+bool ConvertDecimalNumber(const QString& text, double& value);  // "." as the point
+
+class TBtnBottomDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TBtnBottomDlg(QWidget* parent = nullptr);
+
+    QFrame* Bevel1;
+    QLabel* Label1;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLineEdit* Edit1;  // children per family
+    QLineEdit* Edit3;  // target year
+    QLineEdit* Edit4;  // retirement age
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+    // The result of the last check: 0 all valid (or not all fields filled),
+    // 1 children per family, 2 year, 3 retirement age invalid.
+    int32_t InputError = 0;
+
+    void ValidateInputs();
+
+    void FormShow();
+    void Edit1Change();
+    void Edit3Change();
+    void Edit4Change();
+    // Each receives the typed character and may replace it; 0 drops the key.
+    void Edit1KeyPress(char16_t& key);
+    void Edit3KeyPress(char16_t& key);
+    void Edit4KeyPress(char16_t& key);
+    void OKBtnClick();
+    void CancelBtnClick();
+    // False refuses the close.
+    bool FormClose();
+
+    void done(int result) override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+extern TBtnBottomDlg* BtnBottomDlg;

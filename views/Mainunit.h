@@ -1,0 +1,106 @@
+// The main window: the program's only top-level window, with the main menu,
+// the start picture and the client area in which the three views live.
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QTextEdit;
+class QTimer;
+
+// The main menu opened last: 0 none (after start), 1 "&Levetid",
+// 2 "&Prognose", 3 "Folke&tællinger". "Kopier til Klippebordet" copies that view.
+extern int32_t ActiveView;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm1();
+
+    // The client area: white, holds Image1 and Memo1, and the views fill it.
+    QWidget* ClientArea;
+    QLabel* Image1;
+    QTextEdit* Memo1;  // hidden; the path by which copied text reaches the clipboard
+    QMenuBar* MainMenu1;
+    QTimer* Timer1;
+
+    // Menu items in display order; a menu's submenu is Item->menu().
+    QAction* Filer1;
+    QAction* Udskriv1;
+    QAction* Afslut1;
+    QAction* Rediger1;
+    QAction* KopiertilKlippebordet1;
+    QAction* Levetid1;
+    QAction* enPerson;
+    QAction* Topersoner1;
+    QAction* Graf1;
+    QAction* Tabel1;
+    QAction* Prognose1;
+    QAction* Inddata1;
+    QAction* Tabel2;
+    QAction* Pyramide1;
+    QAction* Ialtgraf1;
+    QAction* Fortst1;
+    QAction* Basisr1;
+    QAction* Aldersgrupper1;
+    QAction* Folketllinger1;
+    QAction* Inddata2;
+    QAction* Tabel3;
+    QAction* Pyramide2;
+    QAction* Ialtgraf2;
+    QAction* Historiskedata1;
+    QAction* Middellevetid1;
+    QAction* Ddelighed1;
+    QAction* Fertilitet1;
+    QAction* Hjlp1;
+    QAction* Vejledning1;
+    QAction* Omprogrammet1;
+
+    void FormShow();
+    void Afslut1Click();
+    void enPersonClick();
+    void Topersoner1Click();
+    void Udskriv1Click();
+    void Omprogrammet1Click();
+    void Graf1Click();
+    void Tabel1Click();
+    void Inddata1Click();
+    void Tabel2Click();
+    void Pyramide1Click();
+    void Inddata2Click();
+    void Tabel3Click();
+    void Pyramide2Click();
+    void Ialtgraf2Click();
+    void Ialtgraf1Click();
+    void Fortst1Click();
+    void Basisr1Click();
+    void Middellevetid1Click();
+    void Ddelighed1Click();
+    void Fertilitet1Click();
+    void FormClose();
+    void KopiertilKlippebordet1Click();
+    void Levetid1Click();
+    void Prognose1Click();
+    void Folketllinger1Click();
+    void Timer1Timer();
+    void Aldersgrupper1Click();
+    void Vejledning1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* AddMenu(QMenuBar* bar, const char* name, const QString& caption);
+    QAction* AddMenu(QAction* parent, const char* name, const QString& caption);
+    QAction* AddItem(QAction* parent, const char* name, const QString& caption, void (TForm1::*handler)(),
+                     bool enabled = true);
+
+    bool Shown = false;
+};
+
+extern TForm1* Form1;

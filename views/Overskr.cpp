@@ -1,0 +1,146 @@
+#include "Overskr.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+
+TOverskrif* Overskrif = nullptr;
+QString SavedHeading;
+
+namespace {
+
+QPixmap NewGlyph(int width, int height) {
+    QPixmap glyph(width, height);
+    glyph.fill(Qt::transparent);
+    return glyph;
+}
+
+// A green tick on OK.
+QIcon OkGlyph() {
+    QPixmap glyph = NewGlyph(19, 16);
+    QPainter p(&glyph);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0, 128, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath tick;
+    tick.moveTo(3, 8.5);
+    tick.lineTo(7.5, 13);
+    tick.lineTo(16, 3);
+    p.drawPath(tick);
+    return QIcon(glyph);
+}
+
+// A red cross on Fortryd.
+QIcon CancelGlyph() {
+    QPixmap glyph = NewGlyph(20, 20);
+    QPainter p(&glyph);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(192, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(5, 5), QPointF(15, 15));
+    p.drawLine(QPointF(15, 5), QPointF(5, 15));
+    return QIcon(glyph);
+}
+
+}  // namespace
+
+TOverskrif::TOverskrif(QWidget* parent) : QDialog(parent) {
+    setObjectName("Overskrif");
+    setWindowTitle("   Overskrift");
+    // A sizeable frame with the close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setGeometry(229, 123, 389, 119);
+    QFont font("Courier New");
+    font.setPixelSize(13);
+    font.setBold(false);
+    setFont(font);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    face.setColor(QPalette::WindowText, Qt::black);
+    setPalette(face);
+    setAutoFillBackground(true);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName("Bevel1");
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(16, 8, 361, 73);
+
+    Label1 = new QLabel(" Navn eller overskrift til udskrifter: ", this);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(24, 16, 312, 16);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName("Edit1");
+    Edit1->setGeometry(48, 40, 297, 24);
+    Edit1->installEventFilter(this);
+
+    BitBtn1 = new QPushButton(OkGlyph(), "OK", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setGeometry(56, 88, 65, 25);
+    BitBtn1->setIconSize(QSize(19, 16));
+    connect(BitBtn1, &QPushButton::clicked, this, &TOverskrif::BitBtn1Click);
+
+    BitBtn2 = new QPushButton(CancelGlyph(), "&Fortryd", this);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn2->setGeometry(264, 88, 89, 25);
+    BitBtn2->setIconSize(QSize(20, 20));
+    connect(BitBtn2, &QPushButton::clicked, this, &TOverskrif::BitBtn2Click);
+
+    setTabOrder(Edit1, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+}
+
+// A modal dialog becomes the active window each time it is shown.
+void TOverskrif::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormActivate();
+}
+
+void TOverskrif::FormActivate() {
+    Edit1->setFocus();
+    SavedHeading = Edit1->text();
+}
+
+bool TOverskrif::Edit1KeyPress(QChar key) {
+    if (key != QChar('\r')) return false;
+    BitBtn1->setFocus();
+    return true;
+}
+
+void TOverskrif::BitBtn1Click() {
+    HeadingText = Edit1->text();
+    accept();
+}
+
+// The field keeps what was typed; only the heading goes back.
+void TOverskrif::BitBtn2Click() {
+    HeadingText = SavedHeading;
+    reject();
+}
+
+// Escape is the Fortryd button. The close box ends the dialog through
+// reject() alone and so changes nothing.
+void TOverskrif::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        BitBtn2->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TOverskrif::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return Edit1KeyPress(QChar('\r'));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool HeadingUsed() {
+    return Overskrif && QString::compare(Overskrif->HeadingText, QStringLiteral(" "), Qt::CaseSensitive) > 0;
+}

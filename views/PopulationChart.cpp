@@ -1,0 +1,317 @@
+#include "PopulationChart.h"
+
+#include "Canvas.h"
+#include "Lys_erkl.h"
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr uint32_t White = 0xFFFFFF;
+constexpr int32_t ChartOrigin = 400;
+constexpr int32_t BarHeight = 14;
+constexpr int32_t BaseY = 48;  // chart y of the base line: the bottom of the lowest bar
+constexpr int32_t PyramidCentre = 312;
+constexpr int32_t TotalGraphStart = 112;
+// The on-screen axes (offset 50 + 30 + the chart x above); clicks are
+// measured from them.
+constexpr int32_t PyramidAxisX = 392;
+constexpr int32_t TotalGraphAxisX = 192;
+
+std::string ProjectionTitle() {
+    return "PROGNOSE år " + std::to_string(State.TargetYear) + "            (" +
+           FormatFixed(State.ChildrenPerFamily, 4, 2) + " børn   " + std::to_string(State.RetirementAge) + " år )";
+}
+
+std::string CensusTitle() { return "Folketælling år " + std::to_string(State.TargetYear); }
+
+// The group figures are only read up to the room they have.
+int32_t Groups() { return std::clamp(State.GroupCount, 0, MaxGroups); }
+
+// Without a positive chart unit (all groups empty) no length can be scaled:
+// the charts then draw their frame and texts only.
+bool Scaled() { return State.ChartUnit > 0 && std::isfinite(State.ChartUnit); }
+
+template <typename T>
+T RoundTo(double x) {
+    if (!std::isfinite(x)) return 0;
+    double r = std::round(x);  // halves away from zero ...
+    if (std::fabs(x - std::trunc(x)) == 0.5) r = 2.0 * std::round(x / 2.0);  // ... except exact halves
+    constexpr double lo = static_cast<double>(std::numeric_limits<T>::min());
+    constexpr double hi = static_cast<double>(std::numeric_limits<T>::max());
+    if (r <= lo) return std::numeric_limits<T>::min();
+    if (r >= hi) return std::numeric_limits<T>::max();
+    return static_cast<T>(r);
+}
+
+}  // namespace
+
+int32_t RoundHalfEven(double x) { return RoundTo<int32_t>(x); }
+int64_t RoundHalfEven64(double x) { return RoundTo<int64_t>(x); }
+
+const ChartViewDescription ProjectionChartView = {
+    .TextMode = 1,
+    .PyramidMode = 2,
+    .TotalGraphMode = 3,
+    .TitleText = ProjectionTitle,
+    .TitleX = 150,
+    .TitleXAfterOffset = false,
+    .FixedAxisTop = 330,
+    .UpperAge94Text = nullptr,
+    .TotalGraphHeader = "Alder   Andel",
+    .TotalGraphShowsShare = true,
+    .PyramidCursorBoxHeight = 16,
+    .TotalCursorBoxHeight = 15,
+    .TextWidthExtra = 50,
+    .TextLinesExtra = 2,
+    .TextHeightExtra = 0,
+};
+
+const ChartViewDescription CensusChartView = {
+    .TextMode = 11,
+    .PyramidMode = 12,
+    .TotalGraphMode = 13,
+    .TitleText = CensusTitle,
+    .TitleX = 250,
+    .TitleXAfterOffset = true,
+    .FixedAxisTop = 0,
+    .UpperAge94Text = "99",
+    .TotalGraphHeader = "Alder",
+    .TotalGraphShowsShare = false,
+    .PyramidCursorBoxHeight = 15,
+    .TotalCursorBoxHeight = 15,
+    .TextWidthExtra = 20,
+    .TextLinesExtra = 0,
+    .TextHeightExtra = 2,
+};
+
+ChartSurfaceHost::~ChartSurfaceHost() {
+    if (attachedChart_) attachedChart_->surface_ = nullptr;
+}
+
+PopulationChart::~PopulationChart() { SetSurface(nullptr); }
+
+void PopulationChart::SetSurface(ChartSurfaceHost* surface) {
+    if (surface_ == surface) return;
+    if (surface_) surface_->attachedChart_ = nullptr;
+    surface_ = surface;
+    if (!surface_) return;
+    if (surface_->attachedChart_) surface_->attachedChart_->surface_ = nullptr;
+    surface_->attachedChart_ = this;
+}
+
+int32_t PopulationChart::AxisTop() const {
+    return view_.FixedAxisTop > 0 ? view_.FixedAxisTop : BarHeight * Groups() + 60;
+}
+
+std::string PopulationChart::GroupLabel(int32_t g) const {
+    const int32_t lo = g * (State.GroupSpan + 1);
+    const int32_t hi = lo + State.GroupSpan;
+    auto padded = [](std::string s) { return s.size() == 1 ? " " + s : s; };
+    std::string hiText = hi == 94 && view_.UpperAge94Text ? view_.UpperAge94Text : std::to_string(hi);
+    return padded(std::to_string(lo)) + "-" + padded(hiText);
+}
+
+// The start both charts share; returns the chart's x offset.
+int32_t PopulationChart::BeginChart(Canvas& canvas) {
+    int32_t offset = 0;
+    if (!canvas.IsPrinter()) {
+        offset = 50;
+        if (surface_) surface_->SetScrollRanges(640, 420);
+    }
+    State.ChartOriginY = ChartOrigin;
+    const int32_t titleX = view_.TitleX + (view_.TitleXAfterOffset ? offset : 0);
+    canvas.TextOut(titleX, FlipY(380), view_.TitleText());
+    return offset;
+}
+
+void PopulationChart::DrawPyramid(Canvas& canvas) {
+    const int32_t offset = BeginChart(canvas);
+    canvas.TextOut(offset + 30, FlipY(350), "Alder");
+    canvas.TextOut(offset + 150, FlipY(360), "Mænd");
+    canvas.TextOut(offset + 500, FlipY(360), "Kvinder");
+
+    const bool scaled = Scaled();
+    const double unit = State.ChartUnit;
+    ChartPoint* p = State.MarkerPoints;
+    p[0].x = PyramidCentre;
+    p[3].x = PyramidCentre;
+    for (int32_t g = 0; g < Groups(); ++g) {
+        const int32_t y = BarHeight * g + BaseY;
+        p[0].y = y, p[1].y = y, p[2].y = y + BarHeight, p[3].y = y + BarHeight;
+        if (scaled) p[1].x = p[2].x = PyramidCentre + RoundHalfEven(State.GroupFemale[g] / unit);
+        canvas.TextOut(offset + 30, FlipY(y + BarHeight), GroupLabel(g));
+        if (!scaled) continue;
+        DrawBar(canvas, offset);
+        p[1].x = p[2].x = PyramidCentre - RoundHalfEven(State.GroupMale[g] / unit);
+        DrawBar(canvas, offset);
+    }
+
+    canvas.MoveTo(offset + PyramidCentre + 30, FlipY(AxisTop()));
+    canvas.LineTo(offset + PyramidCentre + 30, FlipY(BaseY));
+    canvas.MoveTo(offset + 100, FlipY(BaseY));
+    canvas.LineTo(offset + 540, FlipY(BaseY));
+
+    if (scaled && State.ScaleStep > 0) {
+        const double perTenThousand = 10000.0 / unit;
+        const int32_t women = RoundHalfEven(State.MaxFemaleGroup / 10000.0);
+        for (int32_t i = 0; i <= women; ++i)
+            if (i % State.ScaleStep == 0)
+                DrawAxisTick(canvas, i, offset + PyramidCentre + RoundHalfEven(perTenThousand * i));
+        const int32_t men = RoundHalfEven(State.MaxMaleGroup / 10000.0);
+        for (int32_t i = 1; i <= men; ++i)
+            if (i % State.ScaleStep == 0)
+                DrawAxisTick(canvas, i, offset + RoundHalfEven(PyramidCentre - perTenThousand * i));
+    }
+    canvas.TextOut(offset + 10, FlipY(30), "Antal i 10.000");
+}
+
+void PopulationChart::DrawTotalGraph(Canvas& canvas) {
+    const int32_t offset = BeginChart(canvas);
+    canvas.TextOut(offset + 30, FlipY(350), view_.TotalGraphHeader);
+
+    const bool scaled = Scaled();
+    const double unit = State.ChartUnit;
+    const double total = State.TotalMale + State.TotalFemale;
+    ChartPoint* p = State.MarkerPoints;
+    p[0].x = TotalGraphStart;
+    p[3].x = TotalGraphStart;
+    for (int32_t g = 0; g < Groups(); ++g) {
+        const double v = State.GroupMale[g] + State.GroupFemale[g];
+        const int32_t y = BarHeight * g + BaseY;
+        p[0].y = y, p[1].y = y, p[2].y = y + BarHeight, p[3].y = y + BarHeight;
+        if (scaled) p[1].x = p[2].x = TotalGraphStart + RoundHalfEven(v / unit);
+        std::string label = GroupLabel(g);
+        if (view_.TotalGraphShowsShare && total > 0) {
+            const double share = RoundHalfEven(v / total * 1000) / 10.0;
+            label += "  " + FormatFixed(share, 5, 1) + "%";
+        }
+        canvas.TextOut(offset + 30, FlipY(y + BarHeight), label);
+        if (scaled) DrawBar(canvas, offset);
+    }
+
+    canvas.MoveTo(offset + TotalGraphStart + 30, FlipY(AxisTop()));
+    canvas.LineTo(offset + TotalGraphStart + 30, FlipY(BaseY));
+    canvas.LineTo(offset + 510, FlipY(BaseY));
+
+    if (scaled && State.ScaleStep > 0) {
+        const double perTenThousand = 10000.0 / unit;
+        const int32_t n = RoundHalfEven((State.MaxMaleGroup + State.MaxFemaleGroup) / 10000.0);
+        for (int32_t i = 0; i <= n; ++i)
+            if (i % State.ScaleStep == 0)
+                DrawAxisTick(canvas, i, offset + TotalGraphStart + RoundHalfEven(perTenThousand * i));
+    }
+    canvas.TextOut(offset + 10, FlipY(30), "Antal i 10.000");
+}
+
+// Inverting lines: drawing the same line again removes it, so the chart
+// under the cursor never has to be drawn again.
+void PopulationChart::DrawCursor(Canvas& canvas, bool pyramid) {
+    const PenMode saved = canvas.GetPenMode();
+    canvas.SetPenMode(PenMode::Invert);
+    State.ChartOriginY = ChartOrigin;
+    const int32_t top = FlipY(AxisTop());
+    const int32_t bottom = FlipY(BaseY);
+    const int32_t boxHeight = pyramid ? view_.PyramidCursorBoxHeight : view_.TotalCursorBoxHeight;
+
+    const int32_t old = State.CursorLineX;
+    if (old != 0 && old != State.ClickX) {
+        canvas.FillRect(old, FlipY(10), old + 65, FlipY(10) + boxHeight, White);
+        canvas.MoveTo(old, top);
+        canvas.LineTo(old, bottom);
+    }
+
+    const int32_t x = State.ClickX;
+    const bool accepted = pyramid ? x >= 200 && x <= 600 && x != PyramidAxisX : x > TotalGraphAxisX && x <= 600;
+    if (!accepted) {
+        State.CursorLineX = 0;
+    } else {
+        State.CursorLineX = x;
+        const int32_t d = std::abs(x - (pyramid ? PyramidAxisX : TotalGraphAxisX));
+        const int64_t count = Scaled() ? RoundHalfEven64(d * State.ChartUnit / 1000) * 1000 : 0;
+        canvas.MoveTo(x, top);
+        canvas.LineTo(x, bottom);
+        canvas.TextOut(x, FlipY(10), std::to_string(count));
+    }
+    canvas.SetPenMode(saved);
+}
+
+void PopulationChart::DrawPyramidCursor(Canvas& canvas) { DrawCursor(canvas, true); }
+
+void PopulationChart::DrawTotalCursor(Canvas& canvas) { DrawCursor(canvas, false); }
+
+void PopulationChart::DrawCurrentCursor(Canvas& canvas) {
+    if (State.DisplayMode == view_.PyramidMode) DrawPyramidCursor(canvas);
+    else if (State.DisplayMode == view_.TotalGraphMode) DrawTotalCursor(canvas);
+}
+
+void PopulationChart::RemoveCursor() {
+    State.ClickX = 1;
+    const bool chartShown = State.DisplayMode == view_.PyramidMode || State.DisplayMode == view_.TotalGraphMode;
+    if (!surface_ || !chartShown) {
+        // No chart on the surface, so no cursor line either.
+        State.CursorLineX = 0;
+        return;
+    }
+    DrawCurrentCursor(surface_->SurfaceCanvas());
+    surface_->ShowCanvas();
+}
+
+void PopulationChart::CheckScroll() {
+    if (!surface_) return;
+    const int32_t pos = surface_->VerticalScrollPos();
+    if (State.SavedScrollPos == pos) return;
+    RemoveCursor();
+    State.SavedScrollPos = pos;
+    surface_->Invalidate();
+}
+
+void PopulationChart::DrawView(Canvas& canvas) {
+    const int32_t mode = State.DisplayMode;
+    if (mode == view_.TextMode) {
+        canvas.SetFontPointSize(12);
+        const int32_t lineHeight = canvas.TextHeight("H");
+        int32_t widest = 0;
+        for (const std::string& line : State.TableLines) widest = std::max(widest, canvas.TextWidth(line));
+        const auto lines = static_cast<int32_t>(State.TableLines.size());
+        if (surface_ && &canvas == &surface_->SurfaceCanvas())
+            surface_->SetScrollRanges(widest + view_.TextWidthExtra,
+                                      (lines + view_.TextLinesExtra) * lineHeight + view_.TextHeightExtra);
+        int32_t y = 20;
+        for (const std::string& line : State.TableLines) {
+            canvas.TextOut(50, y, line);
+            y += lineHeight;
+        }
+    } else if (mode == view_.PyramidMode) {
+        DrawPyramid(canvas);
+        CheckScroll();
+    } else if (mode == view_.TotalGraphMode) {
+        DrawTotalGraph(canvas);
+        CheckScroll();
+    }
+}
+
+void PopulationChart::PaintBox1Paint() {
+    if (!surface_) return;
+    Canvas& canvas = surface_->SurfaceCanvas();
+    canvas.SetFont(FontName, FontPixels, false, true);
+    DrawView(canvas);
+    // The cursor stands where the last click put it (CursorLineX = ClickX),
+    // so this draws it again on the fresh chart.
+    DrawCurrentCursor(canvas);
+}
+
+void PopulationChart::PaintBox1MouseUp(bool leftButton, int32_t x, int32_t /*y*/) {
+    // A second click on the line already shown would invert it away while
+    // its count stays, and the next click would then leave a stray line.
+    if (leftButton && x != 0 && x == State.CursorLineX && x == State.ClickX) return;
+    State.ClickX = leftButton ? x : 1;
+    const bool chartShown = State.DisplayMode == view_.PyramidMode || State.DisplayMode == view_.TotalGraphMode;
+    if (!surface_ || !chartShown) return;
+    DrawCurrentCursor(surface_->SurfaceCanvas());
+    surface_->ShowCanvas();
+}

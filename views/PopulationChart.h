@@ -1,0 +1,112 @@
+// The population pyramid and the total graph with their click cursor, drawn
+// from the group figures of the model state. The projection view and the
+// census view each own one renderer; what differs between them is data
+// (ChartViewDescription), not code.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct Canvas;
+
+struct ChartViewDescription {
+    // DisplayMode values of the view.
+    int32_t TextMode;
+    int32_t PyramidMode;
+    int32_t TotalGraphMode;
+
+    std::string (*TitleText)();  // built from the model state
+    int32_t TitleX;
+    bool TitleXAfterOffset;      // add the chart offset (50 on screen, 0 on the printer)
+
+    // Upper end of the axes and the cursor line in chart y; 0: just above
+    // the top bar (14 x GroupCount + 60).
+    int32_t FixedAxisTop;
+
+    const char* UpperAge94Text;  // replaces the upper age 94 in labels; nullptr: keep
+    const char* TotalGraphHeader;
+    bool TotalGraphShowsShare;   // label "lo-hi  share%" instead of "lo-hi"
+
+    // Height of the white box that erases the old cursor count.
+    int32_t PyramidCursorBoxHeight;
+    int32_t TotalCursorBoxHeight;
+
+    // Text mode scroll ranges: widest line + TextWidthExtra across, and
+    // (lines + TextLinesExtra) x line height + TextHeightExtra down.
+    int32_t TextWidthExtra;
+    int32_t TextLinesExtra;
+    int32_t TextHeightExtra;
+};
+
+extern const ChartViewDescription ProjectionChartView;
+extern const ChartViewDescription CensusChartView;
+
+class PopulationChart;
+
+// What the renderer needs from the chart surface it shows on screen. A
+// surface and its renderer forget each other when either goes away first.
+struct ChartSurfaceHost {
+    virtual ~ChartSurfaceHost();
+    virtual Canvas& SurfaceCanvas() = 0;
+    virtual void SetScrollRanges(int32_t width, int32_t height) = 0;
+    virtual int32_t VerticalScrollPos() const = 0;
+    // Shows what was drawn on the surface's canvas, without drawing it again.
+    virtual void ShowCanvas() = 0;
+    // Asks for the whole chart to be painted again (PaintBox1Paint).
+    virtual void Invalidate() = 0;
+
+    // The renderer that draws on this surface, if any.
+    PopulationChart* AttachedChart() const { return attachedChart_; }
+
+private:
+    friend class PopulationChart;
+    PopulationChart* attachedChart_ = nullptr;
+};
+
+// Geometry rounding: to the nearest integer, halves to the even neighbour.
+int32_t RoundHalfEven(double x);
+int64_t RoundHalfEven64(double x);
+
+class PopulationChart {
+public:
+    explicit PopulationChart(const ChartViewDescription& view) : view_(view) {}
+    ~PopulationChart();
+    PopulationChart(const PopulationChart&) = delete;
+    PopulationChart& operator=(const PopulationChart&) = delete;
+
+    const ChartViewDescription& View() const { return view_; }
+    // The chart surface the paint and mouse handlers and RemoveCursor work on.
+    void SetSurface(ChartSurfaceHost* surface);
+    ChartSurfaceHost* Surface() const { return surface_; }
+
+    void DrawPyramid(Canvas& canvas);
+    void DrawTotalGraph(Canvas& canvas);
+    void DrawPyramidCursor(Canvas& canvas);
+    void DrawTotalCursor(Canvas& canvas);
+    void RemoveCursor();
+    void CheckScroll();
+    void DrawView(Canvas& canvas);
+    // The cursor routine of the chart DisplayMode shows, if any.
+    void DrawCurrentCursor(Canvas& canvas);
+
+    // Chart surface events.
+    void PaintBox1Paint();
+    void PaintBox1MouseUp(bool leftButton, int32_t x, int32_t y);
+
+    // Upper end of the axes in chart y for the current grouping.
+    int32_t AxisTop() const;
+    // The age label " 0- 4", "15-19", ... of group g.
+    std::string GroupLabel(int32_t g) const;
+
+    // The chart surface's own font.
+    static constexpr const char* FontName = "Courier New";
+    static constexpr int32_t FontPixels = 13;
+
+private:
+    friend struct ChartSurfaceHost;
+    int32_t BeginChart(Canvas& canvas);
+    void DrawCursor(Canvas& canvas, bool pyramid);
+
+    const ChartViewDescription& view_;
+    ChartSurfaceHost* surface_ = nullptr;
+};

@@ -1,0 +1,25 @@
+#include "Unit5.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+TModel* Model = nullptr;
+
+TModel::TModel(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("Model");
+    setWindowTitle("Model");
+    move(238, 110);
+    resize(420, 140);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont font("Courier");
+    font.setPixelSize(16);
+    Memo1->setFont(font);
+
+    auto* fill = new QVBoxLayout(this);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(Memo1);
+}

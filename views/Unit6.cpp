@@ -1,0 +1,469 @@
+#include "Unit6.h"
+
+#include "AgeInterval.h"
+#include "Lys_erkl.h"
+#include "Mainunit.h"
+#include "Output.h"
+#include "Overskr.h"
+#include "ToolGlyphs.h"
+#include "ViewWindow.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <algorithm>
+#include <limits>
+
+TBtnBottomDlg1* BtnBottomDlg1 = nullptr;
+
+int32_t YearList[YearListSize + 1] = {};
+int32_t YearListCount = 2;
+int32_t HistoricalLineCount = 0;
+
+namespace {
+
+constexpr int LastYear = 2100;  // added years stay below it
+
+QFont CourierNew(int pixels) {
+    QFont font("Courier New");
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QPixmap NewGlyph() {
+    QPixmap glyph(25, 25);
+    glyph.fill(Qt::transparent);
+    return glyph;
+}
+
+// An open door: leave the dialog.
+QIcon CloseGlyph() {
+    QPixmap glyph = NewGlyph();
+    QPainter p(&glyph);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(230, 230, 230));
+    p.drawRect(5, 3, 14, 19);  // the frame
+    p.setBrush(QColor(170, 120, 60));
+    QPolygonF door;
+    door << QPointF(5, 3) << QPointF(12, 6) << QPointF(12, 24) << QPointF(5, 22);
+    p.drawPolygon(door);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(10.5, 14), 0.8, 0.8);
+    return QIcon(glyph);
+}
+
+// A green arrow into a list: compute and list the result.
+QIcon ShowResultGlyph() {
+    QPixmap glyph = NewGlyph();
+    QPainter p(&glyph);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(11, 3, 11, 18);
+    p.setPen(QColor(128, 128, 128));
+    for (int y = 7; y <= 18; y += 3) p.drawLine(13, y, 20, y);
+    p.setPen(QPen(QColor(0, 128, 0), 1));
+    p.setBrush(QColor(0, 160, 0));
+    QPolygonF arrow;
+    arrow << QPointF(2, 10) << QPointF(8, 10) << QPointF(8, 6) << QPointF(14, 12) << QPointF(8, 18)
+          << QPointF(8, 14) << QPointF(2, 14);
+    p.drawPolygon(arrow);
+    return QIcon(glyph);
+}
+
+// A red cross over a sheet: clear everything.
+QIcon ClearGlyph() {
+    QPixmap glyph = NewGlyph();
+    QPainter p(&glyph);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(5, 3, 14, 19);
+    p.setPen(QPen(QColor(192, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(7, 7), QPointF(17, 18));
+    p.drawLine(QPointF(17, 7), QPointF(7, 18));
+    return QIcon(glyph);
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry, bool verticalScrollBar) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(name);
+    memo->setGeometry(geometry);
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setVerticalScrollBarPolicy(verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return memo;
+}
+
+// The census years in the order of the built-in tables: the two ten-year
+// censuses first, then the fifteen five-year ones.
+int32_t CensusYear(int i) {
+    return i < EarlyCensusCount ? State.EarlyCensuses[i].Year : State.Censuses[i - EarlyCensusCount].Year;
+}
+
+// Persons aged from..to in the working population; bounds outside the ages
+// counted are left out rather than read past the arrays.
+double PersonsAged(int32_t from, int32_t to) {
+    const int32_t first = std::max<int32_t>(from, 0);
+    const int32_t last = std::min<int32_t>(to, 99);
+    double sum = 0;
+    for (int32_t a = first; a <= last; ++a) {
+        sum += State.PopMale[a];
+        sum += State.PopFemale[a];
+    }
+    return sum;
+}
+
+}  // namespace
+
+bool ToWholeNumber(const QString& text, int32_t& value) {
+    if (text.isEmpty()) return false;
+    int64_t n = 0;
+    for (QChar c : text) {
+        if (c < QChar('0') || c > QChar('9')) return false;
+        n = n * 10 + (c.unicode() - '0');
+        if (n > std::numeric_limits<int32_t>::max()) return false;
+    }
+    value = static_cast<int32_t>(n);
+    return true;
+}
+
+bool ProjectionInForce() {
+    const ModelState& s = State;
+    bool baseYearListed = false;
+    for (int k = 1; k <= BaseDataSetCount; ++k) {
+        if (s.YearChoices[k] != s.BaseDataSets[k - 1].Year) return false;
+        if (s.YearChoices[k] == s.BaseYear) baseYearListed = true;
+    }
+    return baseYearListed && s.TargetYear >= s.BaseYear && s.TargetYear <= LastYear;
+}
+
+TBtnBottomDlg1::TBtnBottomDlg1(QWidget* parent) : QDialog(parent) {
+    setObjectName("BtnBottomDlg1");
+    setWindowTitle("  Aldersgrupper");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(CourierNew(13));
+    setFixedSize(723, 506);
+
+    // Out of sight under Panel1 (made first, so the panel covers them).
+    BitBtn1 = new QPushButton(CloseGlyph(), QString(), this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setGeometry(160, 16, 75, 25);
+    Button2 = new QPushButton("OK", this);
+    Button2->setObjectName("Button2");
+    Button2->setGeometry(688, 6, 75, 25);
+    Label5 = AddLabel(this, "Label5", "Aldersinterval (a..b) : ", 240, 20);
+    for (QPushButton* hidden : {BitBtn1, Button2}) {
+        hidden->setAutoDefault(false);
+        hidden->setFocusPolicy(Qt::NoFocus);  // tabbing never lands on what cannot be seen
+    }
+    connect(BitBtn1, &QPushButton::clicked, this, &TBtnBottomDlg1::BitBtn1Click);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setGeometry(0, 0, 723, 57);
+    Panel1->raise();
+
+    Bevel2 = AddBevel(Panel1, "Bevel2", QRect(20, 8, 113, 41));
+    SpeedButton1 = AddSpeedButton(Panel1, "SpeedButton1", QRect(24, 12, 33, 33), "Udskriv tabellen", true,
+                                  ToolGlyphIcon(ToolGlyph::Print));
+    SpeedButton2 = AddSpeedButton(Panel1, "SpeedButton2", QRect(60, 12, 33, 33), QString(), false,
+                                  ToolGlyphIcon(ToolGlyph::Heading));
+    SpeedButton3 = AddSpeedButton(Panel1, "SpeedButton3", QRect(96, 12, 33, 33), QString(), false,
+                                  ToolGlyphIcon(ToolGlyph::Copy));
+    Bevel4 = AddBevel(Panel1, "Bevel4", QRect(152, 8, 41, 41));
+    SpeedButton4 = AddSpeedButton(Panel1, "SpeedButton4", QRect(156, 12, 33, 33), QString(), false, CloseGlyph());
+
+    Label1 = AddLabel(this, "Label1", "Aldersinterval (a..b):", 56, 68);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName("Edit1");
+    Edit1->setGeometry(280, 64, 65, 24);
+
+    Bevel1 = AddBevel(this, "Bevel1", QRect(16, 96, 329, 401));
+    Label2 = AddLabel(this, "Label2", "Nyt årstal:", 32, 106);
+    Edit2 = new QLineEdit(this);
+    Edit2->setObjectName("Edit2");
+    Edit2->setGeometry(224, 104, 49, 24);
+    Bevel5 = AddBevel(this, "Bevel5", QRect(244, 132, 81, 41));
+    SpeedButton5 = AddSpeedButton(this, "SpeedButton5", QRect(249, 136, 33, 33), "Vis resultat", true,
+                                  ShowResultGlyph());
+    SpeedButton6 = AddSpeedButton(this, "SpeedButton6", QRect(287, 136, 33, 33), "Slet alt", true, ClearGlyph());
+    Label6 = AddLabel(this, "Label6", "Fremskrevne data:", 56, 152);
+    Memo1 = AddMemo(this, "Memo1", QRect(24, 176, 313, 313), true);
+
+    Bevel3 = AddBevel(this, "Bevel3", QRect(352, 96, 361, 401));
+    Label7 = AddLabel(this, "Label7", "Historiske data:", 392, 112);
+    Memo2 = AddMemo(this, "Memo2", QRect(360, 136, 345, 353), false);
+    Memo2->setFont(CourierNew(13));
+
+    // The frames lie behind what they group.
+    for (QFrame* bevel : {Bevel1, Bevel3, Bevel5}) bevel->lower();
+    setTabOrder(Edit1, Edit2);
+
+    connect(SpeedButton1, &QToolButton::clicked, this, &TBtnBottomDlg1::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TBtnBottomDlg1::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TBtnBottomDlg1::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TBtnBottomDlg1::SpeedButton4Click);
+    connect(SpeedButton5, &QToolButton::clicked, this, &TBtnBottomDlg1::SpeedButton5Click);
+    connect(SpeedButton6, &QToolButton::clicked, this, &TBtnBottomDlg1::SpeedButton6Click);
+    connect(Edit1, &QLineEdit::textChanged, this, &TBtnBottomDlg1::Edit1Change);
+    connect(Edit2, &QLineEdit::textChanged, this, &TBtnBottomDlg1::Edit2Change);
+    Edit1->installEventFilter(this);
+    Edit2->installEventFilter(this);
+}
+
+// A modal showing starts with the dialog active; the heading dialog, the one
+// window of the program this dialog can hand the activation to, activates it
+// again when it closes (see SpeedButton2Click).
+void TBtnBottomDlg1::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    FormShow();
+    FormActivate();
+}
+
+void TBtnBottomDlg1::FormShow() {
+    Edit1->clear();
+    Edit2->clear();
+    Memo1->clear();
+    Memo2->clear();
+
+    // While the census part holds the shared state there is no projection to
+    // list: only the censuses are, and no year can be added.
+    ProjectionListed = ProjectionInForce();
+    OpeningTargetYear = State.TargetYear;
+    Label2->setText(ProjectionListed ? QString("Nyt årstal (%1..2099):").arg(State.BaseYear)
+                                     : QString("Nyt årstal:"));
+    Label2->adjustSize();
+    Label2->setEnabled(ProjectionListed);
+    Edit2->setEnabled(ProjectionListed);
+
+    Edit1->setFocus();
+    SpeedButton1->setEnabled(false);
+    SpeedButton3->setEnabled(false);
+    SpeedButton5->setEnabled(false);
+}
+
+void TBtnBottomDlg1::FormActivate() {
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    move(screen.x() + (screen.width() - frameGeometry().width()) / 2, 155);
+
+    YearListCount = 2;
+    YearList[1] = State.BaseYear;
+    YearList[2] = OpeningTargetYear;
+}
+
+bool TBtnBottomDlg1::ParseInterval() {
+    IntervalFrom = 0;
+    IntervalTo = 0;
+    const QString text = Edit1->text();
+    const qsizetype dots = text.indexOf("..");
+    if (dots < 0) return false;
+
+    bool converted = ToWholeNumber(text.left(dots), IntervalFrom);
+    if (converted) converted = ToWholeNumber(text.mid(dots + 2), IntervalTo);
+    if (IntervalFrom > IntervalTo) std::swap(IntervalFrom, IntervalTo);
+    return converted && IntervalTo < 100;
+}
+
+void TBtnBottomDlg1::Edit1Change() {
+    SpeedButton5->setEnabled(ParseInterval());
+}
+
+void TBtnBottomDlg1::Edit2Change() {
+    const QString text = Edit2->text();
+    if (QString::compare(text, QStringLiteral(" "), Qt::CaseSensitive) <= 0) return;
+    // Only pasting or a very long digit string gets here with something that
+    // is no year; it is ignored.
+    int32_t year = 0;
+    if (!ToWholeNumber(text, year)) return;
+    State.TargetYear = year;
+    if (year <= State.BaseYear || year >= LastYear) return;
+    // A full list ignores further years.
+    if (YearListCount >= YearListSize) return;
+    YearList[++YearListCount] = year;
+    SpeedButton5->setEnabled(true);
+}
+
+bool TBtnBottomDlg1::Edit1KeyPress(QChar key) {
+    if (key == QChar('\r')) {
+        if (ParseInterval()) ShowResult();
+        return true;
+    }
+    return !(key.isDigit() && key.unicode() < 128) && key != QChar('.') && key != QChar('\b');
+}
+
+bool TBtnBottomDlg1::Edit2KeyPress(QChar key) {
+    if (key == QChar('\r')) {
+        if (ParseInterval()) ShowResult();
+        return true;
+    }
+    return !(key.isDigit() && key.unicode() < 128) && key != QChar('\b');
+}
+
+bool TBtnBottomDlg1::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == Edit1 || watched == Edit2) && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        QChar typed;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            typed = QChar('\r');
+        else if (key->key() == Qt::Key_Backspace)
+            typed = QChar('\b');
+        else if (!key->text().isEmpty() && key->text().at(0).isPrint())
+            typed = key->text().at(0);
+        else
+            return QDialog::eventFilter(watched, event);  // editing and shortcut keys
+        return watched == Edit1 ? Edit1KeyPress(typed) : Edit2KeyPress(typed);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TBtnBottomDlg1::ShowResult() {
+    ShowHistoricalTable();
+
+    QStringList lines;
+    if (ProjectionListed) {
+        ModelState& s = State;
+        for (int k = 2; k <= YearListCount; ++k) {
+            // Every year afresh from the base year.
+            s.TargetYear = YearList[k];
+            s.YearsToProject = s.TargetYear - s.BaseYear;
+            SetUpProjection();
+            RunProjection();
+            AgeIntervalSummary();
+            if (k == 2)
+                lines << " " << QString::fromStdString(BaseIntervalLine) << QString::fromStdString(TargetIntervalLine)
+                      << " ";
+            else
+                lines << QString::fromStdString(TargetIntervalLine);
+        }
+    }
+    Memo1->setPlainText(lines.join('\n'));
+
+    SpeedButton1->setEnabled(true);
+    SpeedButton3->setEnabled(true);
+}
+
+void TBtnBottomDlg1::ShowHistoricalTable() {
+    ModelState& s = State;
+    const int32_t savedBaseYear = s.BaseYear;
+    QStringList lines{" ", "    År   alder    befolkning", " "};
+    HistoricalLineCount = 5;
+    for (int i = 0; i < CensusYearCount; ++i) {
+        ++HistoricalLineCount;
+        const int32_t year = CensusYear(i);
+        s.BaseYear = year;
+        double total = 0;
+        GroupCensus(total);
+        const double persons = PersonsAged(IntervalFrom, IntervalTo);
+        lines << "   " + QString::fromStdString(IntervalLine(year, IntervalFrom, IntervalTo, persons, total));
+    }
+    Memo2->setPlainText(lines.join('\n'));
+    Memo2->moveCursor(QTextCursor::Start);
+    Memo2->verticalScrollBar()->setValue(0);
+
+    s.BaseYear = savedBaseYear;
+}
+
+QStringList TBtnBottomDlg1::MemoLines(const QPlainTextEdit* memo) {
+    const QString text = memo->toPlainText();
+    if (text.isEmpty()) return {};
+    return text.split('\n');
+}
+
+void TBtnBottomDlg1::SpeedButton1Click() {
+    std::vector<std::string>& out = State.PrintLines;
+    out.clear();
+    if (HeadingUsed()) {
+        out.push_back(Overskrif->HeadingText.toStdString());
+        out.push_back(" ");
+    }
+    out.push_back(" ");
+    out.push_back(" Aldersinterval:  " + Edit1->text().toStdString());
+    out.push_back(" ");
+    out.push_back(" Fremskrevne data: ");
+    out.push_back(" ");
+    for (const QString& line : MemoLines(Memo1)) out.push_back(line.toStdString());
+    out.push_back(" ");
+    out.push_back(" Historiske data: ");
+    out.push_back(" ");
+    // The historical list and the empty lines below it.
+    const QStringList historical = MemoLines(Memo2);
+    for (int i = 0; i <= HistoricalLineCount; ++i)
+        out.push_back(i < historical.size() ? historical[i].toStdString() : std::string());
+    out.push_back(" ");
+    PrintPages(this);
+}
+
+void TBtnBottomDlg1::SpeedButton2Click() {
+    ShowHeadingDialog();
+    // Closing the heading dialog makes this one the active window again.
+    FormActivate();
+}
+
+void TBtnBottomDlg1::SpeedButton3Click() {
+    QStringList lines;
+    if (HeadingUsed()) lines << Overskrif->HeadingText << " ";
+    lines << "Fremskrevne data: " << MemoLines(Memo1) << " " << "Historiske data: " << MemoLines(Memo2);
+
+    QTextEdit* clip = Form1->Memo1;
+    clip->clear();
+    // Line by line as plain text in the field's font, so the rich text on
+    // the clipboard carries it too.
+    QTextCharFormat format;
+    format.setFont(clip->font());
+    QTextCursor cursor(clip->document());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0) cursor.insertBlock(QTextBlockFormat(), format);
+        cursor.insertText(lines[i], format);
+    }
+    CopyMemo1();
+}
+
+void TBtnBottomDlg1::SpeedButton4Click() {
+    close();
+}
+
+void TBtnBottomDlg1::SpeedButton5Click() {
+    ShowResult();
+}
+
+void TBtnBottomDlg1::SpeedButton6Click() {
+    Memo1->clear();
+    Memo2->clear();
+    Edit1->clear();
+    Edit2->clear();
+    YearListCount = 2;
+    Edit1->setFocus();
+}
+
+void TBtnBottomDlg1::BitBtn1Click() {
+    close();
+}

@@ -1,0 +1,104 @@
+// The age-group dialog: for an age interval a..b it lists how many people
+// the interval holds, in millions and as a share of everybody, for the
+// projection (base year, target year and any years the pupil adds) and for
+// every built-in census.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <cstdint>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+// Room for the base year, the target year and 98 added years.
+constexpr int YearListSize = 100;
+
+// The projected years to list, numbered from 1: [1] the base year, [2] the
+// target year, then the years added through Edit2.
+extern int32_t YearList[YearListSize + 1];
+extern int32_t YearListCount;
+// Memo2's lines 0..this go into a printout (the historical list plus three
+// empty lines).
+extern int32_t HistoricalLineCount;
+
+// True while the model holds the inputs of a projection that can be listed:
+// the base-year choices are the data-set years, the base year is one of them
+// and the target year lies between it and 2100. Not so after the census part
+// took over the shared state.
+bool ProjectionInForce();
+
+// A whole number in 32 bits written as decimal digits only; false (and value
+// untouched) for anything else.
+bool ToWholeNumber(const QString& text, int32_t& value);
+
+class TBtnBottomDlg1 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TBtnBottomDlg1(QWidget* parent = nullptr);
+
+    QFrame* Panel1;
+    QFrame* Bevel2;
+    QToolButton* SpeedButton1;  // print
+    QToolButton* SpeedButton2;  // printout heading
+    QToolButton* SpeedButton3;  // copy
+    QFrame* Bevel4;
+    QToolButton* SpeedButton4;  // close
+    QLabel* Label1;
+    QLineEdit* Edit1;  // the interval, a..b
+    QFrame* Bevel1;
+    QLabel* Label2;
+    QLineEdit* Edit2;  // a further year
+    QFrame* Bevel5;
+    QToolButton* SpeedButton5;  // "Vis resultat"
+    QToolButton* SpeedButton6;  // "Slet alt"
+    QLabel* Label6;
+    QPlainTextEdit* Memo1;  // projected lines
+    QFrame* Bevel3;
+    QLabel* Label7;
+    QPlainTextEdit* Memo2;  // historical lines
+    // Under Panel1, out of sight.
+    QPushButton* BitBtn1;
+    QPushButton* Button2;
+    QLabel* Label5;
+
+    void FormShow();
+    void FormActivate();
+    // True when the key is used up (dropped, or Enter acted on).
+    bool Edit1KeyPress(QChar key);
+    void Edit1Change();
+    bool Edit2KeyPress(QChar key);
+    void Edit2Change();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void BitBtn1Click();
+
+    bool ParseInterval();
+    void ShowResult();
+    void ShowHistoricalTable();
+
+    // The lines of a memo as the printout and the copy take them (none when
+    // it is empty).
+    static QStringList MemoLines(const QPlainTextEdit* memo);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Whether this showing lists a projection (decided when it opens).
+    bool ProjectionListed = true;
+    // The target year the dialog was opened with: every activation lists it
+    // again, whatever Edit2 or the last result left in TargetYear.
+    int32_t OpeningTargetYear = 0;
+};
+
+extern TBtnBottomDlg1* BtnBottomDlg1;

@@ -1,0 +1,128 @@
+#include "Unit7.h"
+
+#include "Inddatp.h"
+#include "Lys_erkl.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextDocument>
+
+TForm7* Form7 = nullptr;
+
+TForm7::TForm7(QWidget* parent) : QDialog(parent) {
+    setObjectName("Form7");
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    QFont font("Courier New");
+    font.setPixelSize(13);
+    setFont(font);
+    setFixedSize(386, 236);
+    move(263, 116);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName("Bevel1");
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(16, 0, 353, 193);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setGeometry(24, 8, 337, 145);
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setFocusPolicy(Qt::NoFocus);
+    // The click rows of Memo1MouseDown assume the years' lines start at
+    // about y 50, 15 pixels apart.
+    Memo1->document()->setDocumentMargin(4);
+    Memo1->viewport()->installEventFilter(this);
+
+    Label1 = new QLabel("Hvilket årstal ? ", this);
+    Label1->setObjectName("Label1");
+    Label1->move(32, 160);
+    Label1->adjustSize();
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName("Edit1");
+    Edit1->setGeometry(184, 160, 73, 24);
+
+    BitBtn1 = new QPushButton("&OK", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setGeometry(16, 200, 73, 25);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    BitBtn1->setDefault(true);
+
+    BitBtn2 = new QPushButton("&Fortryd", this);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn2->setGeometry(280, 200, 89, 25);
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    setTabOrder(Edit1, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+
+    connect(Edit1, &QLineEdit::textChanged, this, &TForm7::Edit1Change);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm7::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm7::BitBtn2Click);
+}
+
+void TForm7::FormShow() {
+    Edit1->setText(QString::number(State.BaseYear));
+    Edit1Change();  // also when the text was already there
+    Memo1->clear();
+    Memo1->appendPlainText("          Basisår:  ");
+    Memo1->appendPlainText(" Der er følgende årstal til rådighed:");
+    Memo1->appendPlainText(" ");
+    for (int k = 1; k <= BaseDataSetCount; ++k)
+        Memo1->appendPlainText(QString::number(State.YearChoices[k]).rightJustified(14, ' '));
+    Edit1->setFocus();
+}
+
+void TForm7::Edit1Change() {
+    ChosenYearValid = ConvertWholeNumber(Edit1->text(), ChosenYear);
+    bool listed = false;
+    for (int k = 1; k <= BaseDataSetCount && !listed; ++k) listed = State.YearChoices[k] == ChosenYear;
+    if (ChosenYearValid && listed) BitBtn1->setFocus();
+}
+
+void TForm7::Memo1MouseDown(int x, int y) {
+    if (!(x > 80 && x < 115 && y > 50 && y < 110)) return;
+    int row = 4;
+    if (y < 70) row = 1;
+    else if (y < 80) row = 2;
+    else if (y < 90) row = 3;
+    Edit1->setText(QString::number(State.YearChoices[row]));
+    Edit1Change();
+}
+
+void TForm7::BitBtn1Click() {
+    State.BaseYear = ChosenYear;
+    accept();
+    State.DisplayMode = 0;
+}
+
+void TForm7::BitBtn2Click() {
+    QDialog::reject();
+    State.DisplayMode = 0;
+}
+
+// Escape is Fortryd.
+void TForm7::reject() { BitBtn2Click(); }
+
+void TForm7::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    move(263, 116);
+    FormShow();
+}
+
+bool TForm7::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        Memo1MouseDown(at.x(), at.y());
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,204 @@
+#include "Unit8.h"
+
+#include "Lys_erkl.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <limits>
+
+TForm8* Form8 = nullptr;
+int32_t ChosenCensusYear = 0;
+bool ChosenCensusYearValid = false;
+
+namespace {
+
+QFont CourierNew(int pixels) {
+    QFont font("Courier New");
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// Keys that steer the dialog or move inside the field rather than type a
+// character: they are not filtered.
+bool IsControlKey(int key) {
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Delete:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool IsDigitKey(QChar key) {
+    return key == QChar('\b') || (key >= QChar('0') && key <= QChar('9'));
+}
+
+bool ParseCensusYear(const QString& text, int32_t& value) {
+    value = 0;
+    if (text.isEmpty()) return false;
+    int64_t v = 0;
+    for (QChar c : text) {
+        if (c < QChar('0') || c > QChar('9')) return false;
+        v = v * 10 + (c.unicode() - '0');
+        // Stop before the sum can overflow: the text no longer fits a year.
+        if (v > std::numeric_limits<int32_t>::max()) return false;
+    }
+    value = static_cast<int32_t>(v);
+    return true;
+}
+
+TForm8::TForm8(QWidget* parent) : QDialog(parent) {
+    setObjectName("Form8");
+    setWindowTitle("");
+    setFont(CourierNew(13));
+    setFixedSize(427, 214);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName("Bevel1");
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(8, 8, 409, 169);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setGeometry(16, 16, 385, 129);
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setFocusPolicy(Qt::NoFocus);
+    Memo1->viewport()->installEventFilter(this);
+
+    Label1 = new QLabel("Vælg årstal: ", this);
+    Label1->setObjectName("Label1");
+    Label1->move(112, 152);
+    Label1->adjustSize();
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName("Edit1");
+    Edit1->setGeometry(256, 152, 57, 24);
+    Edit1->installEventFilter(this);
+    connect(Edit1, &QLineEdit::textChanged, this, &TForm8::Edit1Change);
+
+    BitBtn1 = new QPushButton("&OK", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setGeometry(16, 184, 65, 25);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    BitBtn1->setDefault(true);
+    BitBtn1->setEnabled(false);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
+
+    BitBtn2 = new QPushButton("&Fortryd", this);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn2->setGeometry(312, 184, 89, 25);
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    BitBtn2->setAutoDefault(false);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm8::BitBtn2Click);
+}
+
+void TForm8::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TForm8::FormShow() {
+    // Emptying the field is a change; an empty field is one too, so that a
+    // year left in BaseYear by anything before (a projection's base year)
+    // never counts as chosen here.
+    {
+        const QSignalBlocker quiet(Edit1);
+        Edit1->clear();
+    }
+    Edit1Change();
+
+    // Three header lines, then the years five to a line, eight characters each.
+    QStringList lines = {"          Basisår:  ", " Der er følgende årstal til rådighed:", " "};
+    QString line;
+    for (int i = 1; i <= CensusYearCount; ++i) {
+        line += "    " + QString::number(State.YearChoices[i]);
+        if (i % 5 == 0 || i == CensusYearCount) {
+            lines.append(line);
+            line.clear();
+        }
+    }
+    Memo1->setPlainText(lines.join('\n'));
+    Memo1->verticalScrollBar()->setValue(0);
+    Memo1->horizontalScrollBar()->setValue(0);
+
+    Edit1->setFocus();
+    BitBtn1->setEnabled(false);
+}
+
+bool TForm8::Edit1KeyPress(QChar key) {
+    return IsDigitKey(key);
+}
+
+void TForm8::Edit1Change() {
+    // Text can also arrive by pasting or dropping, past the key filter:
+    // anything but a year-sized number counts as 0 and not a census year.
+    ChosenCensusYearValid = ParseCensusYear(Edit1->text(), ChosenCensusYear);
+    int i = 1;
+    while (i < CensusYearCount && State.YearChoices[i] != ChosenCensusYear) ++i;
+    ChosenCensusYearValid = ChosenCensusYearValid && State.YearChoices[i] == ChosenCensusYear;
+    State.BaseYear = ChosenCensusYear;
+    BitBtn1->setEnabled(ChosenCensusYearValid);
+    if (ChosenCensusYearValid) BitBtn1->setFocus();
+}
+
+void TForm8::Memo1MouseDown(int x, int y) {
+    int column = 1;
+    int limit = 95;
+    while (x > limit) {
+        limit += 65;
+        ++column;
+    }
+    int row = 0;
+    limit = 70;
+    while (y > limit) {
+        limit += 15;
+        ++row;
+    }
+    const int index = column + 5 * row;
+    if (index <= CensusYearCount) Edit1->setText(QString::number(State.YearChoices[index]));
+}
+
+void TForm8::BitBtn1Click() {
+    State.BaseYear = ChosenCensusYear;
+    State.DisplayMode = 0;
+    accept();
+}
+
+void TForm8::BitBtn2Click() {
+    QDialog::reject();
+    State.DisplayMode = 0;
+}
+
+void TForm8::reject() {
+    BitBtn2Click();
+}
+
+bool TForm8::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->text().isEmpty() || IsControlKey(key->key())) return QDialog::eventFilter(watched, event);
+        for (QChar c : key->text()) {
+            if (!Edit1KeyPress(c)) return true;  // the key is discarded
+        }
+    } else if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        Memo1MouseDown(at.x(), at.y());
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,82 @@
+#include "ViewWindow.h"
+
+#include "Mainunit.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+ViewWindow::ViewWindow(QWidget* host)
+    : QWidget(host ? host : Form1->ClientArea), HostArea(host ? host : Form1->ClientArea) {
+    setWindowFlags(Qt::Widget | Qt::FramelessWindowHint);
+    setAutoFillBackground(true);
+    hide();
+    move(0, 0);
+    HostArea->installEventFilter(this);
+    FitToMainWindow();
+}
+
+void ViewWindow::FitToMainWindow() {
+    if (isHidden()) return;
+    resize(HostArea->width() - x(), HostArea->height());
+}
+
+void ViewWindow::ShowView() {
+    show();
+    raise();
+}
+
+void ViewWindow::FormShow() {
+    FitToMainWindow();
+}
+
+void ViewWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+bool ViewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == HostArea && event->type() == QEvent::Resize) FitToMainWindow();
+    return QWidget::eventFilter(watched, event);
+}
+
+QFrame* AddToolBarPanel(ViewWindow* view, const char* name, int height) {
+    auto* panel = new QFrame(view);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setFixedHeight(height);
+    auto* column = qobject_cast<QVBoxLayout*>(view->layout());
+    if (!column) {
+        column = new QVBoxLayout(view);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(0);
+    }
+    column->insertWidget(0, panel);
+    return panel;
+}
+
+QFrame* AddBevel(QWidget* panel, const char* name, const QRect& geometry) {
+    auto* bevel = new QFrame(panel);
+    bevel->setObjectName(name);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(geometry);
+    bevel->lower();
+    return bevel;
+}
+
+QToolButton* AddSpeedButton(QWidget* panel, const char* name, const QRect& geometry, const QString& hint,
+                            bool showHint, const QIcon& glyph) {
+    auto* button = new QToolButton(panel);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setIcon(glyph);
+    button->setIconSize(geometry.size() - QSize(8, 8));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setProperty("hint", hint);
+    if (showHint) button->setToolTip(hint);
+    return button;
+}

@@ -1,0 +1,51 @@
+// What the three view windows (lifetime, projection, census) have in common:
+// each is a borderless child of the main window, placed at 0, 0 and sized to
+// the main window's client area, and is shown and hidden, never recreated.
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QIcon;
+class QToolButton;
+
+class ViewWindow : public QWidget {
+    Q_OBJECT
+public:
+    // host is the area the view fills; by default the main window's client
+    // area (so the main window must exist first). Created hidden.
+    explicit ViewWindow(QWidget* host = nullptr);
+
+    // Only while the view is shown: width := the host's width minus the
+    // view's left, height := the host's height. Runs again whenever the host
+    // changes size.
+    virtual void FitToMainWindow();
+
+    // Shows the view and brings it in front of the other views.
+    void ShowView();
+
+    QWidget* Host() const { return HostArea; }
+
+protected:
+    // Runs when the view is shown by the program (not when the whole
+    // application is restored from the task bar, so a restore never clears
+    // what the view shows). The default fits the view to the main window.
+    virtual void FormShow();
+
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* HostArea;
+};
+
+// The tool bar row of a view: a panel along the top edge on which framed
+// groups (bevels) hold picture buttons at fixed pixel positions. The panel is
+// put at the top of the view's column layout (made when the view has none), so
+// the view adds what fills the rest below it with layout()->addWidget.
+QFrame* AddToolBarPanel(ViewWindow* view, const char* name, int height);
+QFrame* AddBevel(QWidget* panel, const char* name, const QRect& geometry);
+// hint is kept on the button (property "hint"); it shows as a tool tip only
+// when showHint is set.
+QToolButton* AddSpeedButton(QWidget* panel, const char* name, const QRect& geometry, const QString& hint,
+                            bool showHint, const QIcon& glyph);
