@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth
   poppler-utils
+  clang libclang-rt-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #include "Inddatp.h"
+#include "TextInput.h"
 
 #include "Dialogs.h"
 #include "Lys_erkl.h"
@@ -19,44 +20,15 @@
 TBtnBottomDlg* BtnBottomDlg = nullptr;
 
 bool ConvertWholeNumber(const QString& text, int32_t& value) {
-    int64_t v = 0;
-    qsizetype used = 0;
-    for (; used < text.size(); ++used) {
-        const QChar c = text[used];
-        if (c < u'0' || c > u'9') break;
-        const int64_t next = v * 10 + (c.unicode() - u'0');
-        // Digits that would leave 32 bits are not taken: the number then
-        // never counts as converted, however it continues.
-        if (next > std::numeric_limits<int32_t>::max()) break;
-        v = next;
-    }
-    value = static_cast<int32_t>(v);
-    return used > 0 && used == text.size();
+    const WholeNumberText number = ReadWholeNumber(text.toStdString());
+    value = number.Value;
+    return number.Valid;
 }
 
 bool ConvertDecimalNumber(const QString& text, double& value) {
-    std::string number;
-    bool point = false;
-    bool digits = false;
-    for (const QChar c : text) {
-        if (c >= u'0' && c <= u'9') {
-            digits = true;
-        } else if (c == u'.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-        number += static_cast<char>(c.unicode());
-    }
-    value = 0;
-    if (!digits) return false;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // More digits than a double holds: certainly too many children.
-        value = std::numeric_limits<double>::max();
-        return false;
-    }
-    return end == number.data() + number.size() && static_cast<qsizetype>(number.size()) == text.size();
+    const DecimalNumberText number = ReadDecimalNumber(text.toStdString());
+    value = number.Value;
+    return number.Valid;
 }
 
 namespace {

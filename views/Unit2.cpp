@@ -1,4 +1,5 @@
 #include "Unit2.h"
+#include "TextInput.h"
 
 #include "Lifetime.h"
 #include "Lys_erkl.h"
@@ -127,16 +128,8 @@ QFrame* AddPanel(QWidget* parent, const char* name) {
 }  // namespace
 
 int32_t AgeFromText(const QString& text) {
-    const QString digits = text.trimmed();
-    // More digits than any age has (leading zeros aside) are too large anyway;
-    // counting them first keeps the conversion away from overflow.
-    if (digits.isEmpty() || digits.size() > 9) return -1;
-    int32_t age = 0;
-    for (QChar c : digits) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return -1;
-        age = age * 10 + (c.unicode() - '0');
-    }
-    return age <= MaxLifetimeAge ? age : -1;
+    const WholeNumberText number = ReadWholeNumber(text.trimmed().toStdString());
+    return number.Valid && number.Value <= MaxLifetimeAge ? number.Value : -1;
 }
 
 // ---------------------------------------------------------------------------
@@ -358,6 +351,8 @@ TForm2::TForm2() {
     Button1 = new QPushButton("OK", Panel1);
     Button1->setObjectName("Button1");
     Button1->setGeometry(448, 40, 45, 25);
+    // Enter on the focused OK presses it, as the fields' Enter leads there.
+    Button1->setAutoDefault(true);
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, Edit3);
     setTabOrder(Edit3, Edit4);

@@ -1,4 +1,5 @@
 #include "Unit6.h"
+#include "TextInput.h"
 
 #include "AgeInterval.h"
 #include "Lys_erkl.h"
@@ -141,15 +142,9 @@ double PersonsAged(int32_t from, int32_t to) {
 }  // namespace
 
 bool ToWholeNumber(const QString& text, int32_t& value) {
-    if (text.isEmpty()) return false;
-    int64_t n = 0;
-    for (QChar c : text) {
-        if (c < QChar('0') || c > QChar('9')) return false;
-        n = n * 10 + (c.unicode() - '0');
-        if (n > std::numeric_limits<int32_t>::max()) return false;
-    }
-    value = static_cast<int32_t>(n);
-    return true;
+    const WholeNumberText number = ReadWholeNumber(text.toStdString());
+    if (number.Valid) value = number.Value;
+    return number.Valid;
 }
 
 bool ProjectionInForce() {
@@ -283,14 +278,7 @@ void TBtnBottomDlg1::FormActivate() {
 bool TBtnBottomDlg1::ParseInterval() {
     IntervalFrom = 0;
     IntervalTo = 0;
-    const QString text = Edit1->text();
-    const qsizetype dots = text.indexOf("..");
-    if (dots < 0) return false;
-
-    bool converted = ToWholeNumber(text.left(dots), IntervalFrom);
-    if (converted) converted = ToWholeNumber(text.mid(dots + 2), IntervalTo);
-    if (IntervalFrom > IntervalTo) std::swap(IntervalFrom, IntervalTo);
-    return converted && IntervalTo < 100;
+    return ReadAgeInterval(Edit1->text().toStdString(), IntervalFrom, IntervalTo);
 }
 
 void TBtnBottomDlg1::Edit1Change() {

@@ -1,4 +1,5 @@
 #include "Unit8.h"
+#include "TextInput.h"
 
 #include "Lys_erkl.h"
 
@@ -49,17 +50,9 @@ bool IsDigitKey(QChar key) {
 }
 
 bool ParseCensusYear(const QString& text, int32_t& value) {
-    value = 0;
-    if (text.isEmpty()) return false;
-    int64_t v = 0;
-    for (QChar c : text) {
-        if (c < QChar('0') || c > QChar('9')) return false;
-        v = v * 10 + (c.unicode() - '0');
-        // Stop before the sum can overflow: the text no longer fits a year.
-        if (v > std::numeric_limits<int32_t>::max()) return false;
-    }
-    value = static_cast<int32_t>(v);
-    return true;
+    const WholeNumberText number = ReadWholeNumber(text.toStdString());
+    value = number.Valid ? number.Value : 0;
+    return number.Valid;
 }
 
 TForm8::TForm8(QWidget* parent) : QDialog(parent) {

@@ -1,0 +1,28 @@
+// Whole numbers: target year, retirement age, lifetime ages, the year fields
+// of the age-group dialog and of both year choosers.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "TextInput.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const WholeNumberText number = ReadWholeNumber(text);
+    if (number.Value < 0) std::abort();
+    if (number.Valid) {
+        if (text.empty()) std::abort();
+        int64_t exact = 0;
+        for (char c : text) {
+            if (c < '0' || c > '9') std::abort();
+            exact = exact * 10 + (c - '0');
+            if (exact > INT32_MAX) std::abort();
+        }
+        if (exact != number.Value) std::abort();
+    }
+    // The ranges the windows accept follow from a valid number only.
+    const bool lifetimeAge = number.Valid && number.Value <= 99;
+    if (lifetimeAge && (number.Value < 0 || number.Value > 99)) std::abort();
+    return 0;
+}
