@@ -4,33 +4,15 @@
 // 2100 and 98 added years late in the century.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
 
-#include "Forms.h"
+#include "BenchSupport.h"
 #include "Lys_erkl.h"
-#include "Mainunit.h"
 #include "Unit6.h"
 
 namespace {
-
-// The windows need an application object; the benchmark main makes none.
-void EnsureProgram() {
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "lysvandre_bench";
-        static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
-    }
-    if (!Form1) {
-        CreateForms();
-        Form1->show();
-        QApplication::processEvents();
-    }
-}
 
 void BM_AgeGroupsShowResult(benchmark::State& state) {
     EnsureProgram();

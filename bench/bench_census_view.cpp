@@ -3,36 +3,18 @@
 // memo painted.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "BenchSupport.h"
 #include "Dialogs.h"
-#include "Forms.h"
 #include "Lys_erkl.h"
-#include "Mainunit.h"
 #include "Unit4.h"
 #include "Unit8.h"
 
 namespace {
-
-// The windows need an application object; the benchmark main makes none.
-void EnsureProgram() {
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "lysvandre_bench";
-        static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
-    }
-    if (!Form1) {
-        CreateForms();
-        Form1->show();
-        QApplication::processEvents();
-    }
-}
 
 // "Inddata" under "Folke&tællinger" until the table stands in the memo: the
 // chooser shown (without its own event loop), a year typed and OK pressed,

@@ -1,25 +1,15 @@
 // Speed of the pyramid on an image and of moving its click cursor.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 
+#include "BenchSupport.h"
 #include "ChartSurface.h"
 #include "Lys_erkl.h"
 #include "PopulationChart.h"
 #include "QtCanvas.h"
 
 namespace {
-
-// Fonts need an application object; the benchmark main makes none.
-void EnsureApplication() {
-    if (QCoreApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "lysvandre_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
 
 void Projection() {
     State = ModelState();

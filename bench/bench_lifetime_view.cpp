@@ -2,32 +2,15 @@
 // result lines) and drawing the graph with its cursor on an 800 x 600 picture.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 
-#include "Forms.h"
+#include "BenchSupport.h"
 #include "Lifetime.h"
 #include "Lys_erkl.h"
-#include "Mainunit.h"
 #include "QtCanvas.h"
 #include "Unit2.h"
 
 namespace {
-
-void EnsureProgram() {
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "lysvandre_bench";
-        static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
-    }
-    if (!Form1) {
-        CreateForms();
-        Form1->show();
-        QApplication::processEvents();
-    }
-}
 
 void TwoPersons(int32_t ageA, int32_t ageB) {
     State = ModelState();

@@ -2,34 +2,22 @@
 // yearly steps (1980 to 2100), group totals and the 22 lines into the memo.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "BenchSupport.h"
 #include "Dialogs.h"
-#include "Forms.h"
 #include "Inddatp.h"
 #include "Lys_erkl.h"
-#include "Mainunit.h"
 #include "Unit3.h"
 
 namespace {
 
-void EnsureProgram() {
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "lysvandre_bench";
-        static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
-    }
-    CreateForms();
-    if (State.BaseDataSets[0].Year == 0) LoadAllData();
-}
-
 void BM_OkToProjectionTable(benchmark::State& bench) {
     EnsureProgram();
+    State = ModelState();
+    LoadAllData();
     BtnBottomDlg->Edit1->setText("1.8");
     BtnBottomDlg->Edit3->setText("2100");
     BtnBottomDlg->Edit4->setText("67");

@@ -13,13 +13,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-namespace {
-
-QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-}  // namespace
-
-void CopyTableLines() {
+void CopyLines(const QStringList& lines) {
     QTextEdit* memo = Form1->Memo1;
     memo->clear();
     // Line by line as plain text: a table line is never taken for markup.
@@ -27,18 +21,18 @@ void CopyTableLines() {
     QTextCharFormat format;
     format.setFont(memo->font());
     QTextCursor cursor(memo->document());
-    bool first = true;
-    auto add = [&](const QString& line) {
-        if (!first) cursor.insertBlock(QTextBlockFormat(), format);
-        cursor.insertText(line, format);
-        first = false;
-    };
-    if (HeadingUsed()) {
-        add(Overskrif->HeadingText);
-        add(" ");
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0) cursor.insertBlock(QTextBlockFormat(), format);
+        cursor.insertText(lines[i], format);
     }
-    for (const std::string& line : State.TableLines) add(Qs(line));
     CopyMemo1();
+}
+
+void CopyTableLines() {
+    QStringList lines;
+    if (HeadingUsed()) lines << Overskrif->HeadingText << " ";
+    for (const std::string& line : State.TableLines) lines << ToQString(line);
+    CopyLines(lines);
 }
 
 void CopyMemo1() {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -65,8 +66,10 @@ enum class ChartHeading {
 // whose size counts in drawing units.
 void PrintChart(QWidget* parent, const QFont& paintBoxFont, ChartHeading heading, const ChartDrawing& draw);
 
-// The heading (when used) and TableLines into the main window's Memo1, then
-// onto the clipboard as plain and rich text.
+// The lines into the main window's Memo1, then onto the clipboard as plain
+// and rich text.
+void CopyLines(const QStringList& lines);
+// The heading (when used) and TableLines, by CopyLines.
 void CopyTableLines();
 // Memo1's whole text onto the clipboard, replacing what was there.
 void CopyMemo1();

@@ -20,8 +20,6 @@ namespace {
 // rest of the run; chart headings printed in printer pixels use it.
 std::optional<QFont> PrinterTextFont;
 
-QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 // The program's printer. It is never deleted: it may outlive the
 // application object at exit.
 QPrinter*& ProgramPrinter() {
@@ -116,7 +114,7 @@ void PrintPages(QWidget* parent) {
         for (int32_t l = 0; l < page.LinesPerPage && index < lineCount; ++l, ++index) {
             // Drawn at a point: never wrapped and never clipped, so a line
             // wider than the paper runs off it as it stands.
-            painter.drawText(QPoint(page.LeftMargin, y + ascent), Qs(State.PrintLines[index]));
+            painter.drawText(QPoint(page.LeftMargin, y + ascent), ToQString(State.PrintLines[index]));
             y += page.LineHeight;
         }
         if (p < page.PageCount && !printer.newPage()) {

@@ -2,6 +2,7 @@
 // else its chart.
 #include "Output.h"
 
+#include "ChartSurface.h"
 #include "Lys_erkl.h"
 #include "QtCanvas.h"
 #include "Unit2.h"
@@ -11,14 +12,6 @@
 #include <QPlainTextEdit>
 
 namespace {
-
-// The font the chart surfaces draw in.
-QFont ChartFont() {
-    QFont font(PopulationChart::FontName);
-    font.setPixelSize(PopulationChart::FontPixels);
-    font.setBold(true);
-    return font;
-}
 
 void PrintTableLines(QWidget* parent) {
     PreparePrintLines();
@@ -31,7 +24,7 @@ template <class View>
 void PrintPopulationChart(View* view) {
     const ChartViewDescription& modes = view->Chart.View();
     const bool pyramid = State.DisplayMode == modes.PyramidMode;
-    PrintChart(view, ChartFont(), ChartHeading::PrinterPixels, [view, pyramid](Canvas& canvas) {
+    PrintChart(view, ChartSurfaceFont(), ChartHeading::PrinterPixels, [view, pyramid](Canvas& canvas) {
         if (pyramid) view->DrawPyramid(canvas);
         else view->DrawTotalGraph(canvas);
     });

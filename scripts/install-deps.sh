@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth
-  poppler-utils
+  poppler-utils xdotool xclip imagemagick
   clang libclang-rt-dev
 )
 missing=()

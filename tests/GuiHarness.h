@@ -7,8 +7,10 @@
 #include "Forms.h"
 #include "Lys_erkl.h"
 #include "Mainunit.h"
+#include "ViewWindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
@@ -24,6 +26,16 @@
 #include <vector>
 
 // Readable values in test failure messages.
+// Where tests save the README's pictures: LYSVANDRE_DOCS_DIR (set it to docs/
+// to renew them), else a scratch folder, so a test run never writes into the
+// source tree.
+inline std::string PicturesDir() {
+    QString dir = qEnvironmentVariable("LYSVANDRE_DOCS_DIR");
+    if (dir.isEmpty()) dir = QDir::temp().filePath("lysvandre-pictures");
+    QDir().mkpath(dir);
+    return dir.toStdString();
+}
+
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << ", " << p.y() << ")"; }
 inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << " x " << s.height(); }
@@ -70,6 +82,12 @@ inline void CollectMenu(const QList<QAction*>& items, const std::string& parent,
 }
 
 }  // namespace harness_detail
+
+// Hides every view in the main window's client area.
+inline void HideViews() {
+    for (QObject* child : Form1->ClientArea->children())
+        if (auto* view = qobject_cast<ViewWindow*>(child)) view->hide();
+}
 
 inline const StartState& ProgramStart() {
     static StartState* start = nullptr;

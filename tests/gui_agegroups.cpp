@@ -319,7 +319,7 @@ TEST_F(AgeGroupDialog, PrintoutAndCopyLines) {
     EXPECT_EQ(QApplication::clipboard()->text().replace(QChar(0x2029), '\n').split('\n'), copy);
 }
 
-// While the census part holds the shared state there is no projection to
+// While the census view holds the shared state there is no projection to
 // list: the censuses are listed, no year can be added, and the census shown
 // keeps its figures.
 TEST_F(AgeGroupDialog, WhileACensusIsShown) {
@@ -412,8 +412,7 @@ TEST_F(AgeGroupDialog, RendersTheDocumentationPicture) {
     Type(Dlg()->Edit2, "2030");
     Type(Dlg()->Edit2, "2050");
     ShowResultFor("65..99");
-    const std::filesystem::path docs = std::filesystem::path(__FILE__).parent_path().parent_path() / "docs";
-    std::filesystem::create_directories(docs);
+    const std::filesystem::path docs = PicturesDir();
     EXPECT_TRUE(Dlg()->grab().save(QString::fromStdString((docs / "age-groups.png").string())));
 }
 

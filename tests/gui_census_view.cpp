@@ -385,8 +385,7 @@ TEST_F(CensusViewTest, ProjectionMenuResetsAndHidesTheView) {
 // The README's pictures: the 1901 pyramid and the life-expectancy table, as
 // the census view shows them.
 TEST_F(CensusViewTest, RendersTheDocumentationPictures) {
-    const std::filesystem::path docs = std::filesystem::path(__FILE__).parent_path().parent_path() / "docs";
-    std::filesystem::create_directories(docs);
+    const std::filesystem::path docs = PicturesDir();
     // The tool bar and what is on show, without the empty room below.
     auto save = [&](const QRect& part, const char* name) {
         EXPECT_TRUE(Form4->grab(part).save(QString::fromStdString((docs / name).string()))) << name;

@@ -16,6 +16,7 @@
 #include <set>
 
 #include "ChartSurface.h"
+#include "GuiHarness.h"
 #include "Lys_erkl.h"
 #include "PopulationChart.h"
 #include "QtCanvas.h"
@@ -885,8 +886,7 @@ TEST_F(ChartTest, PrintsToAScaledPdfPage) {
 
 // The pictures shown in the README.
 TEST_F(ChartTest, RendersTheDocumentationPictures) {
-    const std::filesystem::path docs = std::filesystem::path(__FILE__).parent_path().parent_path() / "docs";
-    std::filesystem::create_directories(docs);
+    const std::filesystem::path docs = PicturesDir();
     struct Row {
         const char* file;
         bool projection;

@@ -24,8 +24,7 @@ void Fresh() {
     State = ModelState();
     LoadAllData();
     Lifetime = LifetimeState();
-    for (QObject* child : Form1->ClientArea->children())
-        if (auto* view = qobject_cast<ViewWindow*>(child)) view->hide();
+    HideViews();
     // Another window shown and hidden by an earlier test may still count as
     // the active one; focus moves only inside the active window.
     Form1->activateWindow();

@@ -63,8 +63,7 @@ public:
         State = ModelState();
         LoadAllData();
         Lifetime = LifetimeState();
-        for (QObject* child : Form1->ClientArea->children())
-            if (auto* view = qobject_cast<ViewWindow*>(child)) view->hide();
+        HideViews();
         Form4->ResetCensusView();
         Form3->DisableProjectionActions();
         BtnBottomDlg->hide();
@@ -73,8 +72,7 @@ public:
     }
     void TearDown() override {
         Overskrif->HeadingText = savedHeading;
-        for (QObject* child : Form1->ClientArea->children())
-            if (auto* view = qobject_cast<ViewWindow*>(child)) view->hide();
+        HideViews();
         State.LifetimeViewActive = false;
     }
 

@@ -1,10 +1,22 @@
 #include "ChartSurface.h"
 
+#include "ViewWindow.h"
+
+#include <QGridLayout>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QScrollBar>
+
+QFont ChartSurfaceFont() {
+    QFont font(PopulationChart::FontName);
+    font.setPixelSize(PopulationChart::FontPixels);
+    font.setBold(true);
+    return font;
+}
 
 ChartPaintBox::ChartPaintBox(ChartSurface* surface) : QWidget(nullptr), surface_(surface) {
     setObjectName("PaintBox1");
@@ -34,10 +46,7 @@ ChartSurface::ChartSurface(QWidget* parent) : QScrollArea(parent) {
     setObjectName("ScrollBox1");
     PaintBox1 = new ChartPaintBox(this);
     PaintBox1->setMinimumSize(MinWidth, MinHeight);
-    QFont font(PopulationChart::FontName);
-    font.setPixelSize(PopulationChart::FontPixels);
-    font.setBold(true);
-    PaintBox1->setFont(font);
+    PaintBox1->setFont(ChartSurfaceFont());
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -134,4 +143,26 @@ void ChartSurface::ShowCanvas() {
 void ChartSurface::Invalidate() {
     redrawPending_ = true;
     if (!inPaint_) PaintBox1->update();
+}
+
+ChartArea AddChartArea(QWidget* view, PopulationChart& chart) {
+    auto* area = new QWidget(view);
+    area->setObjectName("ChartArea");
+    auto* stack = new QGridLayout(area);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    auto* surface = new ChartSurface(area);
+    surface->SetChart(&chart);
+    stack->addWidget(surface, 0, 0);
+    auto* memo = new QPlainTextEdit(area);
+    memo->setObjectName("Memo2");
+    memo->setFont(CourierNew(16, true));
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    stack->addWidget(memo, 0, 0);
+    memo->raise();
+    view->layout()->addWidget(area);
+    return {surface, memo};
 }

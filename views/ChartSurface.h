@@ -7,11 +7,16 @@
 #include "PopulationChart.h"
 #include "QtCanvas.h"
 
+#include <QFont>
 #include <QImage>
 #include <QScrollArea>
 #include <QWidget>
 
 class ChartSurface;
+class QPlainTextEdit;
+
+// The font the charts are drawn in, on screen and on the printer.
+QFont ChartSurfaceFont();
 
 class ChartPaintBox : public QWidget {
     Q_OBJECT
@@ -76,3 +81,12 @@ private:
     bool showOnly_ = false;      // a cursor change waits to be shown
     bool inPaint_ = false;
 };
+
+// The projection and census views show their table in a memo lying over the
+// chart surface, in the same place: shown, the memo covers the chart. Both are
+// made in an area added to the view's column layout; the surface runs chart.
+struct ChartArea {
+    ChartSurface* ScrollBox1;
+    QPlainTextEdit* Memo2;
+};
+ChartArea AddChartArea(QWidget* view, PopulationChart& chart);

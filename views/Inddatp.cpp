@@ -3,6 +3,7 @@
 
 #include "Dialogs.h"
 #include "Lys_erkl.h"
+#include "ViewWindow.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -33,27 +34,6 @@ bool ConvertDecimalNumber(const QString& text, double& value) {
 
 namespace {
 
-QFont CourierNew(int pixels) {
-    QFont font("Courier New");
-    font.setPixelSize(pixels);
-    return font;
-}
-
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
-    return edit;
-}
-
 // "Filled" means the text sorts after a single blank, byte by byte.
 bool Filled(const QLineEdit* edit) { return edit->text().toUtf8() > QByteArray(" "); }
 
@@ -71,10 +51,7 @@ TBtnBottomDlg::TBtnBottomDlg(QWidget* parent) : QDialog(parent) {
     setFont(CourierNew(13));
     setFixedSize(339, 142);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName("Bevel1");
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(8, 8, 321, 89);
+    Bevel1 = AddBevel(this, "Bevel1", QRect(8, 8, 321, 89));
 
     Label1 = AddLabel(this, "Label1", "Børnetal pr. familie (max 6): ", 20, 20);
     Label3 = AddLabel(this, "Label3", "Årstal ", 20, 44);

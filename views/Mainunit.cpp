@@ -9,6 +9,7 @@
 #include "Unit3.h"
 #include "Unit4.h"
 #include "Unit9.h"
+#include "ViewWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,17 +25,6 @@
 TForm1* Form1 = nullptr;
 int32_t ActiveView = 0;
 
-namespace {
-
-QFont CourierNew(int pixels) {
-    QFont font("Courier New");
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
-}
-
-}  // namespace
-
 TForm1::TForm1() {
     setObjectName("Form1");
     setWindowTitle("Lysvandre");
@@ -42,7 +32,7 @@ TForm1::TForm1() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setGeometry(220, 98, 523, 437);
-    setFont(CourierNew(16));
+    setFont(CourierNew(16, true));
 
     ClientArea = new QWidget(this);
     ClientArea->setObjectName("ClientArea");
@@ -61,7 +51,7 @@ TForm1::TForm1() {
     Memo1 = new QTextEdit(ClientArea);
     Memo1->setObjectName("Memo1");
     Memo1->setGeometry(8, 88, 97, 33);
-    Memo1->setFont(CourierNew(13));
+    Memo1->setFont(CourierNew(13, true));
     Memo1->setPlainText("Memo1");
     Memo1->hide();
 
@@ -198,9 +188,6 @@ void TForm1::FormShow() {
 void TForm1::Afslut1Click() {
     close();
 }
-
-// The handlers below that only name a view's operation in a comment wait for
-// that view: the comment is the call that joins when the view is built.
 
 void TForm1::enPersonClick() {
     Form2->ShowView();

@@ -1,5 +1,8 @@
 #include "Overskr.h"
 
+#include "ToolGlyphs.h"
+#include "ViewWindow.h"
+
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
@@ -15,15 +18,9 @@ QString SavedHeading;
 
 namespace {
 
-QPixmap NewGlyph(int width, int height) {
-    QPixmap glyph(width, height);
-    glyph.fill(Qt::transparent);
-    return glyph;
-}
-
 // A green tick on OK.
 QIcon OkGlyph() {
-    QPixmap glyph = NewGlyph(19, 16);
+    QPixmap glyph = BlankGlyph(19, 16);
     QPainter p(&glyph);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0, 128, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -37,7 +34,7 @@ QIcon OkGlyph() {
 
 // A red cross on Fortryd.
 QIcon CancelGlyph() {
-    QPixmap glyph = NewGlyph(20, 20);
+    QPixmap glyph = BlankGlyph(20, 20);
     QPainter p(&glyph);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(192, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
@@ -55,20 +52,14 @@ TOverskrif::TOverskrif(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setGeometry(229, 123, 389, 119);
-    QFont font("Courier New");
-    font.setPixelSize(13);
-    font.setBold(false);
-    setFont(font);
+    setFont(CourierNew(13));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     face.setColor(QPalette::WindowText, Qt::black);
     setPalette(face);
     setAutoFillBackground(true);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName("Bevel1");
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(16, 8, 361, 73);
+    Bevel1 = AddBevel(this, "Bevel1", QRect(16, 8, 361, 73));
 
     Label1 = new QLabel(" Navn eller overskrift til udskrifter: ", this);
     Label1->setObjectName("Label1");

@@ -32,6 +32,17 @@ std::string CensusTitle() { return "Folketælling år " + std::to_string(State.T
 // The group figures are only read up to the room they have.
 int32_t Groups() { return std::clamp(State.GroupCount, 0, MaxGroups); }
 
+// " 0- 4", "15-19", ... for group g, both ages at least two characters wide.
+std::string AgeLabel(int32_t g, const ChartViewDescription& view) {
+    const int32_t lo = g * (State.GroupSpan + 1);
+    const int32_t hi = lo + State.GroupSpan;
+    const std::string hiText = hi == 94 && view.UpperAge94Text ? view.UpperAge94Text : FormatFixed(hi, 2, 0);
+    return FormatFixed(lo, 2, 0) + "-" + hiText;
+}
+
+constexpr int32_t TableLineCount = 22;
+constexpr size_t TableWidth = 25;  // the age label, the men and the women
+
 // Without a positive chart unit (all groups empty) no length can be scaled:
 // the charts then draw their frame and texts only.
 bool Scaled() { return State.ChartUnit > 0 && std::isfinite(State.ChartUnit); }
@@ -79,7 +90,7 @@ const ChartViewDescription CensusChartView = {
     .TitleX = 250,
     .TitleXAfterOffset = true,
     .FixedAxisTop = 0,
-    .UpperAge94Text = "99",
+    .UpperAge94Text = "99",  // the last census group holds everybody of 90 and over
     .TotalGraphHeader = "Alder",
     .TotalGraphShowsShare = false,
     .PyramidCursorBoxHeight = 15,
@@ -108,12 +119,21 @@ int32_t PopulationChart::AxisTop() const {
     return view_.FixedAxisTop > 0 ? view_.FixedAxisTop : BarHeight * Groups() + 60;
 }
 
-std::string PopulationChart::GroupLabel(int32_t g) const {
-    const int32_t lo = g * (State.GroupSpan + 1);
-    const int32_t hi = lo + State.GroupSpan;
-    auto padded = [](std::string s) { return s.size() == 1 ? " " + s : s; };
-    std::string hiText = hi == 94 && view_.UpperAge94Text ? view_.UpperAge94Text : std::to_string(hi);
-    return padded(std::to_string(lo)) + "-" + padded(hiText);
+std::string PopulationChart::GroupLabel(int32_t g) const { return AgeLabel(g, view_); }
+
+std::vector<std::string> GroupTableLines(const ChartViewDescription& view) {
+    std::vector<std::string> lines(TableLineCount, std::string(TableWidth, ' '));
+    lines[0] = " Alder     Mænd   Kvinder";
+    // Lines 1..20 have room for twenty groups; the totals keep line 21.
+    const int32_t groups = std::clamp(State.GroupCount, 0, TableLineCount - 2);
+    for (int32_t g = 0; g < groups; ++g) {
+        lines[g + 1] = AgeLabel(g, view) + ":" + FormatFixed(RoundForDisplay(State.GroupMale[g]), 9, 0) +
+                       FormatFixed(RoundForDisplay(State.GroupFemale[g]), 10, 0);
+    }
+    lines[TableLineCount - 1] = "I alt:" + FormatFixed(RoundForDisplay(State.TotalMale), 9, 0) +
+                                FormatFixed(RoundForDisplay(State.TotalFemale), 10, 0) + " =" +
+                                FormatFixed(RoundForDisplay(State.TotalMale + State.TotalFemale), 9, 0) + " indb.";
+    return lines;
 }
 
 // The start both charts share; returns the chart's x offset.

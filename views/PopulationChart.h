@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct Canvas;
 
@@ -62,6 +63,12 @@ private:
     friend class PopulationChart;
     PopulationChart* attachedChart_ = nullptr;
 };
+
+// The table the view shows instead of a chart: 22 lines of 25 characters or
+// more, a header, one line per group (at most 20) with its age label and the
+// men and women rounded for display, blank lines, and the totals on the last
+// line. The view adds its own texts to the right of some lines.
+std::vector<std::string> GroupTableLines(const ChartViewDescription& view);
 
 // Geometry rounding: to the nearest integer, halves to the even neighbour.
 int32_t RoundHalfEven(double x);

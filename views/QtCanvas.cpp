@@ -92,11 +92,11 @@ void QtCanvas::SetQFont(const QFont& font) {
 
 void QtCanvas::TextOut(int32_t x, int32_t y, const std::string& text) {
     QPainter& p = Prepare(Use::Text);
-    p.drawText(QPoint(x, y + Metrics().ascent()), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    p.drawText(QPoint(x, y + Metrics().ascent()), ToQString(text));
 }
 
 int32_t QtCanvas::TextWidth(const std::string& text) {
-    return Metrics().horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return Metrics().horizontalAdvance(ToQString(text));
 }
 
 int32_t QtCanvas::TextHeight(const std::string&) { return Metrics().height(); }

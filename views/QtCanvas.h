@@ -11,9 +11,15 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 class QImage;
 class QPaintDevice;
+
+// A text of the model (UTF-8) as Qt text.
+inline QString ToQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 class QtCanvas : public Canvas {
 public:

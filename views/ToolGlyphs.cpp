@@ -75,9 +75,14 @@ void DrawTotalGraph(QPainter& p) {
 
 }  // namespace
 
-QIcon ToolGlyphIcon(ToolGlyph kind) {
-    QPixmap glyph(Size, Size);
+QPixmap BlankGlyph(int width, int height) {
+    QPixmap glyph(width, height);
     glyph.fill(Qt::transparent);
+    return glyph;
+}
+
+QIcon ToolGlyphIcon(ToolGlyph kind) {
+    QPixmap glyph = BlankGlyph(Size, Size);
     QPainter p(&glyph);
     switch (kind) {
         case ToolGlyph::Print: DrawPrinter(p); break;

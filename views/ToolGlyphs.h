@@ -4,7 +4,11 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 
 enum class ToolGlyph { Print, Heading, Copy, Table, Pyramid, TotalGraph };
 
 QIcon ToolGlyphIcon(ToolGlyph kind);
+
+// A transparent picture to draw a button's glyph on.
+QPixmap BlankGlyph(int width, int height);

@@ -1,12 +1,11 @@
 #include "Unit2.h"
 #include "TextInput.h"
 
+#include "Dialogs.h"
 #include "Lifetime.h"
 #include "Lys_erkl.h"
 #include "Mainunit.h"
-#include "Dialogs.h"
 #include "NumberText.h"
-#include "Output.h"
 #include "Output.h"
 #include "PopulationChart.h"
 #include "ToolGlyphs.h"
@@ -15,6 +14,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,8 +28,6 @@
 #include <QResizeEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <QGridLayout>
 
 #include <algorithm>
 #include <functional>
@@ -53,9 +51,14 @@ constexpr int32_t PrinterWidth = 640;
 constexpr int32_t PrinterHeight = 480;
 constexpr int32_t PrinterYOffset = 50;
 
-QString Text(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string Utf8(const QString& s) { return s.toUtf8().toStdString(); }
-QString Width(int32_t x, int width) { return Text(FormatFixed(x, width, 0)); }
+QString Width(int32_t x, int width) { return ToQString(FormatFixed(x, width, 0)); }
+
+// The result lines under the table and the graph.
+QString PersonLine(const std::string& sexWord, int32_t age, const std::string& median) {
+    return ToQString(sexWord) + ":" + Width(age, 5) + " år.    Medianlevetid: " + ToQString(median) + " år.";
+}
+QString OutliveLine() { return "Chance for at A overlever B : " + ToQString(State.OutliveChanceText) + " %"; }
 
 bool ValidAge(int32_t age) { return age >= 0 && age <= MaxLifetimeAge; }
 
@@ -68,22 +71,14 @@ bool ValidLifetimeAges() {
            (!usesB || ValidAge(Lifetime.AgeB));
 }
 
-QFont CourierBold16() {
-    QFont font("Courier New");
-    font.setPixelSize(16);
-    font.setBold(true);
-    return font;
-}
-
-// The graph button's picture: a falling curve, grey when disabled.
 QPixmap Glyph(int size, const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = BlankGlyph(size, size);
     QPainter p(&pixmap);
     draw(p);
     return pixmap;
 }
 
+// The graph button's picture: a falling curve, grey when disabled.
 QIcon GraphGlyph() {
     auto curve = [](QColor axis, QColor line) {
         return Glyph(16, [axis, line](QPainter& p) {
@@ -101,22 +96,6 @@ QIcon GraphGlyph() {
     icon.addPixmap(curve(Qt::black, Qt::red), QIcon::Normal);
     icon.addPixmap(curve(Qt::gray, Qt::gray), QIcon::Disabled);
     return icon;
-}
-
-QLabel* AddLabel(QWidget* parent, const char* name, int x, int y, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
-    edit->setTextMargins(0, 0, 0, 0);
-    return edit;
 }
 
 QFrame* AddPanel(QWidget* parent, const char* name) {
@@ -137,7 +116,7 @@ int32_t AgeFromText(const QString& text) {
 
 LifetimePaintBox::LifetimePaintBox(TForm2* view, QWidget* parent) : QWidget(parent), view_(view) {
     setObjectName("PaintBox1");
-    setFont(CourierBold16());
+    setFont(CourierNew(16, true));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -336,17 +315,17 @@ TForm2::TForm2() {
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
-    setFont(CourierBold16());
+    setFont(CourierNew(16, true));
     resize(760, 499);
 
     Panel1 = AddToolBarPanel(this, "Panel1", 73);
-    Label1 = AddLabel(Panel1, "Label1", 16, 8, "Personens alder:");
+    Label1 = AddLabel(Panel1, "Label1", "Personens alder:", 16, 8);
     Edit1 = AddEdit(Panel1, "Edit1", QRect(204, 4, 33, 26));
-    Label2 = AddLabel(Panel1, "Label2", 268, 8, "og køn (m/k): ");
+    Label2 = AddLabel(Panel1, "Label2", "og køn (m/k): ", 268, 8);
     Edit2 = AddEdit(Panel1, "Edit2", QRect(400, 4, 29, 26));
-    Label3 = AddLabel(Panel1, "Label3", 16, 44, "2. persons alder:");
+    Label3 = AddLabel(Panel1, "Label3", "2. persons alder:", 16, 44);
     Edit3 = AddEdit(Panel1, "Edit3", QRect(204, 40, 33, 26));
-    Label4 = AddLabel(Panel1, "Label4", 268, 44, "og køn (m/k): ");
+    Label4 = AddLabel(Panel1, "Label4", "og køn (m/k): ", 268, 44);
     Edit4 = AddEdit(Panel1, "Edit4", QRect(400, 40, 29, 26));
     Button1 = new QPushButton("OK", Panel1);
     Button1->setObjectName("Button1");
@@ -376,12 +355,10 @@ TForm2::TForm2() {
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(0, 0, 0, 0);
     middle->setSpacing(0);
-    Panel2 = AddPanel(this, "Panel2");
+    Panel2 = HiddenPanel(this, "Panel2");
     Panel2->setFixedWidth(13);
-    Panel2->hide();
-    Panel3 = AddPanel(this, "Panel3");
+    Panel3 = HiddenPanel(this, "Panel3");
     Panel3->setFixedWidth(11);
-    Panel3->hide();
     ScrollBox1 = AddPanel(this, "ScrollBox1");
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     QPalette white = ScrollBox1->palette();
@@ -408,9 +385,9 @@ TForm2::TForm2() {
     Panel4->setPalette(white);
     Panel4->setAutoFillBackground(true);
     Panel4->setFixedHeight(58);
-    Label5 = AddLabel(Panel4, "Label5", 36, 8, "");
-    Label6 = AddLabel(Panel4, "Label6", 36, 24, "");
-    Label7 = AddLabel(Panel4, "Label7", 36, 40, "");
+    Label5 = AddLabel(Panel4, "Label5", "", 36, 8);
+    Label6 = AddLabel(Panel4, "Label6", "", 36, 24);
+    Label7 = AddLabel(Panel4, "Label7", "", 36, 40);
     column->addWidget(Panel4);
     Panel4->hide();
 
@@ -687,7 +664,7 @@ void TForm2::ShowOnePersonTable() {
             if (x < 100) agePart = "*" + Width(x, 2);
         }
         const int32_t col = c / (rows + 1);
-        grid->SetCell(col, c % (rows + 1) + 1, agePart + Text(FormatFixed(chance[x], 6, 1)) + "% ");
+        grid->SetCell(col, c % (rows + 1) + 1, agePart + ToQString(FormatFixed(chance[x], 6, 1)) + "% ");
         used = std::max(used, col + 1);
     }
 
@@ -702,9 +679,8 @@ void TForm2::ShowOnePersonTable() {
 
     BuildTableLines(QString(), QString());
     State.LifetimeGraphShown = false;
-    const QString medianText = Text(Lifetime.SexCode == 'm' ? Lifetime.MedianTextA : Lifetime.MedianTextB);
-    const QString line5 = Text(Lifetime.SexWordA) + ":" + Width(ageA, 5) + " år.    Medianlevetid: " + medianText +
-                          " år.";
+    const std::string& median = Lifetime.SexCode == 'm' ? Lifetime.MedianTextA : Lifetime.MedianTextB;
+    const QString line5 = PersonLine(Lifetime.SexWordA, ageA, median);
     SetResultLines(30, line5, " ", " ");
     State.TableLines.push_back(" ");
     State.TableLines.push_back(Utf8(line5));
@@ -752,7 +728,7 @@ void TForm2::ShowTwoPersonTable() {
         const int32_t xB = ageB + n;
         if (xA <= 100) {
             agePartA = Width(xA, 3);
-            chancePartA = Text(FormatFixed(Lifetime.ChanceA[xA], 7, 1)) + "%";
+            chancePartA = ToQString(FormatFixed(Lifetime.ChanceA[xA], 7, 1)) + "%";
             if (!markedA && Lifetime.ChanceA[xA] <= 50.0) {
                 markedA = true;
                 if (xA < 100) agePartA = "*" + Width(xA, 2);
@@ -760,7 +736,7 @@ void TForm2::ShowTwoPersonTable() {
         }
         if (xB <= 100) {
             agePartB = Width(xB, 4);
-            chancePartB = Text(FormatFixed(Lifetime.ChanceB[xB], 6, 1)) + "% ";
+            chancePartB = ToQString(FormatFixed(Lifetime.ChanceB[xB], 6, 1)) + "% ";
             if (!markedB && Lifetime.ChanceB[xB] <= 50.0) {
                 markedB = true;
                 if (xB < 100) agePartB = " *" + Width(xB, 2);
@@ -772,11 +748,9 @@ void TForm2::ShowTwoPersonTable() {
 
     BuildTableLines("   ", " ");
     State.LifetimeGraphShown = false;
-    const QString line5 = "A: " + Text(Lifetime.SexWordA) + ":" + Width(ageA, 5) +
-                          " år.    Medianlevetid: " + Text(Lifetime.MedianTextA) + " år.";
-    const QString line6 = "B: " + Text(Lifetime.SexWordB) + ":" + Width(ageB, 5) +
-                          " år.    Medianlevetid: " + Text(Lifetime.MedianTextB) + " år.";
-    const QString line7 = "Chance for at A overlever B : " + Text(State.OutliveChanceText) + " %";
+    const QString line5 = "A: " + PersonLine(Lifetime.SexWordA, ageA, Lifetime.MedianTextA);
+    const QString line6 = "B: " + PersonLine(Lifetime.SexWordB, ageB, Lifetime.MedianTextB);
+    const QString line7 = OutliveLine();
     SetResultLines(65, line5, line6, line7);
     for (const QString& line : {line5, line6, line7}) {
         State.TableLines.push_back(" ");
@@ -840,17 +814,12 @@ void TForm2::DrawLifetimeGraph(Canvas& canvas, LifetimeCanvas kind, int32_t w, i
     ComputeLifeTables();
     const LifetimeState& l = Lifetime;
     const bool two = l.PersonCount == 2;
-    const QString medianOne = Text(l.SexCode == 'm' ? l.MedianTextA : l.MedianTextB);
     if (two) {
         ComputeOutliveChance();
-        SetResultLines(85, Text(l.SexWordA) + ":" + Width(l.AgeA, 5) + " år.    Medianlevetid: " +
-                               Text(l.MedianTextA) + " år.",
-                       Text(l.SexWordB) + ":" + Width(l.AgeB, 5) + " år.    Medianlevetid: " +
-                           Text(l.MedianTextB) + " år.",
-                       "Chance for at A overlever B : " + Text(State.OutliveChanceText) + " %");
+        SetResultLines(85, PersonLine(l.SexWordA, l.AgeA, l.MedianTextA), PersonLine(l.SexWordB, l.AgeB, l.MedianTextB),
+                       OutliveLine());
     } else {
-        SetResultLines(45, Text(l.SexWordA) + ":" + Width(l.AgeA, 5) + " år.    Medianlevetid: " + medianOne + " år.",
-                       " ", " ");
+        SetResultLines(45, PersonLine(l.SexWordA, l.AgeA, l.SexCode == 'm' ? l.MedianTextA : l.MedianTextB), " ", " ");
     }
 
     const int32_t persons = two ? 2 : 1;

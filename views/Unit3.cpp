@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QFrame>
-#include <QGridLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
@@ -29,30 +28,12 @@ TForm3* Form3 = nullptr;
 
 namespace {
 
-constexpr int TableLineCount = 22;
-constexpr int TableWidth = 25;  // the left part: age label, men, women
-
-QFont CourierNew(int pixels, bool bold) {
-    QFont font("Courier New");
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QFrame* HiddenPanel(QWidget* parent, const char* name) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->hide();
-    return panel;
-}
-
 // The pictures of the three buttons only this view has, in the manner of
 // the shared tool glyphs.
 enum class ProjectionGlyph { Continue, AgeGroups, Model };
 
 QIcon Glyph(ProjectionGlyph kind) {
-    QPixmap glyph(25, 25);
-    glyph.fill(Qt::transparent);
+    QPixmap glyph = BlankGlyph(25, 25);
     QPainter p(&glyph);
     p.setPen(QPen(Qt::black, 1));
     switch (kind) {
@@ -92,12 +73,6 @@ QIcon Glyph(ProjectionGlyph kind) {
     }
     p.end();
     return QIcon(glyph);
-}
-
-// "lo-hi:" with both ages right-aligned in two characters.
-std::string AgeLabel(int lo, int hi) {
-    std::string text = FormatFixed(lo, 2, 0) + "-" + FormatFixed(hi, 2, 0) + ":";
-    return text;
 }
 
 // The people aged a to b (single years) in millions and as a share of the
@@ -197,28 +172,11 @@ TForm3::TForm3(QWidget* host) : ViewWindow(host) {
     Panel3 = HiddenPanel(this, "Panel3");
     Panel4 = HiddenPanel(this, "Panel4");
 
-    // The table's memo lies over the chart surface, in the same place.
-    auto* area = new QWidget(this);
-    area->setObjectName("ChartArea");
-    auto* stack = new QGridLayout(area);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(0);
-    ScrollBox1 = new ChartSurface(area);
-    ScrollBox1->SetChart(&Chart);
+    const ChartArea area = AddChartArea(this, Chart);
+    ScrollBox1 = area.ScrollBox1;
+    Memo2 = area.Memo2;
     PaintBox1 = ScrollBox1->PaintBox1;
-    PaintBox1->setFont(CourierNew(13, true));
     connect(PaintBox1, &ChartPaintBox::Clicked, this, &TForm3::PaintBox1Click);
-    stack->addWidget(ScrollBox1, 0, 0);
-    Memo2 = new QPlainTextEdit(area);
-    Memo2->setObjectName("Memo2");
-    Memo2->setFont(CourierNew(16, true));
-    Memo2->setReadOnly(true);
-    Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    stack->addWidget(Memo2, 0, 0);
-    Memo2->raise();
-    layout()->addWidget(area);
 
     // FormCreate
     State.ClickX = 0;
@@ -245,26 +203,22 @@ void TForm3::FitToMainWindow() {
 }
 
 void TForm3::EnableProjectionActions() {
-    Form1->Udskriv1->setEnabled(true);
     Form1->Aldersgrupper1->setEnabled(true);
-    Form1->Tabel2->setEnabled(true);
-    Form1->Pyramide1->setEnabled(true);
-    Form1->Ialtgraf1->setEnabled(true);
-    Form1->Fortst1->setEnabled(State.TargetYear < 2100);
-    for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6})
-        b->setEnabled(true);
+    SetProjectionActionsEnabled(true);
 }
 
 // "Aldersgruppe" and the output buttons are left alone: once a projection
 // has been made, the age groups stay available for the rest of the run.
-void TForm3::DisableProjectionActions() {
-    Form1->Udskriv1->setEnabled(false);
-    Form1->Tabel2->setEnabled(false);
-    Form1->Pyramide1->setEnabled(false);
-    Form1->Ialtgraf1->setEnabled(false);
-    Form1->Fortst1->setEnabled(false);
+void TForm3::DisableProjectionActions() { SetProjectionActionsEnabled(false); }
+
+void TForm3::SetProjectionActionsEnabled(bool enabled) {
+    Form1->Udskriv1->setEnabled(enabled);
+    Form1->Tabel2->setEnabled(enabled);
+    Form1->Pyramide1->setEnabled(enabled);
+    Form1->Ialtgraf1->setEnabled(enabled);
+    Form1->Fortst1->setEnabled(enabled && State.TargetYear < 2100);
     for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6})
-        b->setEnabled(false);
+        b->setEnabled(enabled);
 }
 
 void TForm3::ClearChartArea() {
@@ -293,21 +247,7 @@ void TForm3::EnterInputs() {
 }
 
 std::vector<std::string> TForm3::BuildTableLines() {
-    std::vector<std::string> lines(TableLineCount);
-    lines[0] = " Alder     Mænd   Kvinder";
-    // The table has room for 20 groups between its header and its total.
-    const int groups = std::clamp(State.GroupCount, 0, TableLineCount - 2);
-    const int width = State.GroupSpan + 1;
-    for (int g = 0; g < groups; ++g) {
-        lines[g + 1] = AgeLabel(g * width, g * width + State.GroupSpan) +
-                       FormatFixed(RoundForDisplay(State.GroupMale[g]), 9, 0) +
-                       FormatFixed(RoundForDisplay(State.GroupFemale[g]), 10, 0);
-    }
-    for (int i = groups + 1; i < TableLineCount - 1; ++i) lines[i] = std::string(TableWidth, ' ');
-    lines[21] = "I alt:" + FormatFixed(RoundForDisplay(State.TotalMale), 9, 0) +
-                FormatFixed(RoundForDisplay(State.TotalFemale), 10, 0) + " =" +
-                FormatFixed(RoundForDisplay(State.TotalMale + State.TotalFemale), 9, 0) + " indb.";
-
+    std::vector<std::string> lines = GroupTableLines(ProjectionChartView);
     const int32_t retirement = State.RetirementAge;
     lines[1] += "    PROGNOSE  for året " + std::to_string(State.TargetYear) + "    Basisår: " +
                 std::to_string(State.BaseYear);
@@ -336,21 +276,13 @@ void TForm3::ShowTable() {
     Memo2->verticalScrollBar()->setValue(0);
 }
 
-void TForm3::ShowPyramid() {
-    Memo2->hide();
-    State.DisplayMode = 2;
-    State.YearsToProject = State.TargetYear - State.BaseYear;
-    ComputeGroupTotals();
-    State.GroupSpan = 4;
-    State.GroupCount = 20;
-    State.CursorLineX = 0;
-    State.ClickX = 1;
-    ScrollBox1->Invalidate();
-}
+void TForm3::ShowPyramid() { ShowChart(Chart.View().PyramidMode); }
 
-void TForm3::ShowTotalGraph() {
+void TForm3::ShowTotalGraph() { ShowChart(Chart.View().TotalGraphMode); }
+
+void TForm3::ShowChart(int32_t mode) {
     Memo2->hide();
-    State.DisplayMode = 3;
+    State.DisplayMode = mode;
     State.YearsToProject = State.TargetYear - State.BaseYear;
     ComputeGroupTotals();
     State.GroupSpan = 4;

@@ -80,6 +80,8 @@ protected:
 
 private:
     void EnableProjectionActions();
+    void SetProjectionActionsEnabled(bool enabled);
+    void ShowChart(int32_t mode);
 };
 
 extern TForm3* Form3;

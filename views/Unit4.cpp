@@ -5,15 +5,12 @@
 #include "HistoricalTables.h"
 #include "Lys_erkl.h"
 #include "Mainunit.h"
-#include "NumberText.h"
 #include "Output.h"
 #include "ToolGlyphs.h"
 #include "Unit8.h"
 
 #include <QAction>
 #include <QFrame>
-#include <QGridLayout>
-#include <QLayout>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolButton>
@@ -21,27 +18,6 @@
 #include <algorithm>
 
 TForm4* Form4 = nullptr;
-
-namespace {
-
-QFont CourierNew(int pixels, bool bold) {
-    QFont font("Courier New");
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-constexpr int TableLineCount = 22;
-constexpr int TableWidth = 25;
-
-QFrame* HiddenPanel(QWidget* parent, const char* name) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->hide();
-    return panel;
-}
-
-}  // namespace
 
 TForm4::TForm4() {
     setObjectName("Form4");
@@ -74,32 +50,16 @@ TForm4::TForm4() {
     Panel3 = HiddenPanel(this, "Panel3");
     Panel4 = HiddenPanel(this, "Panel4");
 
-    // The memo lies over the chart surface, in the same place.
-    auto* area = new QWidget(this);
-    area->setObjectName("ChartArea");
-    auto* stack = new QGridLayout(area);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(0);
-    ScrollBox1 = new ChartSurface(area);
-    ScrollBox1->SetChart(&Chart);
-    stack->addWidget(ScrollBox1, 0, 0);
-    Memo2 = new QPlainTextEdit(area);
-    Memo2->setObjectName("Memo2");
-    Memo2->setFont(CourierNew(16, true));
-    Memo2->setReadOnly(true);
-    Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const ChartArea area = AddChartArea(this, Chart);
+    ScrollBox1 = area.ScrollBox1;
+    Memo2 = area.Memo2;
     // Hidden or shown, the memo keeps the chart surface's place.
     QSizePolicy policy = Memo2->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     Memo2->setSizePolicy(policy);
     // Opaque, so that the chart behind it is not painted while it is covered.
     Memo2->setAutoFillBackground(true);
-    stack->addWidget(Memo2, 0, 0);
-    Memo2->raise();
     Memo2->hide();
-    layout()->addWidget(area);
 
     // FormCreate
     State.ClickX = 0;
@@ -166,22 +126,7 @@ void TForm4::ChooseCensus() {
 }
 
 std::vector<std::string> TForm4::CensusTableLines() {
-    std::vector<std::string> lines(TableLineCount, std::string(TableWidth, ' '));
-    lines[0] = " Alder     Mænd   Kvinder";
-    // Lines 1..20 have room for twenty groups; the total keeps line 21.
-    const int32_t groups = std::clamp(State.GroupCount, 0, TableLineCount - 2);
-    for (int32_t g = 0; g < groups; ++g) {
-        const int32_t lo = g * (State.GroupSpan + 1);
-        const int32_t hi = lo + State.GroupSpan;
-        // The last five-year group holds everybody of 90 and over.
-        const std::string hiText = hi == 94 ? "99" : FormatFixed(hi, 2, 0);
-        lines[g + 1] = FormatFixed(lo, 2, 0) + "-" + hiText + ":" +
-                       FormatFixed(RoundForDisplay(State.GroupMale[g]), 9, 0) +
-                       FormatFixed(RoundForDisplay(State.GroupFemale[g]), 10, 0);
-    }
-    lines[21] = "I alt:" + FormatFixed(RoundForDisplay(State.TotalMale), 9, 0) +
-                FormatFixed(RoundForDisplay(State.TotalFemale), 10, 0) + " =" +
-                FormatFixed(RoundForDisplay(State.TotalMale + State.TotalFemale), 9, 0) + " indb.";
+    std::vector<std::string> lines = GroupTableLines(CensusChartView);
     lines[1] += "     Folketælling år: " + std::to_string(State.TargetYear);
     return lines;
 }
@@ -211,19 +156,13 @@ void TForm4::ShowCensusTable() {
     ShowMemoTop();
 }
 
-void TForm4::ShowCensusPyramid() {
-    Memo2->hide();
-    State.DisplayMode = 12;
-    State.YearsToProject = State.TargetYear - State.BaseYear;
-    ComputeGroupTotals();
-    State.CursorLineX = 0;
-    State.ClickX = 1;
-    ScrollBox1->Invalidate();
-}
+void TForm4::ShowCensusPyramid() { ShowCensusChart(Chart.View().PyramidMode); }
 
-void TForm4::ShowCensusTotalGraph() {
+void TForm4::ShowCensusTotalGraph() { ShowCensusChart(Chart.View().TotalGraphMode); }
+
+void TForm4::ShowCensusChart(int32_t mode) {
     Memo2->hide();
-    State.DisplayMode = 13;
+    State.DisplayMode = mode;
     State.YearsToProject = State.TargetYear - State.BaseYear;
     ComputeGroupTotals();
     State.CursorLineX = 0;

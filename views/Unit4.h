@@ -76,6 +76,7 @@ protected:
 
 private:
     void SetCensusActionsEnabled(bool enabled);
+    void ShowCensusChart(int32_t mode);
     void ShowHistoricalTable(const std::vector<std::string>& lines);
     void ShowMemoTop();
 };

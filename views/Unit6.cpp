@@ -3,31 +3,25 @@
 
 #include "AgeInterval.h"
 #include "Lys_erkl.h"
-#include "Mainunit.h"
 #include "Output.h"
 #include "Overskr.h"
 #include "ToolGlyphs.h"
 #include "ViewWindow.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTextCharFormat>
 #include <QTextCursor>
-#include <QTextEdit>
 #include <QToolButton>
 
 #include <algorithm>
-#include <limits>
 
 TBtnBottomDlg1* BtnBottomDlg1 = nullptr;
 
@@ -39,21 +33,9 @@ namespace {
 
 constexpr int LastYear = 2100;  // added years stay below it
 
-QFont CourierNew(int pixels) {
-    QFont font("Courier New");
-    font.setPixelSize(pixels);
-    return font;
-}
-
-QPixmap NewGlyph() {
-    QPixmap glyph(25, 25);
-    glyph.fill(Qt::transparent);
-    return glyph;
-}
-
 // An open door: leave the dialog.
 QIcon CloseGlyph() {
-    QPixmap glyph = NewGlyph();
+    QPixmap glyph = BlankGlyph(25, 25);
     QPainter p(&glyph);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
@@ -70,7 +52,7 @@ QIcon CloseGlyph() {
 
 // A green arrow into a list: compute and list the result.
 QIcon ShowResultGlyph() {
-    QPixmap glyph = NewGlyph();
+    QPixmap glyph = BlankGlyph(25, 25);
     QPainter p(&glyph);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
@@ -89,7 +71,7 @@ QIcon ShowResultGlyph() {
 
 // A red cross over a sheet: clear everything.
 QIcon ClearGlyph() {
-    QPixmap glyph = NewGlyph();
+    QPixmap glyph = BlankGlyph(25, 25);
     QPainter p(&glyph);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
@@ -99,14 +81,6 @@ QIcon ClearGlyph() {
     p.drawLine(QPointF(7, 7), QPointF(17, 18));
     p.drawLine(QPointF(17, 7), QPointF(7, 18));
     return QIcon(glyph);
-}
-
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
 }
 
 QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry, bool verticalScrollBar) {
@@ -250,7 +224,7 @@ void TBtnBottomDlg1::FormShow() {
     Memo1->clear();
     Memo2->clear();
 
-    // While the census part holds the shared state there is no projection to
+    // While the census view holds the shared state there is no projection to
     // list: only the censuses are, and no year can be added.
     ProjectionListed = ProjectionInForce();
     OpeningTargetYear = State.TargetYear;
@@ -420,19 +394,7 @@ void TBtnBottomDlg1::SpeedButton3Click() {
     QStringList lines;
     if (HeadingUsed()) lines << Overskrif->HeadingText << " ";
     lines << "Fremskrevne data: " << MemoLines(Memo1) << " " << "Historiske data: " << MemoLines(Memo2);
-
-    QTextEdit* clip = Form1->Memo1;
-    clip->clear();
-    // Line by line as plain text in the field's font, so the rich text on
-    // the clipboard carries it too.
-    QTextCharFormat format;
-    format.setFont(clip->font());
-    QTextCursor cursor(clip->document());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0) cursor.insertBlock(QTextBlockFormat(), format);
-        cursor.insertText(lines[i], format);
-    }
-    CopyMemo1();
+    CopyLines(lines);
 }
 
 void TBtnBottomDlg1::SpeedButton4Click() {

@@ -28,7 +28,7 @@ extern int32_t HistoricalLineCount;
 
 // True while the model holds the inputs of a projection that can be listed:
 // the base-year choices are the data-set years, the base year is one of them
-// and the target year lies between it and 2100. Not so after the census part
+// and the target year lies between it and 2100. Not so after the census view
 // took over the shared state.
 bool ProjectionInForce();
 

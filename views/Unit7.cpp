@@ -2,6 +2,7 @@
 
 #include "Inddatp.h"
 #include "Lys_erkl.h"
+#include "ViewWindow.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -17,16 +18,11 @@ TForm7* Form7 = nullptr;
 TForm7::TForm7(QWidget* parent) : QDialog(parent) {
     setObjectName("Form7");
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    QFont font("Courier New");
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(CourierNew(13));
     setFixedSize(386, 236);
     move(263, 116);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName("Bevel1");
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(16, 0, 353, 193);
+    Bevel1 = AddBevel(this, "Bevel1", QRect(16, 0, 353, 193));
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
@@ -41,14 +37,9 @@ TForm7::TForm7(QWidget* parent) : QDialog(parent) {
     Memo1->document()->setDocumentMargin(4);
     Memo1->viewport()->installEventFilter(this);
 
-    Label1 = new QLabel("Hvilket årstal ? ", this);
-    Label1->setObjectName("Label1");
-    Label1->move(32, 160);
-    Label1->adjustSize();
+    Label1 = AddLabel(this, "Label1", "Hvilket årstal ? ", 32, 160);
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setGeometry(184, 160, 73, 24);
+    Edit1 = AddEdit(this, "Edit1", QRect(184, 160, 73, 24));
 
     BitBtn1 = new QPushButton("&OK", this);
     BitBtn1->setObjectName("BitBtn1");

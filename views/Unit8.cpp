@@ -2,6 +2,7 @@
 #include "TextInput.h"
 
 #include "Lys_erkl.h"
+#include "ViewWindow.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -20,12 +21,6 @@ int32_t ChosenCensusYear = 0;
 bool ChosenCensusYearValid = false;
 
 namespace {
-
-QFont CourierNew(int pixels) {
-    QFont font("Courier New");
-    font.setPixelSize(pixels);
-    return font;
-}
 
 // Keys that steer the dialog or move inside the field rather than type a
 // character: they are not filtered.
@@ -61,10 +56,7 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
     setFont(CourierNew(13));
     setFixedSize(427, 214);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName("Bevel1");
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(8, 8, 409, 169);
+    Bevel1 = AddBevel(this, "Bevel1", QRect(8, 8, 409, 169));
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
@@ -74,14 +66,9 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
     Memo1->setFocusPolicy(Qt::NoFocus);
     Memo1->viewport()->installEventFilter(this);
 
-    Label1 = new QLabel("Vælg årstal: ", this);
-    Label1->setObjectName("Label1");
-    Label1->move(112, 152);
-    Label1->adjustSize();
+    Label1 = AddLabel(this, "Label1", "Vælg årstal: ", 112, 152);
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setGeometry(256, 152, 57, 24);
+    Edit1 = AddEdit(this, "Edit1", QRect(256, 152, 57, 24));
     Edit1->installEventFilter(this);
     connect(Edit1, &QLineEdit::textChanged, this, &TForm8::Edit1Change);
 

@@ -1,26 +1,17 @@
 #include "Unit9.h"
 
+#include "ViewWindow.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
 TForm9* Form9 = nullptr;
 
-namespace {
-
-QFont CourierNew(int pixels) {
-    QFont font("Courier New");
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
-}
-
-}  // namespace
-
 TForm9::TForm9(QWidget* parent) : QDialog(parent) {
     setObjectName("Form9");
     setWindowTitle("  Vejledning");
-    setFont(CourierNew(16));
+    setFont(CourierNew(16, true));
     setGeometry(127, 176, 762, 189);
 
     Label1 = new QLabel("Nærmere oplysninger om programmet og dets brug findes i elevteksterne:", this);
@@ -30,7 +21,7 @@ TForm9::TForm9(QWidget* parent) : QDialog(parent) {
 
     Label2 = new QLabel("ULKE-Tema: Levetid                ULKE-Tema: Befolkningsprognose", this);
     Label2->setObjectName("Label2");
-    Label2->setFont(CourierNew(19));
+    Label2->setFont(CourierNew(19, true));
     Label2->move(24, 56);
     Label2->adjustSize();
 

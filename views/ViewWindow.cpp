@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QFrame>
 #include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -79,4 +81,33 @@ QToolButton* AddSpeedButton(QWidget* panel, const char* name, const QRect& geome
     button->setProperty("hint", hint);
     if (showHint) button->setToolTip(hint);
     return button;
+}
+
+QFont CourierNew(int pixels, bool bold) {
+    QFont font("Courier New");
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QFrame* HiddenPanel(QWidget* parent, const char* name) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->hide();
+    return panel;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    return edit;
 }

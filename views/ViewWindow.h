@@ -1,12 +1,16 @@
 // What the three view windows (lifetime, projection, census) have in common:
 // each is a borderless child of the main window, placed at 0, 0 and sized to
 // the main window's client area, and is shown and hidden, never recreated.
+// Below it, the small control helpers every window of the program builds with.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 class QFrame;
 class QIcon;
+class QLabel;
+class QLineEdit;
 class QToolButton;
 
 class ViewWindow : public QWidget {
@@ -49,3 +53,13 @@ QFrame* AddBevel(QWidget* panel, const char* name, const QRect& geometry);
 // when showHint is set.
 QToolButton* AddSpeedButton(QWidget* panel, const char* name, const QRect& geometry, const QString& hint,
                             bool showHint, const QIcon& glyph);
+
+// Courier New in a size in pixels, the font nearly every window is laid out in.
+QFont CourierNew(int pixels, bool bold = false);
+
+// A panel kept only under its name: it stays hidden and takes no room.
+QFrame* HiddenPanel(QWidget* parent, const char* name);
+
+// A label at x, y, as large as its text.
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y);
+QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry);
