@@ -50,6 +50,9 @@ QFrame* AddToolBarPanel(ViewWindow* view, const char* name, int height) {
     panel->setObjectName(name);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setFixedHeight(height);
+    // A tool bar in the button face colour, whatever the view's own background.
+    panel->setAutoFillBackground(true);
+    panel->setBackgroundRole(QPalette::Button);
     auto* column = qobject_cast<QVBoxLayout*>(view->layout());
     if (!column) {
         column = new QVBoxLayout(view);
