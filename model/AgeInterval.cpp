@@ -28,7 +28,7 @@ void AgeIntervalSummary() {
     const BaseDataSet& set = s.BaseDataSets[k - 1];
 
     double baseTotal = 0;
-    for (int a = 0; a <= MaxAge; ++a) baseTotal += set.PopulationMale[a] + set.PopulationFemale[a];
+    for (int a = 0; a <= MaxAge; ++a) baseTotal = baseTotal + set.PopulationMale[a] + set.PopulationFemale[a];
 
     // Bounds outside the age range would read past the arrays.
     const int from = std::max(IntervalFrom, 0);
@@ -36,11 +36,12 @@ void AgeIntervalSummary() {
     double baseSum = 0;
     double targetSum = 0;
     for (int a = from; a <= to; ++a) {
-        baseSum += set.PopulationMale[a] + set.PopulationFemale[a];
-        targetSum += s.PopMale[a] + s.PopFemale[a];
+        // Left to right, men before women, so the sums come out to the last bit.
+        baseSum = baseSum + set.PopulationMale[a] + set.PopulationFemale[a];
+        targetSum = targetSum + s.PopMale[a] + s.PopFemale[a];
     }
     double targetTotal = 0;
-    for (int a = 0; a <= 99; ++a) targetTotal += s.PopMale[a] + s.PopFemale[a];
+    for (int a = 0; a <= 99; ++a) targetTotal = targetTotal + s.PopMale[a] + s.PopFemale[a];
 
     BaseIntervalLine = IntervalLine(s.BaseYear, IntervalFrom, IntervalTo, baseSum, baseTotal);
     TargetIntervalLine = IntervalLine(s.TargetYear, IntervalFrom, IntervalTo, targetSum, targetTotal);
