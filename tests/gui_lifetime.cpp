@@ -134,6 +134,13 @@ TEST(LifetimeView, KeyFiltersAndEnterMovesOn) {
     EXPECT_EQ(Form2->Edit1->text(), "45");
     QTest::keyClick(Form2->Edit1, Qt::Key_Backspace);
     EXPECT_EQ(Form2->Edit1->text(), "4");
+    // Delete as a real keyboard sends it, with the text "\x7f", edits too.
+    Type(Form2->Edit1, "7");
+    Form2->Edit1->setCursorPosition(0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
+    QCoreApplication::sendEvent(Form2->Edit1, &del);
+    EXPECT_EQ(Form2->Edit1->text(), "7");
+    Form2->Edit1->setText("4");
     QTest::keyClick(Form2->Edit1, Qt::Key_Return);
     EXPECT_TRUE(Form2->Edit2->hasFocus());
     EXPECT_EQ(Lifetime.AgeA, 4) << "leaving the field stores the age";

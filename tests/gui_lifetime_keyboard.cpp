@@ -1,5 +1,5 @@
 // The lifetime view worked from the keyboard alone: Enter leads from field to
-// field and on to OK, and Enter on OK presses it, as it does in a real window.
+// field and on to OK, Enter on OK presses it, and Tab follows the tab order.
 #include "GuiHarness.h"
 
 #include "Lifetime.h"
@@ -55,6 +55,39 @@ TEST_P(LifetimeKeyboard, EnterOnOkShowsTheTable) {
     QTest::keyClick(Form2->Button1, Qt::Key_Return);
     EXPECT_TRUE(TableShown());
     EXPECT_EQ(Lifetime.PersonCount, GetParam().two ? 2 : 1);
+}
+
+// Tab walks the fields in their tab order (skipping B's hidden fields for one
+// person) and leaving an age field by Tab stores the age.
+TEST_P(LifetimeKeyboard, TabFollowsTheTabOrder) {
+    ProgramStart();
+    State = ModelState();
+    LoadAllData();
+    Lifetime = LifetimeState();
+    HideViews();
+    Form1->activateWindow();
+    QApplication::setActiveWindow(Form1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+
+    if (GetParam().two) Form1->Topersoner1Click();
+    else Form1->enPersonClick();
+    ASSERT_TRUE(Form2->Edit1->hasFocus());
+    QTest::keyClicks(Form2->Edit1, "45");
+    QTest::keyClick(Form2->Edit1, Qt::Key_Tab);
+    EXPECT_TRUE(Form2->Edit2->hasFocus());
+    EXPECT_EQ(Lifetime.AgeA, 45);
+    QTest::keyClick(Form2->Edit2, Qt::Key_Tab);
+    if (GetParam().two) {
+        EXPECT_TRUE(Form2->Edit3->hasFocus());
+        QTest::keyClicks(Form2->Edit3, "70");
+        QTest::keyClick(Form2->Edit3, Qt::Key_Tab);
+        EXPECT_TRUE(Form2->Edit4->hasFocus());
+        EXPECT_EQ(Lifetime.AgeB, 70);
+        QTest::keyClick(Form2->Edit4, Qt::Key_Tab);
+    }
+    EXPECT_TRUE(Form2->Button1->hasFocus());
+    QTest::keyClick(Form2->Button1, Qt::Key_Backtab);
+    EXPECT_TRUE((GetParam().two ? Form2->Edit4 : Form2->Edit2)->hasFocus());
 }
 
 INSTANTIATE_TEST_SUITE_P(Persons, LifetimeKeyboard,

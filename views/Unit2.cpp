@@ -452,10 +452,14 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
         // Shortcuts (copy, paste, select all) are not typed characters.
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
             return ViewWindow::eventFilter(watched, event);
+        // Tab moves the focus along the tab order; it is never a typed character.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return ViewWindow::eventFilter(watched, event);
         QChar ch;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) ch = QChar(13);
         else if (key->key() == Qt::Key_Backspace) ch = QChar(8);
-        else if (!key->text().isEmpty()) ch = key->text().at(0);
+        // Editing keys are not typed characters, even where they bring a text
+        // (Delete comes with "\x7f" on X11, Escape with "\x1b").
+        else if (key->text().size() == 1 && key->text().at(0).isPrint()) ch = key->text().at(0);
         else return ViewWindow::eventFilter(watched, event);  // arrows, Delete, Home, ...
         if (edit == Edit1) Edit1KeyPress(ch);
         else if (edit == Edit2) Edit2KeyPress(ch);
