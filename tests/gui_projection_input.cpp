@@ -8,6 +8,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -151,6 +152,13 @@ TEST_F(InputDialogTest, KeyFiltersDropWhatDoesNotBelong) {
     EXPECT_EQ(d->Edit4->text(), "67");
     QTest::keyClick(d->Edit4, Qt::Key_Backspace);
     EXPECT_EQ(d->Edit4->text(), "6");
+
+    // Delete as a real keyboard sends it: with the text "\x7f". It edits.
+    Type(d->Edit3, "2030");
+    d->Edit3->setCursorPosition(0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
+    QCoreApplication::sendEvent(d->Edit3, &del);
+    EXPECT_EQ(d->Edit3->text(), "030");
 }
 
 TEST_F(InputDialogTest, EnterMovesOnWhileOkIsDisabledAndPressesOkOnceEnabled) {

@@ -233,7 +233,8 @@ bool TBtnBottomDlg::eventFilter(QObject* watched, QEvent* event) {
         const QString text = key->text();
         // Editing and shortcut keys (arrows, Delete, Ctrl+V, ...) are not
         // typed characters; what they bring in is checked by ValidateInputs.
-        if (text.size() != 1 || text[0] < u' ' ||
+        // Delete comes with the text "\x7f" on X11, Escape with "\x1b".
+        if (text.size() != 1 || !text[0].isPrint() ||
             (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)))
             return QDialog::eventFilter(watched, event);
         typed = text[0].unicode();
