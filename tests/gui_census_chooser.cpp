@@ -292,3 +292,27 @@ TEST_F(ChooserTest, EnterIsIgnoredWithoutACensusYear) {
 }
 
 }  // namespace
+
+namespace {
+
+// Keyboard only: Tab to "Fortryd" and Enter cancels, with or without a
+// census year in the field; it never confirms through OK.
+TEST_F(ChooserTest, EnterOnAFocusedFortrydCancels) {
+    for (const char* typed : {"1970", "197"}) {
+        SCOPED_TRACE(typed);
+        Form8->hide();
+        bool okClicked = false;
+        const auto watch = QObject::connect(Form8->BitBtn1, &QPushButton::clicked, [&] { okClicked = true; });
+        QTimer::singleShot(0, Form8, [typed] {
+            QTest::keyClicks(Form8->Edit1, typed);
+            Form8->BitBtn2->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(Form8->BitBtn2, Qt::Key_Return);
+        });
+        QTimer::singleShot(3000, Form8, [] { Form8->done(-7); });
+        EXPECT_EQ(Form8->exec(), QDialog::Rejected);
+        EXPECT_FALSE(okClicked);
+        QObject::disconnect(watch);
+    }
+}
+
+}  // namespace

@@ -46,9 +46,12 @@ TForm4::TForm4() {
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm4::SpeedButton6Click);
     connect(SpeedButton7, &QToolButton::clicked, this, &TForm4::SpeedButton7Click);
 
-    Panel2 = HiddenPanel(this, "Panel2");
-    Panel3 = HiddenPanel(this, "Panel3");
-    Panel4 = HiddenPanel(this, "Panel4");
+    Panel2 = HiddenPanel(this, "Panel2");  // left margin
+    Panel2->setFixedWidth(17);
+    Panel3 = HiddenPanel(this, "Panel3");  // bottom margin
+    Panel3->setFixedHeight(13);
+    Panel4 = HiddenPanel(this, "Panel4");  // right margin
+    Panel4->setFixedWidth(15);
 
     const ChartArea area = AddChartArea(this, Chart);
     ScrollBox1 = area.ScrollBox1;

@@ -84,7 +84,8 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(312, 184, 89, 25);
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    BitBtn2->setAutoDefault(false);
+    // Focused, it takes Enter itself, as OK does; elsewhere Enter goes to OK.
+    BitBtn2->setAutoDefault(true);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm8::BitBtn2Click);
 }
 
