@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -109,6 +110,12 @@ TEST(GuideWindow, EnterClosesIt) {
 TEST(AboutBox, EnterClosesIt) {
     ProgramStart();
     EXPECT_EQ(RunModalAndPress(Form1->Omprogrammet1, AboutBox, Qt::Key_Return), QDialog::Accepted);
+    // An empty native title would be replaced by the program's file name in
+    // the title bar; the box keeps its bar blank.
+    ASSERT_NE(AboutBox->windowHandle(), nullptr);
+    EXPECT_TRUE(AboutBox->windowHandle()->title().trimmed().isEmpty());
+    EXPECT_FALSE(AboutBox->windowHandle()->title().isEmpty());
+    EXPECT_TRUE(AboutBox->windowTitle().isEmpty());
 }
 
 TEST(Dialogs, MessageBoxHasTheTextTheCaptionAndOneOkButton) {

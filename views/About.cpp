@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 TAboutBox* AboutBox = nullptr;
 
@@ -76,5 +77,8 @@ void TAboutBox::showEvent(QShowEvent* event) {
     box.moveCenter(where->geometry().center());
     move(box.topLeft());
     OKButton->setFocus();
+    // An empty title would make the window system show the program's file
+    // name in the title bar instead; a blank keeps the bar empty.
+    if (QWindow* window = windowHandle()) window->setTitle(QStringLiteral(" "));
     QDialog::showEvent(event);
 }
