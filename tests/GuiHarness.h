@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Forms.h"
+#include "Lifetime.h"
 #include "Lys_erkl.h"
 #include "Mainunit.h"
 #include "ViewWindow.h"
@@ -113,4 +114,19 @@ inline const StartState& ProgramStart() {
     start->FrameGeometry = Form1->frameGeometry();
     start->WorkArea = Form1->screen()->availableGeometry();
     return *start;
+}
+
+// The program started, a fresh model and lifetime state, no view on show and
+// the main window active: another window shown and hidden by an earlier test
+// may still count as the active one, and focus moves only inside it.
+inline void StartFresh() {
+    ProgramStart();
+    State = ModelState();
+    LoadAllData();
+    Lifetime = LifetimeState();
+    HideViews();
+    Form1->activateWindow();
+    QApplication::setActiveWindow(Form1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    ASSERT_EQ(QApplication::activeWindow(), Form1);
 }

@@ -18,20 +18,6 @@
 
 namespace {
 
-// A fresh model, the lifetime view shown and nothing else on show.
-void Fresh() {
-    ProgramStart();
-    State = ModelState();
-    LoadAllData();
-    Lifetime = LifetimeState();
-    HideViews();
-    // Another window shown and hidden by an earlier test may still count as
-    // the active one; focus moves only inside the active window.
-    Form1->activateWindow();
-    QApplication::setActiveWindow(Form1);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
-    ASSERT_EQ(QApplication::activeWindow(), Form1);
-}
 
 void Type(QLineEdit* edit, const QString& text) {
     edit->setFocus(Qt::MouseFocusReason);
@@ -79,7 +65,7 @@ bool ResultControlsDisabled() {
 }
 
 TEST(LifetimeView, InputStripAsDesigned) {
-    Fresh();
+    StartFresh();
     struct Row {
         const char* name;
         QRect geometry;
@@ -110,7 +96,7 @@ TEST(LifetimeView, InputStripAsDesigned) {
 }
 
 TEST(LifetimeView, StartingAModeShowsItsFields) {
-    Fresh();
+    StartFresh();
     Form1->enPersonClick();
     EXPECT_TRUE(Form2->isVisible());
     EXPECT_EQ(Form2->Label1->text(), "Personens alder: ");
@@ -128,7 +114,7 @@ TEST(LifetimeView, StartingAModeShowsItsFields) {
 }
 
 TEST(LifetimeView, KeyFiltersAndEnterMovesOn) {
-    Fresh();
+    StartFresh();
     Form1->Topersoner1Click();
     Type(Form2->Edit1, "4a-5.");
     EXPECT_EQ(Form2->Edit1->text(), "45");
@@ -178,7 +164,7 @@ TEST(LifetimeView, OnePersonTableShapes) {
         {"aged 0", 0, 5, 23, {21, 21, 21, 21, 16}},
     };
     for (const OnePersonRow& row : rows) {
-        Fresh();
+        StartFresh();
         Enter(QString::number(row.age), "m");
         SCOPED_TRACE(row.name);
         EXPECT_EQ(Form2->StringGrid1->ColCount(), row.columns);
@@ -191,7 +177,7 @@ TEST(LifetimeView, OnePersonTableShapes) {
 }
 
 TEST(LifetimeView, OneManAged45) {
-    Fresh();
+    StartFresh();
     Enter("45", "m");
     TStringGrid* grid = Form2->StringGrid1;
     EXPECT_EQ(grid->Cells(0, 0), " År Chance ");
@@ -228,7 +214,7 @@ TEST(LifetimeView, OneManAged45) {
 }
 
 TEST(LifetimeView, WomanUsesTheFemaleColumnAndMedian) {
-    Fresh();
+    StartFresh();
     Enter("0", "K");
     EXPECT_EQ(Lifetime.SexCode, 'k');
     EXPECT_EQ(Form2->Label5->text(), "Kvinde:    0 år.    Medianlevetid: 84 år.");
@@ -236,7 +222,7 @@ TEST(LifetimeView, WomanUsesTheFemaleColumnAndMedian) {
 }
 
 TEST(LifetimeView, AgedNinetyNineHasOneUnmarkedRow) {
-    Fresh();
+    StartFresh();
     Enter("99", "m");
     EXPECT_EQ(Form2->StringGrid1->Cells(0, 1), "100  27.1% ");
 }
@@ -257,7 +243,7 @@ TEST(LifetimeView, TwoPersonTableShapes) {
         {"30 and 70", "30", "70", 3, 27, {25, 25, 20}},
     };
     for (const TwoPersonRow& row : rows) {
-        Fresh();
+        StartFresh();
         Enter(row.ageA, "m", row.ageB, "k", true);
         SCOPED_TRACE(row.name);
         EXPECT_EQ(Form2->StringGrid1->FixedRows(), 2);
@@ -268,7 +254,7 @@ TEST(LifetimeView, TwoPersonTableShapes) {
 }
 
 TEST(LifetimeView, TwoPersonsAged45) {
-    Fresh();
+    StartFresh();
     Enter("45", "m", "45", "k", true);
     TStringGrid* grid = Form2->StringGrid1;
     EXPECT_EQ(grid->Cells(0, 0), "  Alder      Chance  ");
@@ -289,7 +275,7 @@ TEST(LifetimeView, TwoPersonsAged45) {
 }
 
 TEST(LifetimeView, OlderPersonsColumnsRunBlank) {
-    Fresh();
+    StartFresh();
     Enter("30", "k", "70", "m", true);
     TStringGrid* grid = Form2->StringGrid1;
     // Item n = 30 (A 60, B 100) and n = 31 (B past 100): rows + 1 = 25 items a column.
@@ -301,7 +287,7 @@ TEST(LifetimeView, OlderPersonsColumnsRunBlank) {
 }
 
 TEST(LifetimeView, AnAgeOfHundredIsRefusedOnLeaving) {
-    Fresh();
+    StartFresh();
     DialogRecorder dialogs;
     Form1->enPersonClick();
     Type(Form2->Edit1, "100");
@@ -349,7 +335,7 @@ TEST(LifetimeView, PastedAgesAreRefusedOrTakenExactly) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(AgeFromText(row.text), row.age);
 
-        Fresh();
+        StartFresh();
         DialogRecorder dialogs;
         Form1->enPersonClick();
         Lifetime.AgeA = 30;
@@ -372,7 +358,7 @@ TEST(LifetimeView, PastedAgesAreRefusedOrTakenExactly) {
 }
 
 TEST(LifetimeView, EmptyAgeUsesTheAgeStoredLast) {
-    Fresh();
+    StartFresh();
     Enter("", "m");
     EXPECT_EQ(Lifetime.AgeA, 0) << "0 right after start";
     EXPECT_EQ(Form2->StringGrid1->RowCount(), 23);
@@ -384,7 +370,7 @@ TEST(LifetimeView, EmptyAgeUsesTheAgeStoredLast) {
 }
 
 TEST(LifetimeView, TwoPersonsNeedBsSex) {
-    Fresh();
+    StartFresh();
     Enter("45", "m", "45", "", true);
     EXPECT_TRUE(ResultControlsDisabled());
     EXPECT_TRUE(State.TableLines.empty());
@@ -392,7 +378,7 @@ TEST(LifetimeView, TwoPersonsNeedBsSex) {
 
 TEST(LifetimeView, AnyChangeDisablesTheResultControls) {
     for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4"}) {
-        Fresh();
+        StartFresh();
         Enter("45", "m", "50", "k", true);
         ASSERT_TRUE(ResultControlsEnabled());
         auto* edit = Form2->findChild<QLineEdit*>(name);
@@ -402,7 +388,7 @@ TEST(LifetimeView, AnyChangeDisablesTheResultControls) {
 }
 
 TEST(LifetimeView, SwitchingModesEmptiesFieldsAndGridButKeepsAges) {
-    Fresh();
+    StartFresh();
     Enter("45", "m", "60", "k", true);
     Form1->enPersonClick();
     EXPECT_TRUE(Form2->Edit1->text().isEmpty());
@@ -417,7 +403,7 @@ TEST(LifetimeView, SwitchingModesEmptiesFieldsAndGridButKeepsAges) {
 }
 
 TEST(LifetimeView, GraphAndTableMenuItemsSwitchPresentation) {
-    Fresh();
+    StartFresh();
     Enter("45", "m");
     Form1->Graf1->trigger();
     EXPECT_TRUE(Form2->StringGrid1->isHidden());
@@ -443,7 +429,7 @@ TEST(LifetimeView, GraphAndTableMenuItemsSwitchPresentation) {
 // Udskriv prints the lifetime view only while it is the view in front; a
 // result shown earlier does not make a covered or hidden lifetime view print.
 TEST(LifetimeView, PrintDispatchOnlyForTheViewInFront) {
-    Fresh();
+    StartFresh();
     DialogRecorder dialogs;
     Enter("45", "m");
     ASSERT_TRUE(State.LifetimeViewActive);

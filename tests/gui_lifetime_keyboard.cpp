@@ -29,17 +29,12 @@ struct KeyboardRow {
     bool two;
 };
 
-class LifetimeKeyboard : public ::testing::TestWithParam<KeyboardRow> {};
+class LifetimeKeyboard : public ::testing::TestWithParam<KeyboardRow> {
+protected:
+    void SetUp() override { StartFresh(); }
+};
 
 TEST_P(LifetimeKeyboard, EnterOnOkShowsTheTable) {
-    ProgramStart();
-    State = ModelState();
-    LoadAllData();
-    Lifetime = LifetimeState();
-    HideViews();
-    Form1->activateWindow();
-    QApplication::setActiveWindow(Form1);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
 
     if (GetParam().two) Form1->Topersoner1Click();
     else Form1->enPersonClick();
@@ -60,14 +55,6 @@ TEST_P(LifetimeKeyboard, EnterOnOkShowsTheTable) {
 // Tab walks the fields in their tab order (skipping B's hidden fields for one
 // person) and leaving an age field by Tab stores the age.
 TEST_P(LifetimeKeyboard, TabFollowsTheTabOrder) {
-    ProgramStart();
-    State = ModelState();
-    LoadAllData();
-    Lifetime = LifetimeState();
-    HideViews();
-    Form1->activateWindow();
-    QApplication::setActiveWindow(Form1);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
 
     if (GetParam().two) Form1->Topersoner1Click();
     else Form1->enPersonClick();
