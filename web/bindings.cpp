@@ -1,0 +1,252 @@
+// The program core as the web page sees it: model operations, state fields
+// by name, the number readers, and the chart renderers drawing on a canvas
+// object the page supplies.
+#include "AgeInterval.h"
+#include "Canvas.h"
+#include "Lifetime.h"
+#include "Lys_erkl.h"
+#include "NumberText.h"
+#include "PopulationChart.h"
+#include "TextInput.h"
+
+#if __has_include("HistoricalTables.h")
+#include "HistoricalTables.h"
+#endif
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+using emscripten::val;
+
+namespace {
+
+// Forwards every drawing call to a JavaScript object with the same
+// operations in lower camel case (see web/src/canvas.ts).
+class JsCanvas final : public Canvas {
+public:
+    explicit JsCanvas(val js) : js_(std::move(js)) {}
+
+    void TextOut(int32_t x, int32_t y, const std::string& text) override { js_.call<void>("textOut", x, y, text); }
+    int32_t TextWidth(const std::string& text) override { return js_.call<int32_t>("textWidth", text); }
+    int32_t TextHeight(const std::string& text) override { return js_.call<int32_t>("textHeight", text); }
+    void MoveTo(int32_t x, int32_t y) override { js_.call<void>("moveTo", x, y); }
+    void LineTo(int32_t x, int32_t y) override { js_.call<void>("lineTo", x, y); }
+    void SetPenColor(uint32_t rgb) override { js_.call<void>("setPenColor", rgb); }
+    void SetTextColor(uint32_t rgb) override { js_.call<void>("setTextColor", rgb); }
+    PenMode GetPenMode() const override { return mode_; }
+    void SetPenMode(PenMode mode) override {
+        mode_ = mode;
+        js_.call<void>("setInvert", mode == PenMode::Invert);
+    }
+    void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t rgb) override {
+        js_.call<void>("fillRect", x1, y1, x2, y2, rgb);
+    }
+    void SetFont(const std::string& name, int32_t size, bool sizeInPoints, bool bold) override {
+        js_.call<void>("setFont", name, size, sizeInPoints, bold);
+    }
+    void SetFontPointSize(int32_t points) override { js_.call<void>("setFontPointSize", points); }
+    bool IsPrinter() const override { return js_["printer"].as<bool>(); }
+
+private:
+    val js_;
+    PenMode mode_ = PenMode::Copy;
+};
+
+// The on-screen chart area: the page's canvas plus its scroll position.
+class WebSurface final : public ChartSurfaceHost {
+public:
+    explicit WebSurface(val js) : js_(js), canvas_(js) {}
+    Canvas& SurfaceCanvas() override { return canvas_; }
+    void SetScrollRanges(int32_t width, int32_t height) override { js_.call<void>("setScrollRanges", width, height); }
+    int32_t VerticalScrollPos() const override { return js_.call<int32_t>("verticalScrollPos"); }
+    void ShowCanvas() override { js_.call<void>("showCanvas"); }
+    void Invalidate() override { js_.call<void>("invalidate"); }
+
+private:
+    val js_;
+    JsCanvas canvas_;
+};
+
+// One chart renderer of a view bound to its surface.
+class WebChart {
+public:
+    WebChart(const std::string& kind, val surface)
+        : chart_(kind == "census" ? CensusChartView : ProjectionChartView), surface_(std::move(surface)) {
+        chart_.SetSurface(&surface_);
+    }
+    void Paint() { chart_.PaintBox1Paint(); }
+    void MouseUp(bool left, int32_t x, int32_t y) { chart_.PaintBox1MouseUp(left, x, y); }
+    void RemoveCursor() { chart_.RemoveCursor(); }
+    // Draws the current view on another canvas (printout, clipboard picture).
+    void DrawOn(val canvas, bool withCursor) {
+        JsCanvas target(std::move(canvas));
+        target.SetFont(PopulationChart::FontName, PopulationChart::FontPixels, false, true);
+        chart_.DrawView(target);
+        if (withCursor) chart_.DrawCurrentCursor(target);
+    }
+
+private:
+    PopulationChart chart_;
+    WebSurface surface_;
+};
+
+val Strings(const std::vector<std::string>& lines) {
+    val out = val::array();
+    for (const std::string& line : lines) out.call<void>("push", line);
+    return out;
+}
+
+std::vector<std::string> StringsFrom(const val& array) {
+    std::vector<std::string> out;
+    const auto n = array["length"].as<unsigned>();
+    for (unsigned i = 0; i < n; ++i) out.push_back(array[i].as<std::string>());
+    return out;
+}
+
+// State fields the page reads and writes, by their names in ModelState.
+const std::map<std::string, int32_t*>& IntFields() {
+    static const std::map<std::string, int32_t*> fields = {
+        {"ChartOriginY", &State.ChartOriginY}, {"DisplayMode", &State.DisplayMode},
+        {"YearsToProject", &State.YearsToProject}, {"ScaleStep", &State.ScaleStep},
+        {"GroupCount", &State.GroupCount}, {"GroupSpan", &State.GroupSpan},
+        {"SavedScrollPos", &State.SavedScrollPos}, {"CursorLineX", &State.CursorLineX},
+        {"BaseYear", &State.BaseYear}, {"TargetYear", &State.TargetYear},
+        {"SavedTargetYear", &State.SavedTargetYear}, {"RetirementAge", &State.RetirementAge},
+        {"ClickX", &State.ClickX}, {"IntervalFrom", &IntervalFrom}, {"IntervalTo", &IntervalTo},
+    };
+    return fields;
+}
+
+const std::map<std::string, bool*>& BoolFields() {
+    static const std::map<std::string, bool*> fields = {
+        {"LifetimeGraphShown", &State.LifetimeGraphShown}, {"LifetimeViewActive", &State.LifetimeViewActive},
+        {"InputsAccepted", &State.InputsAccepted}, {"ExactFigures", &State.ExactFigures},
+    };
+    return fields;
+}
+
+const std::map<std::string, double*>& DoubleFields() {
+    static const std::map<std::string, double*> fields = {
+        {"ChildrenPerFamily", &State.ChildrenPerFamily}, {"TotalMale", &State.TotalMale},
+        {"TotalFemale", &State.TotalFemale}, {"ChartUnit", &State.ChartUnit},
+    };
+    return fields;
+}
+
+template <typename T>
+T* Field(const std::map<std::string, T*>& fields, const std::string& name) {
+    const auto it = fields.find(name);
+    if (it == fields.end()) throw std::invalid_argument("unknown state field " + name);
+    return it->second;
+}
+
+val GetField(const std::string& name) {
+    if (IntFields().count(name)) return val(*Field(IntFields(), name));
+    if (BoolFields().count(name)) return val(*Field(BoolFields(), name));
+    if (DoubleFields().count(name)) return val(*Field(DoubleFields(), name));
+    if (name == "TableLines") return Strings(State.TableLines);
+    if (name == "PrintLines") return Strings(State.PrintLines);
+    if (name == "OutliveChanceText") return val(State.OutliveChanceText);
+    return val::undefined();
+}
+
+// Numbers from the page arrive as JavaScript numbers; whole-number fields
+// take them as the core's own conversions would store them.
+void SetField(const std::string& name, const val& value) {
+    if (IntFields().count(name)) *Field(IntFields(), name) = value.as<int32_t>();
+    else if (BoolFields().count(name)) *Field(BoolFields(), name) = value.as<bool>();
+    else if (DoubleFields().count(name)) *Field(DoubleFields(), name) = value.as<double>();
+    else if (name == "TableLines") State.TableLines = StringsFrom(value);
+    else if (name == "PrintLines") State.PrintLines = StringsFrom(value);
+    else throw std::invalid_argument("unknown state field " + name);
+}
+
+val YearChoices() {
+    val out = val::array();
+    for (int k = 1; k <= CensusYearCount; ++k) out.call<void>("push", State.YearChoices[k]);
+    return out;
+}
+
+val WholeNumber(const std::string& text) {
+    const WholeNumberText n = ReadWholeNumber(text);
+    val out = val::object();
+    out.set("value", n.Value);
+    out.set("valid", n.Valid);
+    return out;
+}
+
+val DecimalNumber(const std::string& text) {
+    const DecimalNumberText n = ReadDecimalNumber(text);
+    val out = val::object();
+    out.set("value", n.Value);
+    out.set("valid", n.Valid);
+    return out;
+}
+
+val AgeIntervalText(const std::string& text) {
+    int32_t from = IntervalFrom, to = IntervalTo;
+    const bool ok = ReadAgeInterval(text, from, to);
+    val out = val::object();
+    out.set("valid", ok);
+    out.set("from", from);
+    out.set("to", to);
+    return out;
+}
+
+double GroupCensusTotal() {
+    double total = 0;
+    GroupCensus(total);
+    return total;
+}
+
+val GroupTable(const std::string& kind) {
+    return Strings(GroupTableLines(kind == "census" ? CensusChartView : ProjectionChartView));
+}
+
+// The census years in the choosers' order: the early censuses, then the others.
+void ListCensusYears() {
+    int n = 1;
+    for (const EarlyCensusRecord& census : State.EarlyCensuses) State.YearChoices[n++] = census.Year;
+    for (const CensusRecord& census : State.Censuses) State.YearChoices[n++] = census.Year;
+}
+
+val HistoricalTable(const std::string& which) {
+    if (which == "lifeExpectancy") return Strings(LifeExpectancyLines());
+    if (which == "mortality") return Strings(MortalityLines());
+    return Strings(FertilityLines());
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(lysvandre_core) {
+    using namespace emscripten;
+    function("loadAllData", &LoadAllData);
+    function("listBaseYears", &ListBaseYears);
+    function("setUpProjection", &SetUpProjection);
+    function("runProjection", &RunProjection);
+    function("groupCensus", &GroupCensusTotal);
+    function("computeGroupTotals", &ComputeGroupTotals);
+    function("ageIntervalSummary", &AgeIntervalSummary);
+    function("get", &GetField);
+    function("set", &SetField);
+    function("yearChoices", &YearChoices);
+    function("readWholeNumber", &WholeNumber);
+    function("readDecimalNumber", &DecimalNumber);
+    function("readAgeInterval", &AgeIntervalText);
+    function("formatFixed", select_overload<std::string(double, int, int)>(&FormatFixed));
+    function("groupTableLines", &GroupTable);
+    function("listCensusYears", &ListCensusYears);
+    function("historicalTable", &HistoricalTable);
+
+    class_<WebChart>("Chart")
+        .constructor<std::string, val>()
+        .function("paint", &WebChart::Paint)
+        .function("mouseUp", &WebChart::MouseUp)
+        .function("removeCursor", &WebChart::RemoveCursor)
+        .function("drawOn", &WebChart::DrawOn);
+}

@@ -1,0 +1,148 @@
+// The main window (Form1): the menu bar, the start picture and the three
+// views, created once at start in the desktop program's order.
+import { app } from './app';
+import { CensusView, CensusYearDialog } from './census';
+import { core, loadCore } from './core';
+import { makeAboutBox, makeGuide, Version } from './help';
+import { LifetimeView } from './lifetime';
+import { MenuBar, type MenuSpec } from './menu';
+import { HeadingDialog, Output } from './output';
+import { BaseYearDialog, InputDialog, ModelWindow, ProjectionView } from './projection';
+import { AgeGroupDialog } from './agegroups';
+import { el, modalOpen } from './ui';
+
+async function start(): Promise<void> {
+  const loaded = performance.now();
+  await loadCore();
+  await document.fonts.load('bold 13px "Liberation Mono"').catch(() => undefined);
+
+  const form1 = document.getElementById('Form1')!;
+  const client = el('div', { class: 'client', 'data-name': 'ClientArea' });
+  const image1 = el('img', { 'data-name': 'Image1', class: 'startpicture', src: 'start.jpg', alt: 'Lysvandre', width: 270, height: 220 });
+  const memo1 = el('div', { 'data-name': 'Memo1', hidden: true, text: 'Memo1' });
+
+  const AboutBox = makeAboutBox();
+  const BtnBottomDlg = new InputDialog();
+  const Overskrif = new HeadingDialog();
+  const output = new Output(Overskrif, document.body);
+  const Form2 = new LifetimeView();
+  const BtnBottomDlg1 = new AgeGroupDialog();
+  const Form7 = new BaseYearDialog();
+  const Model = new ModelWindow();
+  const Form3 = new ProjectionView(BtnBottomDlg, Form7, Model, () => BtnBottomDlg1.show());
+  const Form8 = new CensusYearDialog();
+  const Form4 = new CensusView(Form8);
+  const Form9 = makeGuide();
+  Form2.output = Form3.output = Form4.output = output;
+  BtnBottomDlg1.projection = Form3;
+
+  const hideOthersForProjection = (): void => {
+    Form2.hide();
+    Form4.ResetCensusView();
+    Form4.hide();
+  };
+  const leaveProjection = (): void => {
+    Form3.DisableProjectionActions();
+    Form3.hide();
+  };
+  const specs: MenuSpec[] = [
+    { name: 'Filer1', caption: '&Filer', items: [
+      { name: 'Udskriv1', caption: 'Udskriv', shortcut: 'Ctrl+P', run: () => Udskriv1Click() },
+      { name: 'Afslut1', caption: '&Afslut', run: () => Afslut1Click() },
+    ] },
+    { name: 'Rediger1', caption: 'Rediger', items: [
+      { name: 'KopiertilKlippebordet1', caption: 'Kopier til Klippebordet', run: () => KopiertilKlippebordet1Click() },
+    ] },
+    { name: 'Levetid1', caption: '&Levetid', onOpen: () => { app.activeView = 1; }, items: [
+      { name: 'enPerson', caption: 'Én person', run: () => { Form2.showView(); Form2.StartOnePerson(); } },
+      { name: 'Topersoner1', caption: 'To personer', run: () => { Form2.showView(); Form2.StartTwoPersons(); } },
+      { name: 'Graf1', caption: 'Graf', run: () => Form2.ShowLifetimeGraph() },
+      { name: 'Tabel1', caption: 'Tabel', run: () => Form2.oversigter() },
+    ] },
+    { name: 'Prognose1', caption: '&Prognose', onOpen: () => { app.activeView = 2; }, items: [
+      { name: 'Inddata1', caption: 'Inddata', run: () => { hideOthersForProjection(); void Form3.EnterInputs(); } },
+      { name: 'Tabel2', caption: 'Tabel', run: () => Form3.ShowTable() },
+      { name: 'Pyramide1', caption: 'Pyramide', run: () => Form3.ShowPyramid() },
+      { name: 'Ialtgraf1', caption: 'I alt graf', run: () => Form3.ShowTotalGraph() },
+      { name: 'Fortst1', caption: 'Fortsæt', run: () => void Form3.ContinueProjection() },
+      { name: 'Basisr1', caption: 'Basisår', run: () => { hideOthersForProjection(); void Form3.ChooseBaseYear(); } },
+    ] },
+    { name: 'Aldersgrupper1', caption: 'Aldersgruppe', enabled: false, run: () => void Form3.ShowAgeGroups() },
+    { name: 'Folketllinger1', caption: 'Folke&tællinger', onOpen: () => { app.activeView = 3; }, items: [
+      { name: 'Inddata2', caption: 'Inddata', run: () => { leaveProjection(); void Form4.StartCensusInput(); } },
+      { name: 'Tabel3', caption: 'Tabel', run: () => Form4.ShowCensusTable() },
+      { name: 'Pyramide2', caption: 'Pyramide', run: () => Form4.ShowCensusPyramid() },
+      { name: 'Ialtgraf2', caption: 'I alt graf', run: () => Form4.ShowCensusTotalGraph() },
+      { name: 'Historiskedata1', caption: 'Historiske data', items: [
+        { name: 'Middellevetid1', caption: 'Middellevetid', run: () => { leaveProjection(); Form4.ShowHistoricalTable('lifeExpectancy'); } },
+        { name: 'Ddelighed1', caption: 'Dødelighed', run: () => { leaveProjection(); Form4.ShowHistoricalTable('mortality'); } },
+        { name: 'Fertilitet1', caption: 'Fertilitet', run: () => { leaveProjection(); Form4.ShowHistoricalTable('fertility'); } },
+      ] },
+    ] },
+    { name: 'Hjlp1', caption: '&Hjælp', items: [
+      { name: 'Vejledning1', caption: 'Vejledning', run: () => void Form9.show() },
+      { name: 'Omprogrammet1', caption: '&Om programmet', run: () => void AboutBox.show() },
+    ] },
+  ];
+
+  // The views disable their own commands while they are created; the menu
+  // exists first so that they can.
+  app.menu = new MenuBar(specs);
+  for (const n of ['Udskriv1', 'Graf1', 'Tabel1', 'Tabel2', 'Pyramide1', 'Ialtgraf1', 'Fortst1', 'Tabel3', 'Pyramide2', 'Ialtgraf2'])
+    app.menu.setEnabled(n, false);
+  Form2.DisableOwnCommands();
+  Form3.DisableProjectionActions();
+  Form4.ResetCensusView();
+
+  function Udskriv1Click(): void {
+    if (core.get('LifetimeViewActive')) Form2.PrintView();
+    else if (Form3.visible) output.PrintView(Form3);
+    else if (Form4.visible) output.PrintView(Form4);
+  }
+  function KopiertilKlippebordet1Click(): void {
+    if (app.activeView === 1) void Form2.CopyView();
+    else if (app.activeView === 2) void output.CopyView(Form3);
+    else if (app.activeView === 3) void output.CopyView(Form4);
+  }
+  function Afslut1Click(): void {
+    // A page cannot end itself; it leaves the program's window empty instead.
+    window.close();
+    document.body.replaceChildren(el('p', { class: 'ended', text: 'Lysvandre er afsluttet.' }));
+  }
+
+  document.addEventListener('keydown', (e) => {
+    if (e.ctrlKey && !e.altKey && (e.key === 'p' || e.key === 'P')) {
+      e.preventDefault();
+      if (!modalOpen() && app.menu.isEnabled('Udskriv1')) Udskriv1Click();
+    }
+  });
+
+  client.append(Form2.root, Form3.root, Form4.root, image1, memo1);
+  form1.append(app.menu.root, client);
+
+  // FormShow
+  const title = '   Lysvandre    ' + Version;
+  document.title = title;
+  form1.setAttribute('aria-label', title.trim());
+  core.loadAllData();
+  app.activeView = 0;
+  for (const n of ['Levetid1', 'Prognose1', 'Folketllinger1']) app.menu.setEnabled(n, true);
+  core.set('LifetimeViewActive', false);
+  form1.hidden = false;
+  window.setTimeout(() => { image1.hidden = true; }, 3000);
+
+  const shown = performance.now();
+  (window as any).lysvandre = {
+    tableLines: (): string[] => core.get('TableLines'),
+    state: (name: string): unknown => core.get(name),
+    windows: { Form2, Form3, Form4, BtnBottomDlg, BtnBottomDlg1, Form7, Form8, Overskrif, AboutBox, Form9, Model },
+    timing: { coreLoaded: loaded, shown },
+    ready: true,
+  };
+  document.body.dataset.ready = 'true';
+}
+
+if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
+  navigator.serviceWorker.register('sw.js').catch(() => undefined);
+}
+void start();

@@ -1,0 +1,102 @@
+// Printing (the browser's print dialog over a print style sheet) and copying
+// to the clipboard, for whichever view asks, and the heading dialog.
+import { app } from './app';
+import { WebCanvas } from './canvas';
+import { core, outputCore } from './core';
+import { button, Dialog, el, field, label, messageBox } from './ui';
+import type { ChartArea } from './view';
+
+// What printing and copying need from a view.
+export interface OutputView {
+  area?: ChartArea;
+  // The text on show, if the view shows its table; null when it shows a chart.
+  tableShown(): boolean;
+  // Draws the chart on a canvas (printer or picture); withCursor for copies.
+  drawChart(canvas: WebCanvas, withCursor: boolean): void;
+  // The chart's size on screen.
+  chartSize(): { width: number; height: number };
+}
+
+export class HeadingDialog extends Dialog {
+  readonly Edit1 = field('Edit1', 'Navn eller overskrift til udskrifter');
+  HeadingText = '';
+
+  constructor() {
+    super('Overskrif', '   Overskrift', 393, 130);
+    this.place(el('div', { class: 'bevel', 'data-name': 'Bevel1' }), 16, 8, 361, 73);
+    this.place(label('Label1', ' Navn eller overskrift til udskrifter: '), 24, 16);
+    this.place(this.Edit1, 24, 40, 345, 24);
+    const ok = this.place(button('BitBtn1', 'OK', () => { this.HeadingText = this.Edit1.value; app.headingText = this.HeadingText; this.close(); }), 40, 92, 89, 33);
+    this.place(button('BitBtn2', '&Fortryd', () => this.close()), 248, 92, 89, 33);
+    this.defaultButton = ok;
+    this.onCancel = () => this.close();
+    this.onShow = () => { this.Edit1.value = this.HeadingText; this.Edit1.focus(); this.Edit1.select(); };
+  }
+}
+
+export class Output {
+  private readonly sheet: HTMLDivElement;
+  constructor(readonly heading: HeadingDialog, host: HTMLElement) {
+    this.sheet = el('div', { id: 'printout', 'aria-hidden': 'true' });
+    host.append(this.sheet);
+  }
+
+  AskHeading(): Promise<void> { return this.heading.show(); }
+
+  private headed(lines: string[]): string[] { return outputCore().headedLines(this.heading.HeadingText, lines); }
+
+  // Fills the print sheet; the browser lays out the pages under @page.
+  private printLines(lines: string[]): void {
+    this.sheet.replaceChildren(el('pre', { class: 'printtext', text: this.headed(lines).join('\n') }));
+    this.print();
+  }
+
+  // A 640 x 480 chart under the heading, scaled onto one page.
+  private printChart(view: OutputView): void {
+    const canvas = el('canvas');
+    const c = new WebCanvas(canvas, 640, 480, 3);
+    c.printer = true;
+    view.drawChart(c, false);
+    const heading = this.heading.HeadingText;
+    this.sheet.replaceChildren(
+      outputCore().headingIsUsed(heading) ? el('div', { class: 'printheading', text: heading }) : '',
+      el('img', { class: 'printchart', src: canvas.toDataURL('image/png'), alt: '' }));
+    this.print();
+  }
+
+  private print(): void {
+    document.body.classList.add('printing');
+    try { window.print(); } finally { document.body.classList.remove('printing'); }
+  }
+
+  PrintLinesOf(view: OutputView): void {
+    if (view.tableShown()) this.printLines(core.get('TableLines'));
+    else this.printChart(view);
+  }
+
+  PrintView(view: OutputView): void { this.PrintLinesOf(view); }
+
+  async CopyView(view: OutputView): Promise<void> {
+    try {
+      if (view.tableShown()) {
+        const lines = this.headed(core.get('TableLines'));
+        const text = lines.join('\n');
+        const html = '<pre style="font-family:\'Courier New\',monospace;font-weight:bold">' +
+          lines.map((l) => l.replace(/&/g, '&amp;').replace(/</g, '&lt;')).join('\n') + '</pre>';
+        await navigator.clipboard.write([new ClipboardItem({
+          'text/plain': new Blob([text], { type: 'text/plain' }),
+          'text/html': new Blob([html], { type: 'text/html' }),
+        })]);
+      } else {
+        const size = view.chartSize();
+        const canvas = el('canvas');
+        const c = new WebCanvas(canvas, size.width, size.height + 80, 1);
+        view.drawChart(c, true);
+        const png = await new Promise<Blob>((ok, fail) => canvas.toBlob((b) => (b ? ok(b) : fail(new Error('no picture'))), 'image/png'));
+        await navigator.clipboard.write([new ClipboardItem({ 'image/png': png })]);
+      }
+    } catch {
+      await messageBox('Klippebordet kan ikke bruges i denne browser.', 'Fejl');
+    }
+  }
+}

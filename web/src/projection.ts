@@ -1,0 +1,302 @@
+// The projection view (Form3) with its input dialog (BtnBottomDlg), the
+// base-year chooser (Form7) and the model-text window (Model).
+import { enable } from './app';
+import { core, rules } from './core';
+import { ChartArea, ViewWindow } from './view';
+import { button, Dialog, el, field, label, messageBox, setText } from './ui';
+import type { WebCanvas } from './canvas';
+import type { Output, OutputView } from './output';
+
+export function keyFilter(keys: string): (ch: string) => string {
+  return (ch) => (ch === '\r' ? '' : rules().filterKey(keys, ch));
+}
+
+export class InputDialog extends Dialog {
+  readonly Edit1 = field('Edit1', 'Børnetal pr. familie', keyFilter('decimal'));
+  readonly Edit3 = field('Edit3', 'Årstal', keyFilter('digits'));
+  readonly Edit4 = field('Edit4', 'Pensionsalder', keyFilter('digits'));
+  readonly Label3 = label('Label3', 'Årstal ');
+  readonly OKBtn: HTMLButtonElement;
+  readonly CancelBtn: HTMLButtonElement;
+  InputError = 0;
+
+  constructor() {
+    super('BtnBottomDlg', 'Inddata til Prognose', 339, 142);
+    this.place(el('div', { class: 'bevel', 'data-name': 'Bevel1' }), 8, 8, 321, 89);
+    this.place(label('Label1', 'Børnetal pr. familie (max 6): '), 20, 20);
+    this.place(this.Label3, 20, 44);
+    this.place(label('Label4', 'Pensionsalder (mindst 50) : '), 20, 68);
+    this.place(this.Edit1, 264, 16, 49, 24);
+    this.place(this.Edit3, 264, 40, 49, 24);
+    this.place(this.Edit4, 264, 64, 49, 24);
+    this.OKBtn = this.place(button('OKBtn', '&OK', () => this.OKBtnClick()), 24, 108, 77, 27);
+    this.CancelBtn = this.place(button('CancelBtn', '&Fortryd', () => this.CancelBtnClick()), 216, 107, 89, 27);
+    this.defaultButton = this.OKBtn;
+    this.onCancel = () => this.CancelBtnClick();
+    for (const f of [this.Edit1, this.Edit3, this.Edit4]) f.addEventListener('input', () => this.validateInputs());
+    // Enter: the default button when it may be pressed, else on to the next field.
+    this.onEnter = (target) => {
+      if (!this.OKBtn.disabled || target instanceof HTMLButtonElement) return false;
+      const next = target === this.Edit1 ? this.Edit3 : target === this.Edit3 ? this.Edit4 : this.OKBtn;
+      if (next instanceof HTMLInputElement) next.select();
+      next.focus();
+      return true;
+    };
+    this.onShow = () => {
+      this.Label3.textContent = `Årstal (${core.get('BaseYear')} .. 2100): `;
+      this.validateInputs();
+      if (core.get('InputsAccepted')) this.OKBtn.focus();
+      else { this.OKBtn.disabled = true; this.Edit1.focus(); }
+    };
+  }
+
+  validateInputs(): void {
+    const check = rules().checkProjectionInputs(this.Edit1.value, this.Edit3.value, this.Edit4.value);
+    this.OKBtn.disabled = !check.filled;
+    this.InputError = check.inputError;
+  }
+
+  async OKBtnClick(): Promise<void> {
+    this.validateInputs();
+    if (this.InputError === 0) {
+      core.set('InputsAccepted', true);
+      if (core.get('DisplayMode') === 0) core.setUpProjection();
+      this.close();
+      return;
+    }
+    await messageBox(rules().projectionInputMessage(this.InputError), rules().projectionInputCaption());
+    this.Edit1.focus();
+  }
+
+  CancelBtnClick(): void {
+    core.set('InputsAccepted', false);
+    core.set('DisplayMode', 0);
+    this.InputError = 0;
+    this.close();
+  }
+}
+
+export class BaseYearDialog extends Dialog {
+  readonly Memo1 = el('pre', { class: 'memo list', 'data-name': 'Memo1', role: 'listbox', 'aria-label': 'Basisår' });
+  readonly Edit1 = field('Edit1', 'Hvilket årstal ?', keyFilter('digits'));
+  readonly BitBtn1: HTMLButtonElement;
+  ChosenYear = 0;
+  ChosenYearValid = false;
+
+  constructor() {
+    super('Form7', 'Basisår', 385, 240);
+    this.place(el('div', { class: 'bevel', 'data-name': 'Bevel1' }), 16, 0, 353, 193);
+    this.place(this.Memo1, 32, 16, 321, 129);
+    this.place(label('Label1', 'Hvilket årstal ? '), 32, 160);
+    this.place(this.Edit1, 184, 160, 73, 24);
+    this.BitBtn1 = this.place(button('BitBtn1', '&OK', () => this.BitBtn1Click()), 40, 204, 89, 33);
+    this.place(button('BitBtn2', '&Fortryd', () => this.BitBtn2Click()), 248, 204, 89, 33);
+    this.defaultButton = this.BitBtn1;
+    this.onCancel = () => this.BitBtn2Click();
+    this.Edit1.addEventListener('input', () => this.Edit1Change());
+    this.Memo1.addEventListener('mousedown', (e) => {
+      const r = this.Memo1.getBoundingClientRect();
+      const k = rules().baseYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top));
+      if (k > 0) setText(this.Edit1, String(core.yearChoices()[k - 1]));
+    });
+    this.onShow = () => {
+      setText(this.Edit1, String(core.get('BaseYear')));
+      this.Memo1.textContent = rules().baseYearListLines().join('\n');
+      this.Edit1.focus();
+    };
+  }
+
+  Edit1Change(): void {
+    const n = core.readWholeNumber(this.Edit1.value);
+    this.ChosenYear = n.value;
+    this.ChosenYearValid = n.valid;
+    if (n.valid && core.yearChoices().slice(0, 4).includes(n.value)) this.BitBtn1.focus();
+  }
+
+  BitBtn1Click(): void {
+    core.set('BaseYear', this.ChosenYear);
+    this.close();
+    core.set('DisplayMode', 0);
+  }
+
+  BitBtn2Click(): void {
+    this.close();
+    core.set('DisplayMode', 0);
+  }
+}
+
+export class ModelWindow extends Dialog {
+  readonly Memo1 = el('pre', { class: 'memo', 'data-name': 'Memo1', role: 'textbox', 'aria-readonly': 'true', 'aria-label': 'Model', tabindex: '0' });
+  constructor() {
+    super('Model', 'Model', 420, 140, 'modeless');
+    this.place(this.Memo1, 0, 0, 420, 140);
+    this.onCancel = () => this.close();
+    this.defaultButton = null;
+  }
+}
+
+// The children per family with the reader's own decimal separator, as the
+// model window alone writes it.
+function localeDecimal(x: number): string {
+  const sep = (1.5).toLocaleString(navigator.language).includes(',') ? ',' : '.';
+  return core.formatFixed(x, 0, 2).replace('.', sep);
+}
+
+export class ProjectionView extends ViewWindow implements OutputView {
+  readonly area = new ChartArea('projection');
+  readonly buttons: Record<string, HTMLButtonElement> = {};
+  output: Output | null = null;
+
+  constructor(readonly BtnBottomDlg: InputDialog, readonly Form7: BaseYearDialog, readonly Model: ModelWindow,
+              readonly showAgeGroupDialog: () => Promise<void>) {
+    super('Form3', 'Prognose');
+    const b = this.buttons;
+    b.SpeedButton7 = this.toolButton('SpeedButton7', 'Print', 'print', () => this.output?.PrintView(this));
+    b.SpeedButton8 = this.toolButton('SpeedButton8', 'Navn eller overskrift til udskrifter', 'heading', () => this.output?.AskHeading());
+    b.SpeedButton9 = this.toolButton('SpeedButton9', 'Kopier til Klippebordet', 'copy', () => this.output?.CopyView(this));
+    this.toolGap();
+    b.SpeedButton1 = this.toolButton('SpeedButton1', 'Tabel', 'table', () => this.ShowTable());
+    b.SpeedButton2 = this.toolButton('SpeedButton2', 'Pyramide', 'pyramid', () => this.ShowPyramid());
+    b.SpeedButton3 = this.toolButton('SpeedButton3', 'I alt graf', 'total', () => this.ShowTotalGraph());
+    b.SpeedButton4 = this.toolButton('SpeedButton4', 'Fortsæt', 'continue', () => this.ContinueProjection());
+    b.SpeedButton5 = this.toolButton('SpeedButton5', 'Aldersgruppe', 'agegroups', () => this.ShowAgeGroups());
+    b.SpeedButton6 = this.toolButton('SpeedButton6', 'Model', 'model', () => this.ShowModelText());
+    this.root.append(this.area.scrollBox);
+    core.set('ClickX', 0);
+    core.set('CursorLineX', 0);
+  }
+
+  showView(): void {
+    const wasHidden = !this.visible;
+    super.showView();
+    if (wasHidden) {
+      core.set('TableLines', []);
+      core.set('SavedScrollPos', this.area.verticalScrollPos());
+      this.area.memo.textContent = '';
+    }
+  }
+
+  EnableProjectionActions(): void {
+    enable('Aldersgrupper1', true);
+    this.SetProjectionActionsEnabled(true);
+  }
+
+  DisableProjectionActions(): void { this.SetProjectionActionsEnabled(false); }
+
+  private SetProjectionActionsEnabled(on: boolean): void {
+    for (const n of ['Udskriv1', 'Tabel2', 'Pyramide1', 'Ialtgraf1']) enable(n, on);
+    enable('Fortst1', on && core.get('TargetYear') < 2100);
+    for (const n of ['SpeedButton1', 'SpeedButton2', 'SpeedButton3', 'SpeedButton4', 'SpeedButton5', 'SpeedButton6'])
+      this.buttons[n].disabled = !on;
+  }
+
+  ClearChartArea(): void {
+    core.set('TableLines', []);
+    this.area.scrollBox.scrollTop = 0;
+    this.area.clearChart();
+  }
+
+  async EnterInputs(): Promise<void> {
+    this.showView();
+    core.listBaseYears();
+    core.set('DisplayMode', 0);
+    this.ClearChartArea();
+    await this.BtnBottomDlg.show();
+    if (core.get('InputsAccepted')) {
+      this.EnableProjectionActions();
+      core.set('YearsToProject', core.get('TargetYear') - core.get('BaseYear'));
+      core.runProjection();
+      core.computeGroupTotals();
+      this.ShowTable();
+    } else {
+      this.DisableProjectionActions();
+    }
+    this.area.invalidate();
+  }
+
+  ShowTable(): void {
+    core.set('DisplayMode', 1);
+    rules().buildProjectionTable();
+    const lines: string[] = core.get('TableLines');
+    // Two blank lines, then the table indented by four blanks.
+    this.area.memo.textContent = ' \n ' + lines.map((l) => '\n    ' + l).join('');
+    this.area.memo.hidden = false;
+    this.area.memo.scrollTop = 0;
+    this.area.memo.scrollLeft = 0;
+  }
+
+  ShowPyramid(): void { this.ShowChart(2); }
+  ShowTotalGraph(): void { this.ShowChart(3); }
+
+  private ShowChart(mode: number): void {
+    this.area.memo.hidden = true;
+    core.set('DisplayMode', mode);
+    core.set('YearsToProject', core.get('TargetYear') - core.get('BaseYear'));
+    core.computeGroupTotals();
+    core.set('GroupSpan', 4);
+    core.set('GroupCount', 20);
+    core.set('CursorLineX', 0);
+    core.set('ClickX', 1);
+    this.area.paint();
+  }
+
+  async ContinueProjection(): Promise<void> {
+    const savedTarget = core.get('TargetYear');
+    core.set('SavedTargetYear', savedTarget);
+    // A cancelled dialog may have stored invalid inputs on its way; the
+    // table on screen was made with these.
+    const savedChildren = core.get('ChildrenPerFamily');
+    const savedRetirement = core.get('RetirementAge');
+    let asked = false;
+    if (savedTarget < 2100) {
+      setText(this.BtnBottomDlg.Edit3, String(savedTarget + 1));
+      await this.BtnBottomDlg.show();
+      asked = true;
+    }
+    if (core.get('InputsAccepted')) {
+      if (asked) {
+        core.setUpProjection();
+        core.runProjection();
+        core.computeGroupTotals();
+      }
+      this.ShowTable();
+    } else {
+      core.set('TargetYear', core.get('SavedTargetYear'));
+      core.set('ChildrenPerFamily', savedChildren);
+      core.set('RetirementAge', savedRetirement);
+    }
+    core.set('DisplayMode', 4);
+    this.ClearChartArea();
+  }
+
+  async ShowAgeGroups(): Promise<void> { await this.showAgeGroupDialog(); }
+
+  async ChooseBaseYear(): Promise<void> {
+    this.showView();
+    core.set('ExactFigures', false);
+    core.listBaseYears();
+    const before = core.get('BaseYear');
+    core.set('DisplayMode', 0);
+    this.ClearChartArea();
+    this.area.memo.textContent = '';
+    await this.Form7.show();
+    // A year without a base population is projected from the newest one.
+    const years = core.yearChoices().slice(0, 4);
+    if (!years.includes(core.get('BaseYear'))) core.set('BaseYear', years[3]);
+    if (core.get('BaseYear') !== before) this.DisableProjectionActions();
+  }
+
+  ShowModelText(): void {
+    const lines = [' ',
+      ' Børnetal pr. familie              : ' + localeDecimal(core.get('ChildrenPerFamily')),
+      ` Årstal (${core.get('BaseYear')} .. 2100)             : ${core.get('TargetYear')}`,
+      ' Pensionsalder (mindst 50)         : ' + core.get('RetirementAge'),
+      ' '];
+    this.Model.Memo1.textContent = lines.join('\n');
+    void this.Model.show();
+  }
+
+  tableShown(): boolean { return !this.area.memo.hidden; }
+  chartSize(): { width: number; height: number } { return { width: this.area.width, height: this.area.height }; }
+  drawChart(canvas: WebCanvas, withCursor: boolean): void { this.area.chart?.drawOn(canvas, withCursor); }
+}

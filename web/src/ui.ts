@@ -1,0 +1,204 @@
+// Page elements for the program's windows: dialogs that are modal, with a
+// default button for Enter and a cancel action for Escape, message boxes,
+// and edit fields whose typed and pasted characters pass a key filter.
+
+type Child = Node | string | null | undefined | false;
+
+export function el<K extends keyof HTMLElementTagNameMap>(
+  tag: K, attrs: Record<string, string | boolean | number> = {}, ...children: Child[]
+): HTMLElementTagNameMap[K] {
+  const e = document.createElement(tag);
+  for (const [k, v] of Object.entries(attrs)) {
+    if (v === false) continue;
+    if (k === 'class') e.className = String(v);
+    else if (k === 'text') e.textContent = String(v);
+    else e.setAttribute(k, v === true ? '' : String(v));
+  }
+  for (const c of children) if (c) e.append(c);
+  return e;
+}
+
+// A caption with "&" before its access letter: the text without the "&"
+// and the letter shown underlined.
+export function captionNodes(caption: string): { text: string; letter: string; nodes: Node[] } {
+  const i = caption.indexOf('&');
+  if (i < 0 || i === caption.length - 1) return { text: caption, letter: '', nodes: [document.createTextNode(caption)] };
+  const letter = caption[i + 1];
+  const text = caption.slice(0, i) + caption.slice(i + 1);
+  return {
+    text, letter: letter.toLowerCase(),
+    nodes: [document.createTextNode(caption.slice(0, i)), el('u', { text: letter }), document.createTextNode(caption.slice(i + 2))],
+  };
+}
+
+export function button(name: string, caption: string, onClick: () => void): HTMLButtonElement {
+  const c = captionNodes(caption);
+  const b = el('button', { type: 'button', 'data-name': name, 'aria-label': c.text }, ...c.nodes);
+  b.addEventListener('click', () => { if (!b.disabled) onClick(); });
+  if (c.letter) b.dataset.key = c.letter;
+  return b;
+}
+
+export function label(name: string, text: string): HTMLSpanElement {
+  return el('span', { class: 'label', 'data-name': name, text });
+}
+
+// What a field does with one typed character: the character to insert
+// (possibly another one), or '' to drop it.
+export type KeyFilter = (ch: string) => string;
+
+export function field(name: string, accessibleName: string, filter?: KeyFilter): HTMLInputElement {
+  const f = el('input', { type: 'text', 'data-name': name, 'aria-label': accessibleName, autocomplete: 'off', spellcheck: 'false' });
+  if (filter) {
+    f.addEventListener('beforeinput', (e) => {
+      if (!e.inputType.startsWith('insert') || e.data === null && !e.dataTransfer) return;
+      const typed = e.data ?? e.dataTransfer?.getData('text/plain') ?? '';
+      let kept = '';
+      for (const ch of typed) kept += filter(ch);
+      if (kept === typed) return;
+      e.preventDefault();
+      if (kept) {
+        f.setRangeText(kept, f.selectionStart ?? f.value.length, f.selectionEnd ?? f.value.length, 'end');
+        f.dispatchEvent(new Event('input', { bubbles: true }));
+      }
+    });
+    // Pasted text arrives as one insertion; handled above like typing.
+    f.addEventListener('paste', (e) => {
+      const text = e.clipboardData?.getData('text/plain');
+      if (text === undefined) return;
+      e.preventDefault();
+      let kept = '';
+      for (const ch of text.replace(/\r?\n/g, '')) kept += filter(ch);
+      if (kept) {
+        f.setRangeText(kept, f.selectionStart ?? f.value.length, f.selectionEnd ?? f.value.length, 'end');
+        f.dispatchEvent(new Event('input', { bubbles: true }));
+      }
+    });
+  }
+  return f;
+}
+
+// Sets a field's text as the program does (not typing): one change event.
+export function setText(f: HTMLInputElement, text: string): void {
+  f.value = text;
+  f.dispatchEvent(new Event('input', { bubbles: true }));
+}
+
+const stack: Dialog[] = [];
+export function modalOpen(): boolean { return stack.length > 0; }
+
+export class Dialog {
+  readonly root: HTMLDivElement;
+  readonly body: HTMLDivElement;
+  private readonly overlay: HTMLDivElement;
+  private readonly titleEl: HTMLDivElement;
+  defaultButton: HTMLButtonElement | null = null;
+  // Escape; a dialog without one ignores Escape.
+  onCancel: (() => void) | null = null;
+  // Enter in a field before the default button gets it; return true when handled.
+  onEnter: ((target: EventTarget | null) => boolean) | null = null;
+  onShow: (() => void) | null = null;
+  private resolve: (() => void) | null = null;
+  private returnFocus: Element | null = null;
+
+  constructor(id: string, title: string, width: number, height: number, className = '') {
+    this.titleEl = el('div', { class: 'title', text: title });
+    this.body = el('div', { class: 'body' });
+    this.root = el('div', { id, class: 'dialog ' + className, role: 'dialog', 'aria-modal': 'true', 'aria-label': title.trim() || id },
+      this.titleEl, this.body);
+    this.root.style.width = width + 'px';
+    this.body.style.height = height + 'px';
+    this.overlay = el('div', { class: 'overlay' }, this.root);
+    this.root.addEventListener('keydown', (e) => this.key(e));
+  }
+
+  set title(text: string) {
+    this.titleEl.textContent = text;
+    this.root.setAttribute('aria-label', text.trim() || this.root.id);
+  }
+
+  get visible(): boolean { return this.overlay.isConnected; }
+
+  // Places a control at the window's own coordinates.
+  place<T extends HTMLElement>(e: T, x: number, y: number, w?: number, h?: number): T {
+    e.style.position = 'absolute';
+    e.style.left = x + 'px';
+    e.style.top = y + 'px';
+    if (w !== undefined) e.style.width = w + 'px';
+    if (h !== undefined) e.style.height = h + 'px';
+    this.body.append(e);
+    return e;
+  }
+
+  // Shows the dialog modally; resolves when it closes.
+  show(): Promise<void> {
+    if (this.visible) return Promise.resolve();
+    this.returnFocus = document.activeElement;
+    document.body.append(this.overlay);
+    stack.push(this);
+    const done = new Promise<void>((r) => { this.resolve = r; });
+    this.onShow?.();
+    if (!this.root.contains(document.activeElement)) this.firstFocusable()?.focus();
+    return done;
+  }
+
+  close(): void {
+    if (!this.visible) return;
+    this.overlay.remove();
+    const i = stack.indexOf(this);
+    if (i >= 0) stack.splice(i, 1);
+    if (this.returnFocus instanceof HTMLElement && this.returnFocus.isConnected) this.returnFocus.focus();
+    const r = this.resolve;
+    this.resolve = null;
+    r?.();
+  }
+
+  private focusables(): HTMLElement[] {
+    return [...this.root.querySelectorAll<HTMLElement>('input, button, textarea, [tabindex="0"]')]
+      .filter((e) => !(e as HTMLButtonElement).disabled && e.offsetParent !== null);
+  }
+
+  private firstFocusable(): HTMLElement | undefined { return this.focusables()[0]; }
+
+  private key(e: KeyboardEvent): void {
+    if (stack[stack.length - 1] !== this) return;
+    if (e.key === 'Escape') {
+      e.preventDefault();
+      e.stopPropagation();
+      this.onCancel?.();
+    } else if (e.key === 'Enter') {
+      e.preventDefault();
+      e.stopPropagation();
+      if (this.onEnter?.(e.target)) return;
+      const target = e.target as HTMLElement;
+      if (target instanceof HTMLButtonElement) target.click();
+      else if (this.defaultButton && !this.defaultButton.disabled) this.defaultButton.click();
+    } else if (e.key === 'Tab') {
+      // Focus stays inside the modal window.
+      const list = this.focusables();
+      if (!list.length) return;
+      const i = list.indexOf(document.activeElement as HTMLElement);
+      const next = e.shiftKey ? (i <= 0 ? list.length - 1 : i - 1) : (i + 1) % list.length;
+      e.preventDefault();
+      list[next].focus();
+    } else if (e.altKey && e.key.length === 1) {
+      const b = this.root.querySelector<HTMLButtonElement>(`button[data-key="${e.key.toLowerCase()}"]`);
+      if (b && !b.disabled) { e.preventDefault(); b.click(); }
+    }
+  }
+}
+
+// A message box with one OK button; resolves when it is closed.
+export function messageBox(text: string, caption: string): Promise<void> {
+  const d = new Dialog('MessageBox', caption, 300, 0, 'msgbox');
+  d.root.setAttribute('role', 'alertdialog');
+  d.body.style.height = '';
+  const p = el('p', { class: 'msgtext', text });
+  const ok = button('OKBtn', 'OK', () => d.close());
+  d.body.append(p, el('div', { class: 'msgbuttons' }, ok));
+  d.defaultButton = ok;
+  d.onCancel = () => d.close();
+  const shown = d.show();
+  ok.focus();
+  return shown;
+}

@@ -1,0 +1,98 @@
+// What the three views share: a window filling the main window's client
+// area, a tool bar of glyph buttons, and the chart area (a scroll box with
+// the paint box and the table's text field).
+import { WebCanvas } from './canvas';
+import { core, type Chart, type ChartSurface } from './core';
+import { el } from './ui';
+
+export const views: ViewWindow[] = [];
+
+export class ViewWindow {
+  readonly root: HTMLDivElement;
+  readonly toolbar: HTMLDivElement;
+
+  constructor(id: string, label: string) {
+    this.toolbar = el('div', { class: 'toolbar', 'data-name': 'Panel1', role: 'toolbar' });
+    this.root = el('div', { id, class: 'view', role: 'region', 'aria-label': label, hidden: true }, this.toolbar);
+    views.push(this);
+  }
+
+  get visible(): boolean { return !this.root.hidden; }
+
+  // Shows the view in front of the others.
+  showView(): void {
+    this.root.hidden = false;
+    for (const v of views) v.root.style.zIndex = v === this ? '2' : '1';
+  }
+
+  hide(): void { this.root.hidden = true; }
+
+  toolButton(name: string, hint: string, glyph: string, onClick: () => void): HTMLButtonElement {
+    const b = el('button', { type: 'button', class: 'tool', 'data-name': name, title: hint, 'aria-label': hint },
+      el('span', { class: 'glyph ' + glyph, 'aria-hidden': 'true' }));
+    b.addEventListener('click', () => { if (!b.disabled) onClick(); });
+    this.toolbar.append(b);
+    return b;
+  }
+
+  toolGap(): void { this.toolbar.append(el('span', { class: 'toolgap' })); }
+}
+
+// The paint box inside its scroll box. Implements the core's chart surface.
+export class ChartArea extends WebCanvas implements ChartSurface {
+  readonly scrollBox: HTMLDivElement;
+  readonly memo: HTMLPreElement;
+  chart: Chart | null = null;
+  private rangeW = 640;
+  private rangeH = 420;
+  private pending = false;
+
+  constructor(kind: 'projection' | 'census') {
+    const canvas = el('canvas', { 'data-name': 'PaintBox1', role: 'img', 'aria-label': 'Diagram' });
+    super(canvas, 640, 420);
+    this.memo = el('pre', { class: 'memo', 'data-name': 'Memo2', role: 'textbox', 'aria-readonly': 'true',
+      'aria-multiline': 'true', 'aria-label': 'Tabel', tabindex: '0', hidden: true });
+    this.scrollBox = el('div', { class: 'scrollbox', 'data-name': 'ScrollBox1' }, canvas, this.memo);
+    this.scrollBox.addEventListener('scroll', () => this.invalidate());
+    canvas.addEventListener('mouseup', (e) => {
+      const r = canvas.getBoundingClientRect();
+      this.chart?.mouseUp(e.button === 0, Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top));
+    });
+    this.chart = new core.Chart(kind, this);
+  }
+
+  setScrollRanges(width: number, height: number): void {
+    this.rangeW = Math.max(width, 0);
+    this.rangeH = Math.max(height, 0);
+    this.fit();
+  }
+
+  // The box fills the visible area and is never smaller than the ranges.
+  private fit(): void {
+    const w = Math.max(this.rangeW, this.scrollBox.clientWidth || 0, 640);
+    const h = Math.max(this.rangeH, this.scrollBox.clientHeight || 0, 420);
+    if (w !== this.width || h !== this.height) this.resize(w, h);
+  }
+
+  verticalScrollPos(): number { return Math.round(this.scrollBox.scrollTop); }
+  showCanvas(): void {}
+
+  invalidate(): void {
+    if (this.pending) return;
+    this.pending = true;
+    requestAnimationFrame(() => { if (this.pending) this.paint(); });
+  }
+
+  // PaintBox1Paint on a white picture.
+  paint(): void {
+    this.pending = false;
+    this.fit();
+    this.clear();
+    this.chart?.paint();
+  }
+
+  clearChart(): void {
+    this.pending = false;
+    this.clear();
+  }
+}
