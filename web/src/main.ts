@@ -21,21 +21,6 @@ async function start(): Promise<void> {
   const image1 = el('img', { 'data-name': 'Image1', class: 'startpicture', src: 'start.jpg', alt: 'Lysvandre', width: 270, height: 220 });
   const memo1 = el('div', { 'data-name': 'Memo1', hidden: true, text: 'Memo1' });
 
-  const AboutBox = makeAboutBox();
-  const BtnBottomDlg = new InputDialog();
-  const Overskrif = new HeadingDialog();
-  const output = new Output(Overskrif, document.body);
-  const Form2 = new LifetimeView();
-  const BtnBottomDlg1 = new AgeGroupDialog();
-  const Form7 = new BaseYearDialog();
-  const Model = new ModelWindow();
-  const Form3 = new ProjectionView(BtnBottomDlg, Form7, Model, () => BtnBottomDlg1.show());
-  const Form8 = new CensusYearDialog();
-  const Form4 = new CensusView(Form8);
-  const Form9 = makeGuide();
-  Form2.output = Form3.output = Form4.output = output;
-  BtnBottomDlg1.projection = Form3;
-
   const hideOthersForProjection = (): void => {
     Form2.hide();
     Form4.ResetCensusView();
@@ -88,8 +73,21 @@ async function start(): Promise<void> {
   // The views disable their own commands while they are created; the menu
   // exists first so that they can.
   app.menu = new MenuBar(specs);
-  for (const n of ['Udskriv1', 'Graf1', 'Tabel1', 'Tabel2', 'Pyramide1', 'Ialtgraf1', 'Fortst1', 'Tabel3', 'Pyramide2', 'Ialtgraf2'])
-    app.menu.setEnabled(n, false);
+  const AboutBox = makeAboutBox();
+  const BtnBottomDlg = new InputDialog();
+  const Overskrif = new HeadingDialog();
+  const output = new Output(Overskrif, document.body);
+  const Form2 = new LifetimeView();
+  const BtnBottomDlg1 = new AgeGroupDialog();
+  const Form7 = new BaseYearDialog();
+  const Model = new ModelWindow();
+  const Form3 = new ProjectionView(BtnBottomDlg, Form7, Model, () => BtnBottomDlg1.show());
+  const Form8 = new CensusYearDialog();
+  const Form4 = new CensusView(Form8);
+  const Form9 = makeGuide();
+  Form2.output = Form3.output = Form4.output = output;
+  BtnBottomDlg1.projection = Form3;
+
   Form2.DisableOwnCommands();
   Form3.DisableProjectionActions();
   Form4.ResetCensusView();
@@ -134,6 +132,7 @@ async function start(): Promise<void> {
   const shown = performance.now();
   (window as any).lysvandre = {
     tableLines: (): string[] => core.get('TableLines'),
+    core,
     state: (name: string): unknown => core.get(name),
     windows: { Form2, Form3, Form4, BtnBottomDlg, BtnBottomDlg1, Form7, Form8, Overskrif, AboutBox, Form9, Model },
     timing: { coreLoaded: loaded, shown },
