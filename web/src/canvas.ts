@@ -32,7 +32,7 @@ export function colour(rgb: number): string {
 export class WebCanvas implements CoreCanvas {
   printer = false;
   readonly ctx: CanvasRenderingContext2D;
-  private scale: number;
+  protected scale: number;
   private x = 0;
   private y = 0;
   private pen = 0;

@@ -141,7 +141,10 @@ async function start(): Promise<void> {
   document.body.dataset.ready = 'true';
 }
 
-if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
-  navigator.serviceWorker.register('sw.js').catch(() => undefined);
+// Installing and working offline need a web server; from a file the page
+// simply runs (a browser refuses manifests and workers there).
+if (location.protocol.startsWith('http')) {
+  document.head.append(el('link', { rel: 'manifest', href: 'manifest.webmanifest' }));
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => undefined);
 }
 void start();

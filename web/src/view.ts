@@ -59,6 +59,7 @@ export class ChartArea extends WebCanvas implements ChartSurface {
       this.chart?.mouseUp(e.button === 0, Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top));
     });
     this.chart = new core.Chart(kind, this);
+    window.addEventListener('resize', () => { if (this.scrollBox.offsetParent) this.invalidate(); });
   }
 
   setScrollRanges(width: number, height: number): void {
@@ -71,7 +72,9 @@ export class ChartArea extends WebCanvas implements ChartSurface {
   private fit(): void {
     const w = Math.max(this.rangeW, this.scrollBox.clientWidth || 0, 640);
     const h = Math.max(this.rangeH, this.scrollBox.clientHeight || 0, 420);
-    if (w !== this.width || h !== this.height) this.resize(w, h);
+    // A new pixel density (zoom, another screen) gets a new backing store.
+    const scale = window.devicePixelRatio || 1;
+    if (w !== this.width || h !== this.height || scale !== this.scale) this.resize(w, h, scale);
   }
 
   verticalScrollPos(): number { return Math.round(this.scrollBox.scrollTop); }

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the web edition and runs its tests in the system's headless
+# Chromium: the table texts against the native core's, the chart canvas,
+# and a scripted session with screenshots (build-web/shots) and the speeds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/web.sh --build-only
+# The native core's table texts for the same cases as the page.
+mkdir -p build-web/probe
+probe_sources=(model/*.cpp web/test/probe.cpp)
+for f in PopulationChart HistoricalTables; do
+  [ -f "model/$f.cpp" ] || probe_sources+=("views/$f.cpp")
+done
+g++ -std=c++20 -O2 -Wall -Wextra -Imodel -Iviews "${probe_sources[@]}" -o build-web/probe/probe
+build-web/probe/probe > build-web/probe/tables.json
+export SITE=$PWD/build-web/site PROBE=$PWD/build-web/probe/tables.json SHOTS=$PWD/build-web/shots
+cd web
+node --test --test-concurrency=1 test/
