@@ -9,8 +9,10 @@
 #include "PopulationChart.h"
 #include "TextInput.h"
 
-#if __has_include("HistoricalTables.h")
 #include "HistoricalTables.h"
+#if __has_include("InputRules.h")
+#include "InputRules.h"
+#define HAVE_INPUT_RULES 1
 #endif
 
 #include <emscripten/bind.h>
@@ -221,6 +223,49 @@ val HistoricalTable(const std::string& which) {
     return Strings(FertilityLines());
 }
 
+#ifdef HAVE_INPUT_RULES
+FieldKeys KeysNamed(const std::string& name) {
+    if (name == "digits") return FieldKeys::Digits;
+    if (name == "decimal") return FieldKeys::Decimal;
+    if (name == "interval") return FieldKeys::Interval;
+    if (name == "sex") return FieldKeys::Sex;
+    return FieldKeys::Any;
+}
+
+// One typed character (a UTF-8 string of one code point) through a field's
+// filter: what the field keeps, or "" when the key is dropped.
+std::string Filter(const std::string& keys, const std::string& typed) {
+    char32_t c = 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(typed.data());
+    const size_t n = typed.size();
+    if (n == 1) c = p[0];
+    else if (n == 2) c = ((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu);
+    else if (n == 3) c = ((p[0] & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+    else if (n == 4) c = ((p[0] & 0x07u) << 18) | ((p[1] & 0x3Fu) << 12) | ((p[2] & 0x3Fu) << 6) | (p[3] & 0x3Fu);
+    const char32_t kept = FilterKey(KeysNamed(keys), c);
+    if (kept == 0) return {};
+    if (kept == c) return typed;
+    std::string out;
+    if (kept < 0x80) out += static_cast<char>(kept);
+    else if (kept < 0x800) out += {static_cast<char>(0xC0 | (kept >> 6)), static_cast<char>(0x80 | (kept & 0x3F))};
+    else out += {static_cast<char>(0xE0 | (kept >> 12)), static_cast<char>(0x80 | ((kept >> 6) & 0x3F)),
+                 static_cast<char>(0x80 | (kept & 0x3F))};
+    return out;
+}
+
+val CheckProjection(const std::string& children, const std::string& year, const std::string& retirement) {
+    const ProjectionInputCheck check = CheckProjectionInputs(State, children, year, retirement);
+    val out = val::object();
+    out.set("filled", check.Filled);
+    out.set("inputError", check.InputError);
+    return out;
+}
+
+std::string ProjectionMessage(int32_t inputError) { return ProjectionInputMessage(inputError, State); }
+std::string ProjectionCaption() { return ProjectionInputCaption; }
+std::string AgeTooHigh() { return AgeTooHighMessage; }
+#endif
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(lysvandre_core) {
@@ -242,6 +287,15 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("groupTableLines", &GroupTable);
     function("listCensusYears", &ListCensusYears);
     function("historicalTable", &HistoricalTable);
+#ifdef HAVE_INPUT_RULES
+    function("filterKey", &Filter);
+    function("sortsAfterBlank", +[](const std::string& text) { return SortsAfterBlank(text); });
+    function("readLifetimeAge", +[](const std::string& text) { return ReadLifetimeAge(text); });
+    function("ageTooHighMessage", &AgeTooHigh);
+    function("checkProjectionInputs", &CheckProjection);
+    function("projectionInputMessage", &ProjectionMessage);
+    function("projectionInputCaption", &ProjectionCaption);
+#endif
 
     class_<WebChart>("Chart")
         .constructor<std::string, val>()

@@ -62,6 +62,10 @@ export function field(name: string, accessibleName: string, filter?: KeyFilter):
         f.dispatchEvent(new Event('input', { bubbles: true }));
       }
     });
+    // Backspace is a typed character too; one field's filter drops it.
+    f.addEventListener('keydown', (e) => {
+      if (e.key === 'Backspace' && !e.ctrlKey && !e.altKey && filter('\b') === '') e.preventDefault();
+    });
     // Pasted text arrives as one insertion; handled above like typing.
     f.addEventListener('paste', (e) => {
       const text = e.clipboardData?.getData('text/plain');

@@ -6,7 +6,12 @@ const browser = await launch();
 const { page, problems } = await openPage(browser, server.url);
 for (const s of steps) {
   if (s.startsWith('click:')) await page.click(`[data-name="${s.slice(6)}"]`);
-  else if (s.startsWith('key:')) await page.keyboard.press(s.slice(4));
+  else if (s.startsWith('key:')) {
+    const keys = s.slice(4).split('+');
+    for (const k of keys.slice(0, -1)) await page.keyboard.down(k);
+    await page.keyboard.press(keys[keys.length - 1]);
+    for (const k of keys.slice(0, -1).reverse()) await page.keyboard.up(k);
+  }
   else if (s.startsWith('type:')) await page.keyboard.type(s.slice(5));
   else if (s.startsWith('eval:')) console.log(await page.evaluate(s.slice(5)));
   else if (s.startsWith('wait:')) await new Promise((r) => setTimeout(r, Number(s.slice(5))));
