@@ -120,7 +120,10 @@ async function start(): Promise<void> {
 
   // FormShow
   const title = '   Lysvandre    ' + Version;
+  // A page has no title bar of its own: the tab shows the caption (browsers
+  // fold its blanks) and the main window element keeps it exactly.
   document.title = title;
+  form1.dataset.caption = title;
   form1.setAttribute('aria-label', title.trim());
   core.loadAllData();
   app.activeView = 0;

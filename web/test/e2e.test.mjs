@@ -1,0 +1,253 @@
+// A scripted session in headless Chromium, like a pupil's: every menu by its
+// access letter, a projection with its charts and cursor, Fortsæt, the age
+// groups, both lifetime modes, a census, the historical tables, the heading,
+// a copy read back from the clipboard, a printout to PDF read back as text,
+// About and the guide; the bad inputs of every field. Screenshots go to
+// $SHOTS; the speeds are printed, not asserted.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, statSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { launch, openPage, serve } from './browser.mjs';
+
+const shots = process.env.SHOTS ?? '/tmp/lysvandre-shots';
+mkdirSync(shots, { recursive: true });
+
+test('a whole session in the browser', async (t) => {
+  const server = await serve(process.env.SITE);
+  const browser = await launch();
+  const context = browser.defaultBrowserContext();
+  await context.overridePermissions(server.url.replace(/\/$/, ''), ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  const { page, problems } = await openPage(browser, server.url);
+  const speeds = {};
+  const shot = (name) => page.screenshot({ path: join(shots, name + '.png') });
+  const key = async (combo) => {
+    const keys = combo.split('+');
+    for (const k of keys.slice(0, -1)) await page.keyboard.down(k);
+    await page.keyboard.press(keys[keys.length - 1]);
+    for (const k of keys.slice(0, -1).reverse()) await page.keyboard.up(k);
+  };
+  const visible = (id) => page.evaluate((id) => { const e = document.getElementById(id); return !!e && e.isConnected && !e.hidden && e.offsetParent !== null; }, id);
+  const name = (n, within = '') => `${within} [data-name="${n}"]`.trim();
+  const value = (sel) => page.$eval(sel, (e) => e.value);
+  const message = () => page.evaluate(() => {
+    const box = document.getElementById('MessageBox');
+    return box ? { caption: box.querySelector('.title').textContent, text: box.querySelector('.msgtext').textContent } : null;
+  });
+  const typeInto = async (sel, text) => { await page.click(sel, { clickCount: 3 }); await page.keyboard.press('Backspace'); await page.type(sel, text); };
+  const menu = async (...names) => { for (const n of names) await page.click(name(n)); };
+
+  try {
+    await t.test('start: title, menus and the start picture for three seconds', async () => {
+      speeds['page load to main window (ms)'] = await page.evaluate(() => window.lysvandre.timing.shown);
+      assert.equal(await page.$eval('#Form1', (e) => e.dataset.caption), '   Lysvandre    Version 110109');
+      assert.equal(await page.title(), 'Lysvandre Version 110109');
+      await shot('01-start');
+      assert.equal(await page.$eval(name('Image1'), (e) => e.hidden), false);
+      const enabled = await page.$$eval('[role=menuitem]', (items) => items.filter((i) => i.getAttribute('aria-disabled') === 'false').map((i) => i.dataset.name));
+      assert.deepEqual(enabled, ['Filer1', 'Afslut1', 'Rediger1', 'KopiertilKlippebordet1', 'Levetid1', 'enPerson', 'Topersoner1',
+        'Prognose1', 'Inddata1', 'Basisr1', 'Folketllinger1', 'Inddata2', 'Historiskedata1', 'Middellevetid1', 'Ddelighed1',
+        'Fertilitet1', 'Hjlp1', 'Vejledning1', 'Omprogrammet1']);
+      await page.waitForFunction(() => document.querySelector('[data-name="Image1"]').hidden, { timeout: 5000 });
+    });
+
+    await t.test('every menu by its access letter, arrows and Escape', async () => {
+      for (const [letter, menuName] of [['f', 'Filer1'], ['l', 'Levetid1'], ['p', 'Prognose1'], ['t', 'Folketllinger1'], ['h', 'Hjlp1']]) {
+        await key('Alt+' + letter);
+        assert.equal(await page.$eval(name(menuName), (e) => e.getAttribute('aria-expanded')), 'true', menuName);
+        await key('Escape');
+        assert.equal(await page.$eval(name(menuName), (e) => e.getAttribute('aria-expanded')), 'false', menuName);
+      }
+      await key('Alt+f');
+      await key('ArrowRight');
+      assert.equal(await page.$eval(name('Rediger1'), (e) => e.getAttribute('aria-expanded')), 'true');
+      await key('Escape');
+      // "Levetid" opened and closed still makes the lifetime view the one copied.
+      await key('Alt+l');
+      await key('Escape');
+      assert.equal(await page.evaluate(() => window.lysvandre.windows && window.lysvandre.state && 1), 1);
+    });
+
+    await t.test('About and the guide', async () => {
+      await key('Alt+h');
+      await key('o');
+      assert.ok(await visible('AboutBox'));
+      await shot('02-about');
+      await key('Enter');
+      assert.ok(!(await visible('AboutBox')));
+      await key('Alt+h');
+      await key('Enter');  // Vejledning, the first item
+      assert.ok(await visible('Form9'));
+      await shot('03-guide');
+      await key('Escape');
+      assert.ok(!(await visible('Form9')));
+    });
+
+    await t.test('projection input: every check\'s message, the key filter, pasted junk', async () => {
+      await key('Alt+p');
+      await key('Enter');  // Inddata
+      assert.ok(await visible('BtnBottomDlg'));
+      const dlg = (n) => name(n, '#BtnBottomDlg');
+      assert.equal(await page.$eval(dlg('OKBtn'), (b) => b.disabled), true);
+      await page.type(dlg('Edit1'), '7a,5');
+      assert.equal(await value(dlg('Edit1')), '7.5');
+      await key('Enter');
+      await page.type(dlg('Edit3'), '2030');
+      await key('Enter');
+      await page.type(dlg('Edit4'), '65');
+      await key('Enter');
+      assert.deepEqual(await message(), { caption: 'Ups', text: 'Antal børn højst 6' });
+      await shot('04-ups');
+      await key('Enter');
+      assert.equal(await message(), null);
+      for (const [children, year, retire, text] of [
+        ['1.8', '2200', '65', 'Årstal<=2100'], ['1.8', '1990', '65', 'Årstal>=2008'],
+        ['1.8', '2030', '45', 'Pensionsalder mellem 50 og 99'], ['1..8', '2030', '65', 'Antal børn højst 6'],
+      ]) {
+        await typeInto(dlg('Edit1'), children);
+        await typeInto(dlg('Edit3'), year);
+        await typeInto(dlg('Edit4'), retire);
+        await page.click(dlg('OKBtn'));
+        assert.deepEqual(await message(), { caption: 'Ups', text }, `${children} ${year} ${retire}`);
+        await key('Escape');
+      }
+      // Pasted text passes the same filter as typed text.
+      await page.evaluate(() => {
+        const f = document.querySelector('#BtnBottomDlg [data-name="Edit3"]');
+        f.value = ''; f.focus();
+        const data = new DataTransfer(); data.setData('text/plain', 'år 20x3-0');
+        f.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+      });
+      assert.equal(await value(dlg('Edit3')), '2030');
+      await typeInto(dlg('Edit1'), '1.8');
+      await typeInto(dlg('Edit4'), '65');
+      const ms = await page.evaluate(() => new Promise((done) => {
+        const ok = document.querySelector('#BtnBottomDlg [data-name="OKBtn"]');
+        const t0 = performance.now();
+        ok.click();
+        queueMicrotask(() => setTimeout(() => done(window.lysvandre.last ?? performance.now() - t0), 0));
+      }));
+      speeds['OK to table shown (ms, upper bound)'] = ms;
+      assert.ok(!(await visible('BtnBottomDlg')));
+      assert.match(await page.$eval(name('Memo2', '#Form3'), (e) => e.textContent), /PROGNOSE {2}for året 2030/);
+      await shot('05-projection-table');
+    });
+
+    await t.test('pyramid, total graph and the cursor', async () => {
+      await menu('Prognose1', 'Pyramide1');
+      const timing = await page.evaluate(() => {
+        const area = window.lysvandre.windows.Form3.area;
+        let t = performance.now();
+        for (let i = 0; i < 20; ++i) area.paint();
+        const paint = (performance.now() - t) / 20;
+        t = performance.now();
+        for (let i = 0; i < 20; ++i) area.chart.mouseUp(true, 300 + i * 7, 200);
+        return { paint, cursor: (performance.now() - t) / 20 };
+      });
+      speeds['pyramid drawn (ms)'] = timing.paint;
+      speeds['cursor move (ms)'] = timing.cursor;
+      const box = await page.$eval(name('PaintBox1', '#Form3'), (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top]; });
+      await page.mouse.click(box[0] + 250, box[1] + 250);
+      assert.equal(await page.evaluate(() => window.lysvandre.state('CursorLineX')), 250);
+      await shot('06-pyramid-cursor');
+      await menu('Prognose1', 'Ialtgraf1');
+      await page.mouse.click(box[0] + 400, box[1] + 250);
+      await shot('07-total-graph');
+    });
+
+    await t.test('heading, copy to the clipboard, printout to PDF', async () => {
+      await menu('Prognose1', 'Tabel2');
+      await page.click(name('SpeedButton8', '#Form3'));
+      assert.ok(await visible('Overskrif'));
+      await page.type(name('Edit1', '#Overskrif'), 'Klasse 8b');
+      await key('Enter');
+      assert.ok(!(await visible('Overskrif')));
+      await menu('Prognose1');
+      await key('Escape');
+      await menu('Rediger1', 'KopiertilKlippebordet1');
+      const copied = await page.evaluate(() => navigator.clipboard.readText());
+      const lines = await page.evaluate(() => window.lysvandre.tableLines());
+      assert.equal(copied.replace(/\r\n/g, '\n'), ['Klasse 8b', ' ', ...lines].join('\n'));
+      await menu('Filer1', 'Udskriv1');
+      await page.emulateMediaType('print');
+      const pdf = join(shots, 'printout.pdf');
+      await page.pdf({ path: pdf, format: 'A4', preferCSSPageSize: true });
+      await page.emulateMediaType(null);
+      const text = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' });
+      assert.match(text, /Klasse 8b/);
+      assert.match(text, /I alt:/);
+      assert.match(text, /PROGNOSE\s+for året 2030/);
+      // A chart prints as a picture under the heading.
+      await menu('Prognose1', 'Pyramide1');
+      await menu('Filer1', 'Udskriv1');
+      assert.equal(await page.$$eval('#printout img', (i) => i.length), 1);
+      await menu('Rediger1', 'KopiertilKlippebordet1');
+      const picture = await page.evaluate(async () => {
+        const items = await navigator.clipboard.read();
+        const blob = await items[0].getType('image/png');
+        const bitmap = await createImageBitmap(blob);
+        return [bitmap.width, bitmap.height];
+      });
+      const area = await page.evaluate(() => { const a = window.lysvandre.windows.Form3.area; return [a.width, a.height]; });
+      assert.deepEqual(picture, [area[0], area[1] + 80]);
+    });
+
+    await t.test('Fortsæt and the model window', async () => {
+      await menu('Prognose1', 'Fortst1');
+      assert.ok(await visible('BtnBottomDlg'));
+      assert.equal(await value(name('Edit3', '#BtnBottomDlg')), '2031');
+      await key('Enter');
+      assert.match(await page.$eval(name('Memo2', '#Form3'), (e) => e.textContent), /for året 2031/);
+      await page.click(name('SpeedButton6', '#Form3'));
+      assert.ok(await visible('Model'));
+      await shot('08-model');
+      await key('Escape');
+    });
+
+    await t.test('census, its charts and the historical tables', async () => {
+      await key('Alt+t');
+      await key('Enter');
+      assert.ok(await visible('Form8'));
+      await shot('09-census-chooser');
+      const okDisabled = () => page.$eval(name('BitBtn1', '#Form8'), (b) => b.disabled);
+      await page.type(name('Edit1', '#Form8'), '19x0');
+      assert.equal(await value(name('Edit1', '#Form8')), '190');
+      assert.equal(await okDisabled(), true);
+      await page.type(name('Edit1', '#Form8'), '1');
+      assert.equal(await okDisabled(), false);
+      await key('Enter');
+      assert.ok(await visible('Form4'));
+      assert.ok(!(await visible('Form3')));
+      assert.equal(await page.$eval(name('Tabel2'), (e) => e.getAttribute('aria-disabled')), 'true');
+      await shot('10-census-table');
+      await menu('Folketllinger1', 'Pyramide2');
+      await shot('11-census-pyramid');
+      for (const item of ['Middellevetid1', 'Ddelighed1', 'Fertilitet1']) {
+        await menu('Folketllinger1', 'Historiskedata1', item);
+        const lines = await page.evaluate(() => window.lysvandre.tableLines());
+        assert.ok(lines.length > 3, item);
+        await shot('12-' + item);
+      }
+      // Escape cancels the chooser.
+      await key('Alt+t');
+      await key('Enter');
+      await key('Escape');
+      assert.ok(!(await visible('Form8')));
+    });
+
+    await t.test('nothing went wrong on the way', async () => {
+      assert.deepEqual(problems, []);
+      const outside = server.requests.filter((r) => !r.startsWith('/'));
+      assert.deepEqual(outside, []);
+      const site = process.env.SITE;
+      speeds['script plus core (KB)'] = (statSync(join(site, 'app.js')).size + statSync(join(site, 'core.js')).size) / 1024;
+    });
+  } finally {
+    const rounded = Object.fromEntries(Object.entries(speeds).map(([k, v]) => [k, Math.round(v * 100) / 100]));
+    console.log('speeds:', JSON.stringify(rounded, null, 1));
+    writeFileSync(join(shots, 'speeds.json'), JSON.stringify(rounded, null, 1));
+    await browser.close();
+    await server.close();
+  }
+});
