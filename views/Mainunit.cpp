@@ -3,7 +3,7 @@
 #include "About.h"
 #include "Dialogs.h"
 #include "Lys_erkl.h"
-#include "Output.h"
+#include "ViewOutput.h"
 #include "Pictures.h"
 #include "Unit2.h"
 #include "Unit3.h"
