@@ -74,36 +74,7 @@ TEST_F(OutputTest, TextLayoutIsCourierNewBoldTenPointWithInchMarginsAtAnyResolut
     EXPECT_EQ(font.pointSize(), 10);
 }
 
-TEST_F(OutputTest, PagesAreTheLinesDividedByLinesPerPageRoundedUp) {
-    const QSizeF page = PageFor(60, 300);
-    PdfPrintAnswer answer(page, 300);
-    answer.Setup(Printer());
-    struct Row {
-        const char* Name;
-        int Lines;
-        int Pages;
-    };
-    const Row rows[] = {
-        {"no lines", 0, 0},        {"one line", 1, 1},          {"one short of a page", 59, 1},
-        {"a full page", 60, 1},    {"one over", 61, 2},         {"seventy", 70, 2},
-        {"two full pages", 120, 2}, {"one over two pages", 121, 3}, {"negative count", -5, 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        const TextPageLayout layout = MeasureTextPage(Printer(), row.Lines);
-        ASSERT_EQ(layout.LinesPerPage, 60);
-        EXPECT_EQ(layout.PageCount, row.Pages);
-    }
-}
-
 TEST_F(OutputTest, APageTooShortForOneLineStillTakesOneLinePerPage) {
-    {
-        // Half an inch high: less than the two one-inch margins.
-        PdfPrintAnswer tiny(QSizeF(4, 0.5), 300);
-        tiny.Setup(Printer());
-        EXPECT_EQ(MeasureTextPage(Printer(), 3).LinesPerPage, 1);
-        EXPECT_EQ(MeasureTextPage(Printer(), 3).PageCount, 3);
-    }
     // A few pixels between the margins: the line still goes on the page.
     PdfPrintAnswer answer(QSizeF(4, 2.05), 300);
     answer.Setup(Printer());
