@@ -79,7 +79,8 @@ TextPageLayout MeasureTextPage(QPaintDevice& device, int32_t lineCount) {
 PageRanges ChosenPageRanges(const QPrinter& printer) {
     PageRanges ranges;
     if (printer.printRange() != QPrinter::PageRange) return ranges;
-    for (const QPageRanges::Range& range : printer.pageRanges().toRangeList()) ranges.emplace_back(range.from, range.to);
+    for (const QPageRanges::Range& range : printer.pageRanges().toRangeList())
+        ranges.emplace_back(range.from, range.to);
     return ranges;
 }
 

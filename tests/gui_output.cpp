@@ -147,7 +147,8 @@ TEST_F(OutputTest, APageRangePrintsOnlyItsPages) {
         PdfPrintAnswer answer;
         answer.FromPage = answer.ToPage = from;
         bool drawn = false;
-        PrintChart(nullptr, "Klasse 7b", QFont("Courier New"), ChartHeading::ChartSpace, [&](Canvas&) { drawn = true; });
+        PrintChart(nullptr, "Klasse 7b", QFont("Courier New"), ChartHeading::ChartSpace,
+                   [&](Canvas&) { drawn = true; });
         EXPECT_EQ(drawn, from == 1);
         EXPECT_EQ(QFileInfo::exists(answer.Path), from == 1);
         EXPECT_TRUE(dialogs.Messages.empty());
