@@ -1,10 +1,6 @@
-// Copies to the clipboard: a view's table as text through the main window's
-// hidden Memo1, or its chart as a picture.
+// Copies to the clipboard: text through a text field, or a chart as a picture.
 #include "Output.h"
 
-#include "Lys_erkl.h"
-#include "Mainunit.h"
-#include "Overskr.h"
 #include "QtCanvas.h"
 
 #include <QApplication>
@@ -13,31 +9,23 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-void CopyLines(const QStringList& lines) {
-    QTextEdit* memo = Form1->Memo1;
-    memo->clear();
+void CopyLines(QTextEdit& field, const QStringList& lines) {
+    field.clear();
     // Line by line as plain text: a table line is never taken for markup.
     // The font goes with every line, so the rich text carries it.
     QTextCharFormat format;
-    format.setFont(memo->font());
-    QTextCursor cursor(memo->document());
+    format.setFont(field.font());
+    QTextCursor cursor(field.document());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0) cursor.insertBlock(QTextBlockFormat(), format);
         cursor.insertText(lines[i], format);
     }
-    CopyMemo1();
+    CopyFieldText(field);
 }
 
-void CopyTableLines() {
-    QStringList lines;
-    if (HeadingUsed()) lines << Overskrif->HeadingText << " ";
-    for (const std::string& line : State.TableLines) lines << ToQString(line);
-    CopyLines(lines);
-}
-
-void CopyMemo1() {
-    Form1->Memo1->selectAll();
-    Form1->Memo1->copy();
+void CopyFieldText(QTextEdit& field) {
+    field.selectAll();
+    field.copy();
 }
 
 QImage ChartPicture(QSize paintBox, const ChartDrawing& draw) {

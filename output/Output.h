@@ -1,8 +1,10 @@
-// Printing and copying to the clipboard: the table of a view as text, page by
-// page under the user's heading, or its chart scaled to the page or copied as
-// a picture. The per-view functions at the end decide which of the two a view
-// outputs; the rest is shared with the age-group dialog.
+// Printing and copying to the clipboard, given what to output: text lines
+// printed page by page, a chart drawing scaled to one page or copied as a
+// picture, and the text field through which text reaches the clipboard.
+// Which of these a window outputs is the window's business.
 #pragma once
+
+#include "PrintLayout.h"
 
 #include <QFont>
 #include <QImage>
@@ -16,10 +18,8 @@
 struct Canvas;
 class QPaintDevice;
 class QPrinter;
+class QTextEdit;
 class QWidget;
-class TForm2;
-class TForm3;
-class TForm4;
 
 // The program's one printer: the print dialogs keep the user's choice and
 // settings on it for the rest of the run.
@@ -28,27 +28,16 @@ QPrinter& Printer();
 // The text font of every text printout: Courier New, bold, 10 point.
 QFont PrintTextFont();
 
-// The measurements of one text printout, in printer pixels.
-struct TextPageLayout {
-    int32_t LineHeight = 0;
-    int32_t LeftMargin = 0;    // half an inch
-    int32_t TopMargin = 0;     // one inch
-    int32_t BottomMargin = 0;  // one inch
-    int32_t PrintableHeight = 0;
-    int32_t LinesPerPage = 0;  // at least 1
-    int32_t LineCount = 0;
-    int32_t PageCount = 0;
-};
-
 // How lineCount lines in PrintTextFont() fall on the pages of device.
 TextPageLayout MeasureTextPage(QPaintDevice& device, int32_t lineCount);
 
-// The heading and a blank line (when the heading is used), then TableLines,
-// into PrintLines.
-void PreparePrintLines();
+// The page ranges the user chose for printer; none when every page is wanted.
+PageRanges ChosenPageRanges(const QPrinter& printer);
 
-// Asks for a printer, then prints PrintLines page by page. Nothing is
-// printed when the user cancels; a printer that cannot start is reported.
+// Asks for a printer, then prints State.PrintLines page by page: the pages of
+// the range the user chose, else all. Nothing is printed when the user
+// cancels or the range holds none of the pages; a printer that cannot start
+// is reported.
 void PrintPages(QWidget* parent);
 
 // A chart drawing on a canvas: the printer (640 x 480 units scaled to the
@@ -63,35 +52,19 @@ enum class ChartHeading {
 // Asks for a printer, then prints one page: the heading and the drawing on
 // a 640 x 480 window mapped onto the page with equal scales on both axes.
 // paintBoxFont is the chart's screen font; the printout uses a copy of it
-// whose size counts in drawing units.
-void PrintChart(QWidget* parent, const QFont& paintBoxFont, ChartHeading heading, const ChartDrawing& draw);
+// whose size counts in drawing units. A page range without page 1 prints
+// nothing.
+void PrintChart(QWidget* parent, const QString& heading, const QFont& paintBoxFont, ChartHeading where,
+                const ChartDrawing& draw);
 
-// The lines into the main window's Memo1, then onto the clipboard as plain
-// and rich text.
-void CopyLines(const QStringList& lines);
-// The heading (when used) and TableLines, by CopyLines.
-void CopyTableLines();
-// Memo1's whole text onto the clipboard, replacing what was there.
-void CopyMemo1();
+// The lines into field, replacing its text, then the whole field onto the
+// clipboard as plain and rich text.
+void CopyLines(QTextEdit& field, const QStringList& lines);
+// The field's whole text onto the clipboard, replacing what was there.
+void CopyFieldText(QTextEdit& field);
 
 // A white picture as wide as the paint box and 80 pixels higher, with the
 // canvas font Courier New, and the drawing on it.
 QImage ChartPicture(QSize paintBox, const ChartDrawing& draw);
 // ChartPicture onto the clipboard, replacing what was there.
 void CopyChartPicture(QSize paintBox, const ChartDrawing& draw);
-
-// The views. PrintView prints what the view shows (its table or its chart)
-// and nothing when it shows neither; CopyView copies it.
-void PrintView(TForm2* view);
-void PrintTable(TForm2* view);
-void PrintGraph(TForm2* view);
-void CopyView(TForm2* view);
-
-void PrintView(TForm3* view);
-void CopyView(TForm3* view);
-
-void PrintView(TForm4* view);
-void CopyView(TForm4* view);
-
-// The heading dialog, modal; its result is not needed.
-void ShowHeadingDialog();

@@ -3,15 +3,13 @@
 
 #include "Dialogs.h"
 #include "Lys_erkl.h"
-#include "Overskr.h"
 #include "QtCanvas.h"
 
 #include <QFontMetrics>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPrinter>
 
-#include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -73,27 +71,17 @@ QFont PrintTextFont() {
 }
 
 TextPageLayout MeasureTextPage(QPaintDevice& device, int32_t lineCount) {
-    TextPageLayout page;
     const QFontMetrics metrics(PrintTextFont(), &device);
-    page.LineHeight = metrics.height();  // of "Wg": the font's full height
-    const int32_t ppi = device.logicalDpiY();
-    page.LeftMargin = ppi / 2;
-    page.TopMargin = ppi;
-    page.BottomMargin = ppi;
-    page.PrintableHeight = device.height() - page.TopMargin - page.BottomMargin;
-    page.LinesPerPage = std::max(page.LineHeight > 0 ? page.PrintableHeight / page.LineHeight : 0, 1);
-    page.LineCount = std::max(lineCount, 0);
-    page.PageCount = (page.LineCount + page.LinesPerPage - 1) / page.LinesPerPage;
-    return page;
+    // The line is the height of "Wg": the font's full height.
+    return LayOutTextPages(metrics.height(), device.logicalDpiY(), device.height(), lineCount);
 }
 
-void PreparePrintLines() {
-    State.PrintLines.clear();
-    if (HeadingUsed()) {
-        State.PrintLines.push_back(Overskrif->HeadingText.toStdString());
-        State.PrintLines.push_back(" ");
-    }
-    State.PrintLines.insert(State.PrintLines.end(), State.TableLines.begin(), State.TableLines.end());
+PageRanges ChosenPageRanges(const QPrinter& printer) {
+    PageRanges ranges;
+    if (printer.printRange() != QPrinter::PageRange) return ranges;
+    for (const QPageRanges::Range& range : printer.pageRanges().toRangeList())
+        ranges.emplace_back(range.from, range.to);
+    return ranges;
 }
 
 void PrintPages(QWidget* parent) {
@@ -101,58 +89,62 @@ void PrintPages(QWidget* parent) {
     if (!ExecPrintDialog(printer, parent)) return;
 
     const auto lineCount = static_cast<int32_t>(State.PrintLines.size());
-    const TextPageLayout page = MeasureTextPage(printer, lineCount);
+    const TextPageLayout layout = MeasureTextPage(printer, lineCount);
+    const PageRanges ranges = ChosenPageRanges(printer);
+    const std::vector<int32_t> pages = PagesToPrint(layout.PageCount, ranges);
+    // A range that holds none of the pages asks for nothing to be printed.
+    if (!ranges.empty() && pages.empty()) return;
     PrinterTextFont = PrintTextFont();
 
     QPainter painter;
     if (!BeginDocument(painter, printer)) return;
     painter.setFont(*PrinterTextFont);
     const int32_t ascent = QFontMetrics(*PrinterTextFont, &printer).ascent();
-    int32_t index = 0;
-    for (int32_t p = 1; p <= page.PageCount; ++p) {
-        int32_t y = page.TopMargin;
-        for (int32_t l = 0; l < page.LinesPerPage && index < lineCount; ++l, ++index) {
-            // Drawn at a point: never wrapped and never clipped, so a line
-            // wider than the paper runs off it as it stands.
-            painter.drawText(QPoint(page.LeftMargin, y + ascent), ToQString(State.PrintLines[index]));
-            y += page.LineHeight;
-        }
-        if (p < page.PageCount && !printer.newPage()) {
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !printer.newPage()) {
             AbortDocument(painter, printer);
             return;
+        }
+        const auto [first, end] = LinesOfPage(layout, pages[i]);
+        int32_t y = layout.TopMargin;
+        for (int32_t index = first; index < end; ++index) {
+            // Drawn at a point: never wrapped and never clipped, so a line
+            // wider than the paper runs off it as it stands.
+            painter.drawText(QPoint(layout.LeftMargin, y + ascent), ToQString(State.PrintLines[index]));
+            y += layout.LineHeight;
         }
     }
     EndDocument(painter);
 }
 
-void PrintChart(QWidget* parent, const QFont& paintBoxFont, ChartHeading heading, const ChartDrawing& draw) {
+void PrintChart(QWidget* parent, const QString& heading, const QFont& paintBoxFont, ChartHeading where,
+                const ChartDrawing& draw) {
     State.PrintLines.clear();
     QPrinter& printer = Printer();
     if (!ExecPrintDialog(printer, parent)) return;
+    // The chart is page 1 of a one-page printout.
+    if (PagesToPrint(1, ChosenPageRanges(printer)).empty()) return;
     const int w = printer.width();
     const int h = printer.height();
 
     QPainter painter;
     if (!BeginDocument(painter, printer)) return;
-    const QString headingText = Overskrif ? Overskrif->HeadingText : QString();
-    if (heading == ChartHeading::PrinterPixels) {
+    if (where == ChartHeading::PrinterPixels) {
         if (PrinterTextFont) painter.setFont(*PrinterTextFont);
         const int ascent = QFontMetrics(painter.font(), &printer).ascent();
-        painter.drawText(QPoint(10, 10 + ascent), headingText);
+        painter.drawText(QPoint(ChartHeadingX, ChartHeadingY + ascent), heading);
     }
 
-    // 640 x 480 units on the page from its top left corner, the same scale
-    // across and down, so the chart keeps its proportions.
     painter.save();
-    painter.setWindow(0, 0, 640, 480);
-    const double scale = std::min(w / 640.0, h / 480.0);
-    painter.setViewport(0, 0, static_cast<int>(std::lround(640 * scale)), static_cast<int>(std::lround(480 * scale)));
+    painter.setWindow(0, 0, ChartWindowWidth, ChartWindowHeight);
+    const auto [viewportWidth, viewportHeight] = ChartViewportOnPage(w, h);
+    painter.setViewport(0, 0, viewportWidth, viewportHeight);
     {
         // The printout font lives for this printout only.
         QFont printoutFont(paintBoxFont);
         QtCanvas canvas(&painter, true);
         canvas.SetQFont(printoutFont);
-        if (heading == ChartHeading::ChartSpace) canvas.TextOut(10, 10, headingText.toStdString());
+        if (where == ChartHeading::ChartSpace) canvas.TextOut(ChartHeadingX, ChartHeadingY, heading.toStdString());
         draw(canvas);
     }
     painter.restore();

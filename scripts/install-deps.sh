@@ -4,10 +4,10 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libjpeg-dev
+  qt6-base-dev libgl-dev libjpeg-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth
-  poppler-utils xdotool xclip imagemagick
+  poppler-utils xdotool xclip imagemagick appstream desktop-file-utils
   clang libclang-rt-dev
 )
 missing=()

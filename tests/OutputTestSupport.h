@@ -41,6 +41,9 @@ public:
         printer.setFullPage(false);
         printer.setPageLayout(QPageLayout(QPageSize(Page, QPageSize::Inch, QString(), QPageSize::ExactMatch),
                                           QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        // The program's printer keeps a range from one printout to the next.
+        printer.setPrintRange(FromPage > 0 ? QPrinter::PageRange : QPrinter::AllPages);
+        printer.setFromTo(FromPage, ToPage);
     }
 
     QTemporaryDir Dir;
@@ -49,6 +52,8 @@ public:
     int Resolution;
     bool Answer = true;
     int Dialogs = 0;
+    int FromPage = 0;  // a page range from..to, 0: every page
+    int ToPage = 0;
 
 private:
     PrintDialogFunction Saved;

@@ -294,10 +294,10 @@ expect_clipboard 09-clipboard-projection-2031 "$heading" "PROGNOSE  for året 20
 pdf="$shots/09-projection-2031.pdf"
 open_menu f
 keys Return  # Udskriv
-dialog=$(wait_window "Print")
+dialog=$(wait_window "Udskriv")  # the toolkit's print dialog, in Danish
 focus "$dialog"
-# "Print to File (PDF)" is the last printer the dialog lists; the file name
-# field has the access letter of "Output file".
+# The PDF file is the last printer the dialog lists ("&Navn"); the file name
+# field has the access letter of "Output&fil".
 keys alt+n End alt+f ctrl+a
 typed "$pdf"
 shot 09-print-dialog

@@ -4,11 +4,15 @@
 #include "GuiHarness.h"
 
 #include "About.h"
+#include "Mainunit.h"
 #include "Pictures.h"
 #include "Unit9.h"
 
 #include <QPrintDialog>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTranslator>
 #include <QFontInfo>
 #include <QFrame>
 #include <QMessageBox>
@@ -163,6 +167,31 @@ TEST(Dialogs, PrintDialogOffersNoPageRangeAndReportsTheAnswer) {
         EXPECT_FALSE(selection);
         EXPECT_FALSE(currentPage);
     }
+}
+
+TEST(Dialogs, TheToolkitsOwnTextsAreDanish) {
+    ProgramStart();
+    QTranslator* translator = InstallDanishToolkitTexts();
+    ASSERT_TRUE(translator) << "qtbase_da.qm is not installed";
+    DialogRecorder dialogs;
+    dialogs.UseProgramPrintDialog();
+    QString title;
+    dialogs.OnExec = [&](QDialog& dialog) {
+        title = dialog.windowTitle();
+        return int(QDialog::Rejected);
+    };
+    QPrinter printer;
+    ExecPrintDialog(printer, Form1);
+    EXPECT_EQ(title, "Udskriv");
+
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions()) entries << action->text().section('\t', 0, 0);
+    EXPECT_TRUE(entries.contains("&Kopiér")) << entries.join('|').toStdString();
+    EXPECT_TRUE(entries.contains("Markér alt")) << entries.join('|').toStdString();
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
 }
 
 TEST(Dialogs, RecorderPutsTheProgramsFunctionsBack) {

@@ -5,7 +5,7 @@
 #include "GuiHarness.h"
 #include "OutputTestSupport.h"
 
-#include "Output.h"
+#include "ViewOutput.h"
 #include "Overskr.h"
 #include "QtCanvas.h"
 
@@ -74,36 +74,7 @@ TEST_F(OutputTest, TextLayoutIsCourierNewBoldTenPointWithInchMarginsAtAnyResolut
     EXPECT_EQ(font.pointSize(), 10);
 }
 
-TEST_F(OutputTest, PagesAreTheLinesDividedByLinesPerPageRoundedUp) {
-    const QSizeF page = PageFor(60, 300);
-    PdfPrintAnswer answer(page, 300);
-    answer.Setup(Printer());
-    struct Row {
-        const char* Name;
-        int Lines;
-        int Pages;
-    };
-    const Row rows[] = {
-        {"no lines", 0, 0},        {"one line", 1, 1},          {"one short of a page", 59, 1},
-        {"a full page", 60, 1},    {"one over", 61, 2},         {"seventy", 70, 2},
-        {"two full pages", 120, 2}, {"one over two pages", 121, 3}, {"negative count", -5, 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        const TextPageLayout layout = MeasureTextPage(Printer(), row.Lines);
-        ASSERT_EQ(layout.LinesPerPage, 60);
-        EXPECT_EQ(layout.PageCount, row.Pages);
-    }
-}
-
 TEST_F(OutputTest, APageTooShortForOneLineStillTakesOneLinePerPage) {
-    {
-        // Half an inch high: less than the two one-inch margins.
-        PdfPrintAnswer tiny(QSizeF(4, 0.5), 300);
-        tiny.Setup(Printer());
-        EXPECT_EQ(MeasureTextPage(Printer(), 3).LinesPerPage, 1);
-        EXPECT_EQ(MeasureTextPage(Printer(), 3).PageCount, 3);
-    }
     // A few pixels between the margins: the line still goes on the page.
     PdfPrintAnswer answer(QSizeF(4, 2.05), 300);
     answer.Setup(Printer());
@@ -142,6 +113,46 @@ TEST_F(OutputTest, ExactlySixtyLinesFillOnePage) {
     PrintPages(nullptr);
     ASSERT_EQ(PdfPageCount(answer.Path), 1);
     EXPECT_EQ(PdfPageLines(answer.Path, 1).size(), 60);
+}
+
+TEST_F(OutputTest, APageRangePrintsOnlyItsPages) {
+    struct Row {
+        const char* Name;
+        int From, To;
+        QStringList FirstLines;  // of each printed page
+    };
+    const Row rows[] = {
+        {"the middle page", 2, 2, {"Linje 61"}},
+        {"running past the end", 2, 9, {"Linje 61", "Linje 121"}},
+        {"beyond the printout", 4, 5, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        DialogRecorder dialogs;
+        PdfPrintAnswer answer(PageFor(60, 300), 300);
+        answer.FromPage = row.From;
+        answer.ToPage = row.To;
+        State.PrintLines = NumberedLines(150);
+        PrintPages(nullptr);
+        EXPECT_TRUE(dialogs.Messages.empty());
+        ASSERT_EQ(PdfPageCount(answer.Path), row.FirstLines.size());
+        for (int p = 1; p <= row.FirstLines.size(); ++p)
+            EXPECT_EQ(PdfPageLines(answer.Path, p).value(0), row.FirstLines[p - 1]);
+    }
+
+    // A chart is page 1 of one.
+    for (int from : {1, 2}) {
+        SCOPED_TRACE(from);
+        DialogRecorder dialogs;
+        PdfPrintAnswer answer;
+        answer.FromPage = answer.ToPage = from;
+        bool drawn = false;
+        PrintChart(nullptr, "Klasse 7b", QFont("Courier New"), ChartHeading::ChartSpace,
+                   [&](Canvas&) { drawn = true; });
+        EXPECT_EQ(drawn, from == 1);
+        EXPECT_EQ(QFileInfo::exists(answer.Path), from == 1);
+        EXPECT_TRUE(dialogs.Messages.empty());
+    }
 }
 
 TEST_F(OutputTest, LinesStandAtTheMarginsOneLineHeightApart) {
@@ -222,7 +233,7 @@ TEST_F(OutputTest, APrinterThatCannotStartIsReportedAndPrintsNothing) {
     });
     dialogs.Messages.clear();
     bool drawn = false;
-    PrintChart(nullptr, QFont("Courier New"), ChartHeading::ChartSpace, [&](Canvas&) { drawn = true; });
+    PrintChart(nullptr, QString(), QFont("Courier New"), ChartHeading::ChartSpace, [&](Canvas&) { drawn = true; });
     EXPECT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_FALSE(drawn);
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -284,12 +295,11 @@ TEST_F(OutputTest, AChartPrintoutIsOnePageScaledEquallyAcrossAndDown) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         PdfPrintAnswer answer(row.Page, 300);
-        Overskrif->HeadingText = "Klasse 7b";
         State.PrintLines = {"left from before"};
         QFont font("Courier New");
         font.setPixelSize(13);
         font.setBold(true);
-        PrintChart(nullptr, font, ChartHeading::ChartSpace, [](Canvas& canvas) {
+        PrintChart(nullptr, "Klasse 7b", font, ChartHeading::ChartSpace, [](Canvas& canvas) {
             EXPECT_TRUE(canvas.IsPrinter());
             canvas.TextOut(600, 400, "Hjørne");
             canvas.MoveTo(0, 0);

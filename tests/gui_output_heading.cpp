@@ -3,7 +3,7 @@
 #include "DialogRecorder.h"
 #include "GuiHarness.h"
 
-#include "Output.h"
+#include "ViewOutput.h"
 #include "Overskr.h"
 
 #include <QDir>

@@ -8,7 +8,7 @@
 #include "ChartSurface.h"
 #include "Inddatp.h"
 #include "Lifetime.h"
-#include "Output.h"
+#include "ViewOutput.h"
 #include "Overskr.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -189,7 +189,7 @@ TEST_F(ViewOutputTest, PrintViewFollowsWhatTheViewShows) {
         {"projection, table", 1, true, 1, "Alder"},
         {"projection, pyramid", 2, true, 1, "PROGNOSE"},
         {"projection, total graph", 3, true, 1, "PROGNOSE"},
-        {"projection, table after a continuation", 4, true, 0, ""},
+        {"projection, table after a continuation", 4, true, 1, "Alder"},
         {"projection, a census mode", 12, true, 0, ""},
         {"census, nothing", 0, false, 0, ""},
         {"census, table", 11, false, 1, "Alder"},
@@ -303,6 +303,50 @@ TEST_F(ViewOutputTest, UdskrivPrintsTheViewInFront) {
         ASSERT_EQ(answer.Dialogs, 1);
         EXPECT_TRUE(FindWord(PdfPageWords(answer.Path, 1), row.Expected));
     }
+}
+
+TEST_F(ViewOutputTest, AContinuedTablePrintsAndCopiesAsAfterInddata) {
+    Project();
+    dialogs.OnExec = [](QDialog& dialog) {
+        if (&dialog != BtnBottomDlg) return int(QDialog::Rejected);
+        dialog.show();
+        BtnBottomDlg->OKBtn->click();  // the next year is proposed
+        dialog.hide();
+        return dialog.result();
+    };
+    Form1->Fortst1->trigger();
+    ASSERT_EQ(State.DisplayMode, 4);
+    ASSERT_EQ(State.TargetYear, 2031);
+    const QString title = "PROGNOSE  for året 2031";
+    // The table on show, in TableLines as after "Inddata".
+    if (State.TableLines.empty()) State.TableLines = TForm3::BuildTableLines();
+    ASSERT_EQ(State.TableLines.size(), 22u);
+
+    PdfPrintAnswer answer;
+    Form1->Udskriv1Click();
+    ASSERT_EQ(answer.Dialogs, 1);
+    EXPECT_TRUE(Simplified(PdfPageLines(answer.Path, 1)).join('\n').contains(title.simplified()));
+    EXPECT_TRUE(Joined(State.PrintLines).contains(title));
+
+    ActiveView = 2;
+    Form1->KopiertilKlippebordet1->trigger();
+    ActiveView = 0;
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(title));
+
+    // A continuation cancelled from the pyramid leaves nothing to print.
+    Form1->Pyramide1->trigger();
+    dialogs.OnExec = [](QDialog& dialog) {
+        dialog.show();
+        BtnBottomDlg->CancelBtn->click();
+        dialog.hide();
+        return dialog.result();
+    };
+    Form1->Fortst1->trigger();
+    ASSERT_TRUE(Form3->Memo2->isHidden());
+    ASSERT_EQ(State.DisplayMode, 4);
+    PdfPrintAnswer none;
+    Form1->Udskriv1Click();
+    EXPECT_EQ(none.Dialogs, 0);
 }
 
 // ---- Copies ------------------------------------------------------------------

@@ -21,7 +21,8 @@ void DefaultMessageBox(const QString& text, const QString& caption) {
 bool DefaultPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName("PrintDialog");
-    // No page range, selection or current page: every printout prints all its pages.
+    // No selection or current page; the printouts honour a page range where
+    // the dialog offers one anyway.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);

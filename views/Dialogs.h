@@ -16,8 +16,8 @@ void ShowMessageBox(const QString& text, const QString& caption);
 // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
 int ExecModal(QDialog& dialog);
 
-// The standard print dialog for printer (printer choice and settings, always
-// all pages). True when the user chose to print.
+// The standard print dialog for printer (printer choice and settings, all
+// pages unless the user gives a range). True when the user chose to print.
 bool ExecPrintDialog(QPrinter& printer, QWidget* parent);
 
 using MessageBoxFunction = std::function<void(const QString& text, const QString& caption)>;

@@ -3,7 +3,7 @@
 #include "About.h"
 #include "Dialogs.h"
 #include "Lys_erkl.h"
-#include "Output.h"
+#include "ViewOutput.h"
 #include "Pictures.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -21,9 +22,20 @@
 #include <QShowEvent>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTranslator>
 
 TForm1* Form1 = nullptr;
 int32_t ActiveView = 0;
+
+QTranslator* InstallDanishToolkitTexts() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_da"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator);
+    return translator;
+}
 
 TForm1::TForm1() {
     setObjectName("Form1");

@@ -11,6 +11,13 @@ class QMenu;
 class QMenuBar;
 class QTextEdit;
 class QTimer;
+class QTranslator;
+
+// The toolkit's own texts (the standard dialogs, the text fields' context
+// menus) in Danish like the rest of the program, whatever the user's locale.
+// Returns the installed translator, owned by the application, or nullptr
+// when the toolkit's Danish translations are not installed.
+QTranslator* InstallDanishToolkitTexts();
 
 // The main menu opened last: 0 none (after start), 1 "&Levetid",
 // 2 "&Prognose", 3 "Folke&tællinger". "Kopier til Klippebordet" copies that view.

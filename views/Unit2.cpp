@@ -6,7 +6,7 @@
 #include "Lys_erkl.h"
 #include "Mainunit.h"
 #include "NumberText.h"
-#include "Output.h"
+#include "ViewOutput.h"
 #include "PopulationChart.h"
 #include "ToolGlyphs.h"
 

@@ -5,7 +5,7 @@
 #include "Lys_erkl.h"
 #include "Mainunit.h"
 #include "NumberText.h"
-#include "Output.h"
+#include "ViewOutput.h"
 #include "ToolGlyphs.h"
 #include "Unit5.h"
 #include "Unit6.h"

@@ -5,7 +5,7 @@
 #include "HistoricalTables.h"
 #include "Lys_erkl.h"
 #include "Mainunit.h"
-#include "Output.h"
+#include "ViewOutput.h"
 #include "ToolGlyphs.h"
 #include "Unit8.h"
 

@@ -3,7 +3,7 @@
 
 #include "AgeInterval.h"
 #include "Lys_erkl.h"
-#include "Output.h"
+#include "ViewOutput.h"
 #include "Overskr.h"
 #include "ToolGlyphs.h"
 #include "ViewWindow.h"

@@ -1,9 +1,10 @@
-// What each view prints and copies: its table while the table is on show,
-// else its chart.
-#include "Output.h"
+#include "ViewOutput.h"
 
 #include "ChartSurface.h"
+#include "Dialogs.h"
 #include "Lys_erkl.h"
+#include "Mainunit.h"
+#include "Overskr.h"
 #include "QtCanvas.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -12,6 +13,10 @@
 #include <QPlainTextEdit>
 
 namespace {
+
+// The projection view after "Fortsæt": the continued year's table is on show
+// when the dialog was answered, as after "Inddata".
+constexpr int32_t ContinuedTableMode = 4;
 
 void PrintTableLines(QWidget* parent) {
     PreparePrintLines();
@@ -24,10 +29,11 @@ template <class View>
 void PrintPopulationChart(View* view) {
     const ChartViewDescription& modes = view->Chart.View();
     const bool pyramid = State.DisplayMode == modes.PyramidMode;
-    PrintChart(view, ChartSurfaceFont(), ChartHeading::PrinterPixels, [view, pyramid](Canvas& canvas) {
-        if (pyramid) view->DrawPyramid(canvas);
-        else view->DrawTotalGraph(canvas);
-    });
+    PrintChart(view, PrintoutHeading(), ChartSurfaceFont(), ChartHeading::PrinterPixels,
+               [view, pyramid](Canvas& canvas) {
+                   if (pyramid) view->DrawPyramid(canvas);
+                   else view->DrawTotalGraph(canvas);
+               });
 }
 
 template <class View>
@@ -61,7 +67,7 @@ void PrintTable(TForm2* view) { PrintTableLines(view); }
 
 // The heading stands in the drawing's own space here, in the graph's font.
 void PrintGraph(TForm2* view) {
-    PrintChart(view, view->PaintBox1->font(), ChartHeading::ChartSpace,
+    PrintChart(view, PrintoutHeading(), view->PaintBox1->font(), ChartHeading::ChartSpace,
                [view](Canvas& canvas) { view->DrawLifetimeGraph(canvas, LifetimeCanvas::Printer); });
 }
 
@@ -77,8 +83,31 @@ void CopyView(TForm2* view) {
     });
 }
 
-void PrintView(TForm3* view) { PrintPopulationView(view); }
+void PrintView(TForm3* view) {
+    if (State.DisplayMode == ContinuedTableMode) {
+        // A cancelled continuation from a chart leaves nothing on show.
+        if (!view->Memo2->isHidden()) PrintTableLines(view);
+        return;
+    }
+    PrintPopulationView(view);
+}
 void CopyView(TForm3* view) { CopyPopulationView(view); }
 
 void PrintView(TForm4* view) { PrintPopulationView(view); }
 void CopyView(TForm4* view) { CopyPopulationView(view); }
+
+QString PrintoutHeading() { return Overskrif ? Overskrif->HeadingText : QString(); }
+
+void PreparePrintLines() { State.PrintLines = HeadedLines(PrintoutHeading().toStdString(), State.TableLines); }
+
+void CopyLines(const QStringList& lines) { CopyLines(*Form1->Memo1, lines); }
+
+void CopyTableLines() {
+    QStringList lines;
+    for (const std::string& line : HeadedLines(PrintoutHeading().toStdString(), State.TableLines))
+        lines << ToQString(line);
+    CopyLines(lines);
+}
+
+// The heading buttons only show the dialog; printouts read HeadingText later.
+void ShowHeadingDialog() { ExecModal(*Overskrif); }

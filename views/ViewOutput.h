@@ -1,0 +1,38 @@
+// What each window prints and copies: its table while the table is on show,
+// else its chart, under the heading of the heading dialog. Printing itself
+// and the clipboard are output/'s.
+#pragma once
+
+#include "Output.h"
+
+#include <QStringList>
+
+class TForm2;
+class TForm3;
+class TForm4;
+
+// PrintView prints what the view shows (its table or its chart) and nothing
+// when it shows neither; CopyView copies it.
+void PrintView(TForm2* view);
+void PrintTable(TForm2* view);
+void PrintGraph(TForm2* view);
+void CopyView(TForm2* view);
+
+void PrintView(TForm3* view);
+void CopyView(TForm3* view);
+
+void PrintView(TForm4* view);
+void CopyView(TForm4* view);
+
+// The heading dialog's text, whether used or not.
+QString PrintoutHeading();
+// The heading and a blank line (when the heading is used), then TableLines,
+// into PrintLines.
+void PreparePrintLines();
+// The lines onto the clipboard through the main window's Memo1.
+void CopyLines(const QStringList& lines);
+// The heading (when used) and TableLines, by CopyLines.
+void CopyTableLines();
+
+// The heading dialog, modal; its result is not needed.
+void ShowHeadingDialog();
