@@ -7,9 +7,15 @@
 #include "Lys_erkl.h"
 #include "NumberText.h"
 #include "PopulationChart.h"
+#include "PrintLayout.h"
 #include "TextInput.h"
 
 #include "HistoricalTables.h"
+#if __has_include("LifetimeTable.h") && __has_include("LifetimeGraph.h")
+#include "LifetimeGraph.h"
+#include "LifetimeTable.h"
+#define HAVE_LIFETIME_VIEW 1
+#endif
 #if __has_include("InputRules.h")
 #include "InputRules.h"
 #define HAVE_INPUT_RULES 1
@@ -266,6 +272,64 @@ std::string ProjectionCaption() { return ProjectionInputCaption; }
 std::string AgeTooHigh() { return AgeTooHighMessage; }
 #endif
 
+#ifdef HAVE_LIFETIME_VIEW
+// The lifetime inputs the view keeps between its handlers.
+val LifetimeGet(const std::string& name) {
+    if (name == "AgeA") return val(Lifetime.AgeA);
+    if (name == "AgeB") return val(Lifetime.AgeB);
+    if (name == "PersonCount") return val(Lifetime.PersonCount);
+    if (name == "SexCode") return val(std::string(1, Lifetime.SexCode ? Lifetime.SexCode : ' '));
+    if (name == "ShownPersonCount") return val(Lifetime.Shown.PersonCount);
+    return val::undefined();
+}
+
+void LifetimeSet(const std::string& name, int32_t value) {
+    if (name == "AgeA") Lifetime.AgeA = value;
+    else if (name == "AgeB") Lifetime.AgeB = value;
+    else if (name == "PersonCount") Lifetime.PersonCount = value;
+    else throw std::invalid_argument("unknown lifetime field " + name);
+}
+
+bool ChoosePersons(int32_t ageA, const std::string& sexA, int32_t ageB, const std::string& sexB) {
+    return ChooseLifetimePersons(ageA, sexA.empty() ? 0 : sexA[0], ageB, sexB.empty() ? 0 : sexB[0]);
+}
+
+// The grid, its header rows and the result lines of the results computed last.
+val LifetimeGrid() {
+    const LifetimeTable table = MakeLifetimeTable();
+    val out = val::object();
+    out.set("colCount", table.ColCount);
+    out.set("fixedRows", table.FixedRows);
+    val rows = val::array();
+    for (const auto& row : table.Cells) rows.call<void>("push", Strings(row));
+    out.set("cells", rows);
+    out.set("widthTexts", Strings(table.ColumnWidthTexts));
+    out.set("resultLines", Strings({table.ResultLines[0], table.ResultLines[1], table.ResultLines[2]}));
+    return out;
+}
+
+val ShownResultLines() {
+    const LifetimeState::Result& shown = Lifetime.Shown;
+    return Strings({shown.LineA, shown.PersonCount == 2 ? shown.LineB : " ", shown.PersonCount == 2 ? shown.LineOutlive : " "});
+}
+
+LifetimeCanvas CanvasKind(const std::string& kind) {
+    if (kind == "printer") return LifetimeCanvas::Printer;
+    if (kind == "picture") return LifetimeCanvas::Picture;
+    return LifetimeCanvas::Screen;
+}
+
+void DrawLifetime(val canvas, const std::string& kind, int32_t width, int32_t height) {
+    JsCanvas target(std::move(canvas));
+    DrawLifetimeGraph(target, CanvasKind(kind), width, height);
+}
+
+void DrawLifetimeCursorOn(val canvas, int32_t viewHeight) {
+    JsCanvas target(std::move(canvas));
+    DrawLifetimeCursor(target, viewHeight);
+}
+#endif
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(lysvandre_core) {
@@ -287,6 +351,21 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("groupTableLines", &GroupTable);
     function("listCensusYears", &ListCensusYears);
     function("historicalTable", &HistoricalTable);
+    function("headingIsUsed", +[](const std::string& heading) { return HeadingIsUsed(heading); });
+    function("headedLines", +[](const std::string& heading, const val& lines) {
+        return Strings(HeadedLines(heading, StringsFrom(lines)));
+    });
+#ifdef HAVE_LIFETIME_VIEW
+    function("lifetimeGet", &LifetimeGet);
+    function("lifetimeSet", &LifetimeSet);
+    function("chooseLifetimePersons", &ChoosePersons);
+    function("computeLifetimeResults", &ComputeLifetimeResults);
+    function("buildLifetimeTable", &BuildLifetimeTable);
+    function("lifetimeGrid", &LifetimeGrid);
+    function("shownResultLines", &ShownResultLines);
+    function("drawLifetimeGraph", &DrawLifetime);
+    function("drawLifetimeCursor", &DrawLifetimeCursorOn);
+#endif
 #ifdef HAVE_INPUT_RULES
     function("filterKey", &Filter);
     function("sortsAfterBlank", +[](const std::string& text) { return SortsAfterBlank(text); });

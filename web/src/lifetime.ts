@@ -1,26 +1,242 @@
 // The lifetime view (Form2): one or two persons' ages and sexes, their
-// survival table and their survival graph with its click cursor.
+// survival table (the string grid) and their survival graph with its click
+// cursor. The core computes and draws; this window stores and shows.
 import { enable } from './app';
+import { WebCanvas } from './canvas';
 import { core } from './core';
-import type { Output } from './output';
+import type { Output, OutputView } from './output';
+import { keyFilter } from './projection';
+import { button, el, field, label, messageBox } from './ui';
 import { ViewWindow } from './view';
 
-export class LifetimeView extends ViewWindow {
+interface LifetimeCore {
+  lifetimeGet(name: string): any;
+  lifetimeSet(name: string, value: number): void;
+  chooseLifetimePersons(ageA: number, sexA: string, ageB: number, sexB: string): boolean;
+  computeLifetimeResults(): boolean;
+  buildLifetimeTable(): boolean;
+  lifetimeGrid(): { colCount: number; fixedRows: number; cells: string[][]; widthTexts: string[]; resultLines: string[] };
+  shownResultLines(): string[];
+  drawLifetimeGraph(canvas: WebCanvas, kind: string, width: number, height: number): void;
+  drawLifetimeCursor(canvas: WebCanvas, viewHeight: number): void;
+  readLifetimeAge(text: string): number;
+  ageTooHighMessage(): string;
+}
+const lc = (): LifetimeCore => core as unknown as LifetimeCore;
+
+export class LifetimeView extends ViewWindow implements OutputView {
   output: Output | null = null;
   readonly buttons: Record<string, HTMLButtonElement> = {};
+  readonly Label1 = label('Label1', 'Personens alder:');
+  readonly Label3 = label('Label3', '2. persons alder:');
+  readonly Label4 = label('Label4', 'og køn (m/k): ');
+  readonly Edit1 = field('Edit1', 'Alder', keyFilter('digits'));
+  readonly Edit2 = field('Edit2', 'Køn (m/k)', keyFilter('sex'));
+  readonly Edit3 = field('Edit3', '2. persons alder', keyFilter('digits'));
+  readonly Edit4 = field('Edit4', '2. persons køn (m/k)', keyFilter('sex'));
+  readonly Button1: HTMLButtonElement;
+  readonly StringGrid1 = el('table', { class: 'grid', 'data-name': 'StringGrid1', role: 'grid', 'aria-label': 'Levetidstabel' });
+  readonly PaintBox1 = el('canvas', { 'data-name': 'PaintBox1', role: 'img', 'aria-label': 'Levetidsgraf' });
+  readonly ScrollBox1 = el('div', { class: 'scrollbox lifetime', 'data-name': 'ScrollBox1' });
+  readonly Panel4 = el('div', { class: 'results', 'data-name': 'Panel4', hidden: true });
+  readonly results = [label('Label5', ''), label('Label6', ''), label('Label7', '')];
+  private readonly graph: WebCanvas;
+  private gridShown = true;
 
   constructor() {
     super('Form2', 'Levetid');
+    this.toolbar.classList.add('inputs');
+    this.toolbar.setAttribute('data-name', 'Panel1');
+    const at = <T extends HTMLElement>(e: T, x: number, y: number, w?: number, h?: number): T => {
+      Object.assign(e.style, { position: 'absolute', left: x + 'px', top: y + 'px' }, w ? { width: w + 'px', height: h + 'px' } : {});
+      this.toolbar.append(e);
+      return e;
+    };
+    at(this.Label1, 16, 8);
+    at(this.Edit1, 204, 4, 33, 26);
+    at(label('Label2', 'og køn (m/k): '), 268, 8);
+    at(this.Edit2, 400, 4, 29, 26);
+    at(this.Label3, 16, 44);
+    at(this.Edit3, 204, 40, 33, 26);
+    at(this.Label4, 268, 44);
+    at(this.Edit4, 400, 40, 29, 26);
+    this.Button1 = at(button('Button1', 'OK', () => void this.Button1Click()), 448, 40, 45, 25);
+    const tools = at(el('div', { class: 'tools' }), 504, 28);
+    const tool = (n: string, hint: string, glyph: string, run: () => void): HTMLButtonElement => {
+      const b = this.toolButton(n, hint, glyph, run);
+      tools.append(b);
+      return (this.buttons[n] = b);
+    };
+    tool('SpeedButton3', 'Tabel', 'table', () => this.oversigter());
+    tool('SpeedButton2', 'Graf', 'graph', () => this.ShowLifetimeGraph());
+    tools.append(el('span', { class: 'toolgap' }));
+    tool('SpeedButton1', 'Udskriv', 'print', () => this.PrintView());
+    tool('SpeedButton4', 'Navn eller overskrift til udskrifter', 'heading', () => void this.output?.AskHeading());
+    tool('SpeedButton5', 'Kopier til Klippebordet', 'copy', () => void this.CopyView());
+
+    this.graph = new WebCanvas(this.PaintBox1, 640, 420);
+    this.ScrollBox1.append(this.StringGrid1, this.PaintBox1);
+    this.Panel4.append(...this.results);
+    this.root.append(this.ScrollBox1, this.Panel4);
+    this.PaintBox1.hidden = true;
+    this.PaintBox1.addEventListener('mouseup', (e) => {
+      const r = this.PaintBox1.getBoundingClientRect();
+      this.PaintBox1MouseUp(e.button === 0, Math.floor(e.clientX - r.left));
+    });
+    window.addEventListener('resize', () => { if (this.visible && !this.gridShown) this.PaintBox1Paint(); });
+
+    // Enter moves on along the fields and to OK, where it presses OK.
+    const enter = (f: HTMLInputElement, next: () => HTMLElement): void => f.addEventListener('keydown', (e) => {
+      if (e.key === 'Enter') { e.preventDefault(); next().focus(); }
+    });
+    enter(this.Edit1, () => this.Edit2);
+    enter(this.Edit2, () => (this.Edit3.hidden ? this.Button1 : this.Edit3));
+    enter(this.Edit3, () => this.Edit4);
+    enter(this.Edit4, () => this.Button1);
+    for (const f of [this.Edit1, this.Edit2, this.Edit3, this.Edit4]) f.addEventListener('input', () => this.SetResultControls(false));
+    this.Edit1.addEventListener('blur', () => void this.StoreAge(this.Edit1, 'AgeA'));
+    this.Edit3.addEventListener('blur', () => void this.StoreAge(this.Edit3, 'AgeB'));
+    core.set('ClickX', 0);
+    core.set('CursorLineX', 0);
   }
 
-  DisableOwnCommands(): void {
-    for (const n of ['Graf1', 'Tabel1']) enable(n, false);
+  DisableOwnCommands(): void { this.SetResultControls(false); }
+
+  SetResultControls(on: boolean): void {
+    for (const n of ['Graf1', 'Tabel1', 'Udskriv1']) enable(n, on);
+    for (const n of ['SpeedButton2', 'SpeedButton3', 'SpeedButton1']) this.buttons[n].disabled = !on;
   }
 
-  StartOnePerson(): void {}
-  StartTwoPersons(): void {}
-  ShowLifetimeGraph(): void {}
-  oversigter(): void {}
-  PrintView(): void {}
-  async CopyView(): Promise<void> { void core; }
+  private SetGridVisible(on: boolean): void {
+    this.gridShown = on;
+    this.StringGrid1.hidden = !on;
+    this.PaintBox1.hidden = on;
+  }
+
+  // Leaving an age field: an age the view cannot take is refused at once.
+  private async StoreAge(f: HTMLInputElement, which: 'AgeA' | 'AgeB'): Promise<void> {
+    if (f.value === '') return;
+    const age = lc().readLifetimeAge(f.value);
+    if (age >= 0) { lc().lifetimeSet(which, age); return; }
+    lc().lifetimeSet(which, 100);  // refused until a valid age is entered
+    f.value = '';
+    await messageBox(lc().ageTooHighMessage(), 'Fejl');
+    f.focus();
+  }
+
+  async Button1Click(): Promise<void> {
+    // A click reaches OK after the field it left was stored.
+    for (const [f, w] of [[this.Edit1, 'AgeA'], [this.Edit3, 'AgeB']] as const)
+      if (f.value !== '' && lc().readLifetimeAge(f.value) >= 0) lc().lifetimeSet(w, lc().readLifetimeAge(f.value));
+    const two = lc().lifetimeGet('PersonCount') === 2;
+    const sexA = this.Edit2.value.slice(0, 1).toLowerCase();
+    const sexB = this.Edit4.value.slice(0, 1).toLowerCase();
+    if (!sexA || (two && !sexB)) return;
+    const ok = lc().chooseLifetimePersons(lc().lifetimeGet('AgeA'), sexA, two ? lc().lifetimeGet('AgeB') : -1, two ? sexB : 'm');
+    lc().lifetimeSet('PersonCount', two ? 2 : 1);
+    if (!ok) return;
+    this.SetResultControls(true);
+    core.set('LifetimeViewActive', true);
+    if (core.get('LifetimeGraphShown')) this.ShowLifetimeGraph();
+    else { this.SetGridVisible(true); this.ShowTable(); }
+  }
+
+  private ClearLifetimeView(): void {
+    core.set('LifetimeGraphShown', false);
+    core.set('TableLines', []);
+    this.StringGrid1.replaceChildren();
+    for (const f of [this.Edit1, this.Edit2, this.Edit3, this.Edit4]) f.value = '';
+    for (const l of this.results) l.textContent = '';
+  }
+
+  StartOnePerson(): void {
+    this.ClearLifetimeView();
+    this.Label1.textContent = 'Personens alder: ';
+    for (const e of [this.Label3, this.Label4, this.Edit3, this.Edit4]) e.hidden = true;
+    this.Edit1.focus();
+    lc().lifetimeSet('PersonCount', 1);
+    this.SetResultControls(false);
+  }
+
+  StartTwoPersons(): void {
+    this.ClearLifetimeView();
+    this.Label1.textContent = '1. persons alder: ';
+    for (const e of [this.Label3, this.Label4, this.Edit3, this.Edit4]) e.hidden = false;
+    this.Edit1.focus();
+    lc().lifetimeSet('PersonCount', 2);
+    this.SetResultControls(false);
+  }
+
+  oversigter(): void {
+    this.SetGridVisible(true);
+    core.set('LifetimeGraphShown', false);
+    this.ShowTable();
+  }
+
+  private SetResultLines(lines: string[]): void {
+    this.Panel4.hidden = false;
+    lines.forEach((l, i) => { this.results[i].textContent = l; });
+  }
+
+  // The grid, TableLines and the result lines from the core's table.
+  private ShowTable(): void {
+    if (!lc().buildLifetimeTable()) return;
+    const t = lc().lifetimeGrid();
+    const measure = this.graph.ctx;
+    measure.save();
+    measure.font = getComputedStyle(this.StringGrid1).font;
+    const rows = t.cells.map((row, r) => el('tr', {}, ...row.map((cell, c) => {
+      const td = el(r < t.fixedRows ? 'th' : 'td', { text: cell });
+      if (r === 0) td.style.width = Math.ceil(measure.measureText(t.widthTexts[c] ?? '').width) + 'px';
+      return td;
+    })));
+    measure.restore();
+    this.StringGrid1.replaceChildren(el('thead', {}, ...rows.slice(0, t.fixedRows)), el('tbody', {}, ...rows.slice(t.fixedRows)));
+    core.set('LifetimeGraphShown', false);
+    this.SetResultLines(t.resultLines);
+  }
+
+  ShowLifetimeGraph(): void {
+    if (lc().computeLifetimeResults()) this.SetResultLines(lc().shownResultLines());
+    enable('Udskriv1', true);
+    this.buttons.SpeedButton1.disabled = false;
+    this.SetGridVisible(false);
+    core.set('LifetimeGraphShown', true);
+    core.set('ClickX', 1);
+    this.PaintBox1Paint();
+  }
+
+  private viewSize(): { width: number; height: number } {
+    return { width: this.root.clientWidth, height: this.root.clientHeight };
+  }
+
+  PaintBox1Paint(): void {
+    const size = this.viewSize();
+    const box = { width: this.ScrollBox1.clientWidth || size.width, height: this.ScrollBox1.clientHeight || size.height };
+    this.graph.resize(box.width, box.height, window.devicePixelRatio || 1);
+    this.graph.setFont('Courier New', 16, false, true);
+    this.graph.setPenColor(0);
+    this.graph.setInvert(false);
+    lc().drawLifetimeGraph(this.graph, 'screen', size.width, size.height);
+    lc().drawLifetimeCursor(this.graph, size.height);
+  }
+
+  PaintBox1MouseUp(left: boolean, x: number): void {
+    core.set('ClickX', left ? x : 1);
+    lc().drawLifetimeCursor(this.graph, this.viewSize().height);
+  }
+
+  // Output
+  tableShown(): boolean { return this.gridShown; }
+  chartSize(): { width: number; height: number } { return this.viewSize(); }
+  drawChart(canvas: WebCanvas, withCursor: boolean): void {
+    canvas.setFont('Courier New', 16, false, true);
+    if (canvas.printer) { lc().drawLifetimeGraph(canvas, 'printer', 640, 480); return; }
+    const size = this.viewSize();
+    lc().drawLifetimeGraph(canvas, 'picture', size.width, size.height);
+    if (withCursor) lc().drawLifetimeCursor(canvas, size.height);
+  }
+
+  PrintView(): void { this.output?.PrintView(this); }
+  async CopyView(): Promise<void> { await this.output?.CopyView(this); }
 }
