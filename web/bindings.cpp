@@ -11,6 +11,11 @@
 #include "TextInput.h"
 
 #include "HistoricalTables.h"
+#if __has_include("ViewTables.h") && __has_include("YearLists.h")
+#include "ViewTables.h"
+#include "YearLists.h"
+#define HAVE_VIEW_TABLES 1
+#endif
 #if __has_include("LifetimeTable.h") && __has_include("LifetimeGraph.h")
 #include "LifetimeGraph.h"
 #include "LifetimeTable.h"
@@ -272,6 +277,33 @@ std::string ProjectionCaption() { return ProjectionInputCaption; }
 std::string AgeTooHigh() { return AgeTooHighMessage; }
 #endif
 
+#ifdef HAVE_VIEW_TABLES
+val Positions(const std::vector<ListedYear>& listed) {
+    val out = val::array();
+    for (const ListedYear& y : listed) {
+        val p = val::object();
+        p.set("entry", y.Entry);
+        p.set("line", y.Line);
+        p.set("column", y.Column);
+        p.set("length", y.Length);
+        out.call<void>("push", p);
+    }
+    return out;
+}
+
+// The years as the page drew them: {entry, left, top, right, bottom}.
+std::vector<DrawnYear> Drawn(const val& drawn) {
+    std::vector<DrawnYear> out;
+    const auto n = drawn["length"].as<unsigned>();
+    for (unsigned i = 0; i < n; ++i) {
+        const val d = drawn[i];
+        out.push_back({d["entry"].as<int32_t>(), d["left"].as<int32_t>(), d["top"].as<int32_t>(),
+                       d["right"].as<int32_t>(), d["bottom"].as<int32_t>()});
+    }
+    return out;
+}
+#endif
+
 #ifdef HAVE_LIFETIME_VIEW
 // The lifetime inputs the view keeps between its handlers.
 val LifetimeGet(const std::string& name) {
@@ -355,6 +387,16 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("headedLines", +[](const std::string& heading, const val& lines) {
         return Strings(HeadedLines(heading, StringsFrom(lines)));
     });
+#ifdef HAVE_VIEW_TABLES
+    function("buildProjectionTable", &BuildProjectionTable);
+    function("buildCensusTable", &BuildCensusTable);
+    function("baseYearListLines", +[] { return Strings(BaseYearListLines()); });
+    function("censusYearListLines", +[] { return Strings(CensusYearListLines()); });
+    function("baseYearPositions", +[] { return Positions(BaseYearPositions()); });
+    function("censusYearPositions", +[] { return Positions(CensusYearPositions()); });
+    function("baseYearAtClick", +[](int32_t x, int32_t y, const val& drawn) { return BaseYearAtClick(x, y, Drawn(drawn)); });
+    function("censusYearAtClick", +[](int32_t x, int32_t y, const val& drawn) { return CensusYearAtClick(x, y, Drawn(drawn)); });
+#endif
 #ifdef HAVE_LIFETIME_VIEW
     function("lifetimeGet", &LifetimeGet);
     function("lifetimeSet", &LifetimeSet);

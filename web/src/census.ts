@@ -5,7 +5,7 @@ import type { WebCanvas } from './canvas';
 import { core, rules } from './core';
 import type { Output, OutputView } from './output';
 import { keyFilter } from './projection';
-import { button, Dialog, el, field, label, setText } from './ui';
+import { button, Dialog, drawnYears, el, field, label, setText } from './ui';
 import { ChartArea, ViewWindow } from './view';
 
 export class CensusYearDialog extends Dialog {
@@ -28,7 +28,8 @@ export class CensusYearDialog extends Dialog {
     this.Edit1.addEventListener('input', () => this.Edit1Change());
     this.Memo1.addEventListener('mousedown', (e) => {
       const r = this.Memo1.getBoundingClientRect();
-      const k = rules().censusYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top));
+      const k = rules().censusYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top),
+        drawnYears(this.Memo1, rules().censusYearPositions()));
       if (k > 0) setText(this.Edit1, String(core.yearChoices()[k - 1]));
     });
     this.onShow = () => {

@@ -47,6 +47,9 @@ export async function loadCore(): Promise<Core> {
   return core;
 }
 
+export interface ListedYear { entry: number; line: number; column: number; length: number }
+export interface DrawnYear { entry: number; left: number; top: number; right: number; bottom: number }
+
 // The input rules and view texts of the core; see web/bindings.cpp.
 export interface Rules {
   filterKey(keys: string, ch: string): string;
@@ -58,8 +61,10 @@ export interface Rules {
   buildCensusTable(): void;
   baseYearListLines(): string[];
   censusYearListLines(): string[];
-  baseYearAtClick(x: number, y: number): number;
-  censusYearAtClick(x: number, y: number): number;
+  baseYearPositions(): ListedYear[];
+  censusYearPositions(): ListedYear[];
+  baseYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
+  censusYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
 }
 
 export function rules(): Core & Rules { return core as Core & Rules; }

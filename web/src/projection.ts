@@ -3,7 +3,7 @@
 import { enable } from './app';
 import { core, rules } from './core';
 import { ChartArea, ViewWindow } from './view';
-import { button, Dialog, el, field, label, messageBox, setText } from './ui';
+import { button, Dialog, drawnYears, el, field, label, messageBox, setText } from './ui';
 import type { WebCanvas } from './canvas';
 import type { Output, OutputView } from './output';
 
@@ -96,7 +96,8 @@ export class BaseYearDialog extends Dialog {
     this.Edit1.addEventListener('input', () => this.Edit1Change());
     this.Memo1.addEventListener('mousedown', (e) => {
       const r = this.Memo1.getBoundingClientRect();
-      const k = rules().baseYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top));
+      const k = rules().baseYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top),
+        drawnYears(this.Memo1, rules().baseYearPositions()));
       if (k > 0) setText(this.Edit1, String(core.yearChoices()[k - 1]));
     });
     this.onShow = () => {

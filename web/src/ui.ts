@@ -206,3 +206,23 @@ export function messageBox(text: string, caption: string): Promise<void> {
   ok.focus();
   return shown;
 }
+
+// Where the years of a year list stand in its text field, in the field's
+// pixels, for the core's rules of what a click picks.
+export function drawnYears(pre: HTMLElement, positions: { entry: number; line: number; column: number; length: number }[]):
+  { entry: number; left: number; top: number; right: number; bottom: number }[] {
+  const text = pre.firstChild;
+  if (!(text instanceof Text)) return [];
+  const starts = [0];
+  for (const line of text.data.split('\n')) starts.push(starts[starts.length - 1] + line.length + 1);
+  const box = pre.getBoundingClientRect();
+  return positions.map((p) => {
+    const range = document.createRange();
+    const from = Math.min(starts[p.line] + p.column, text.length);
+    range.setStart(text, from);
+    range.setEnd(text, Math.min(from + p.length, text.length));
+    const r = range.getBoundingClientRect();
+    const left = Math.floor(r.left - box.left + pre.scrollLeft), top = Math.floor(r.top - box.top + pre.scrollTop);
+    return { entry: p.entry, left, top, right: left + Math.ceil(r.width) - 1, bottom: top + Math.ceil(r.height) - 1 };
+  });
+}

@@ -3,6 +3,7 @@
 // grid through the page).
 #include "AgeInterval.h"
 #include "Lifetime.h"
+#include "LifetimeTable.h"
 #include "Lys_erkl.h"
 #include "ViewTables.h"
 
@@ -46,6 +47,7 @@ int main() {
             for (const int32_t target : {base, base + 1, 2030, 2100}) {
                 for (const int32_t retirement : {50, 67, 99}) {
                     if (retirement == 99 && target != 2030) continue;
+                    State.ExactFigures = false;
                     State.BaseYear = base;
                     State.ChildrenPerFamily = std::stod(children);
                     State.TargetYear = target;
@@ -70,6 +72,7 @@ int main() {
     for (const EarlyCensusRecord& c : State.EarlyCensuses) years[n++] = c.Year;
     for (const CensusRecord& c : State.Censuses) years[n++] = c.Year;
     for (const int32_t year : years) {
+        State.ExactFigures = true;  // a census is shown in exact figures
         State.BaseYear = year;
         double total = 0;
         GroupCensus(total);
