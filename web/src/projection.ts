@@ -224,6 +224,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
     this.area.memo.hidden = false;
     this.area.memo.scrollTop = 0;
     this.area.memo.scrollLeft = 0;
+    (window as any).lysvandre.timing.tableShown = performance.now();
   }
 
   ShowPyramid(): void { this.ShowChart(2); }
