@@ -9,7 +9,7 @@ if [ ! -d web/node_modules ] || [ web/package-lock.json -nt web/node_modules/.pa
   (cd web && npm ci --no-audit --no-fund --loglevel=error)
 fi
 if [ ! -f build-web/wasm/build.ninja ]; then
-  emcmake cmake -S web -B build-web/wasm -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  emcmake cmake -S web -B build-web/wasm -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 fi
 cmake --build build-web/wasm -j2
 (cd web && npx --no-install tsc --noEmit -p .)

@@ -14,7 +14,6 @@ import { el, modalOpen } from './ui';
 async function start(): Promise<void> {
   const loaded = performance.now();
   await loadCore();
-  await document.fonts.load('bold 13px "Liberation Mono"').catch(() => undefined);
 
   const form1 = document.getElementById('Form1')!;
   const client = el('div', { class: 'client', 'data-name': 'ClientArea' });
@@ -133,6 +132,9 @@ async function start(): Promise<void> {
   window.setTimeout(() => { image1.hidden = true; }, 3000);
 
   const shown = performance.now();
+  // The charts' font may arrive after the window is shown; what was drawn
+  // before is drawn again with it.
+  document.fonts.ready.then(() => { Form3.area.invalidate(); Form4.area.invalidate(); }).catch(() => undefined);
   (window as any).lysvandre = {
     tableLines: (): string[] => core.get('TableLines'),
     core,
