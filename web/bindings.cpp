@@ -179,6 +179,13 @@ void SetField(const std::string& name, const val& value) {
     else throw std::invalid_argument("unknown state field " + name);
 }
 
+// What the age-group dialog may change while it lists other years: the
+// whole state, put back afterwards (see ShowAgeGroups in the page).
+ModelState& Saved() {
+    static ModelState saved;
+    return saved;
+}
+
 val YearChoices() {
     val out = val::array();
     for (int k = 1; k <= CensusYearCount; ++k) out.call<void>("push", State.YearChoices[k]);
@@ -302,6 +309,17 @@ std::vector<DrawnYear> Drawn(const val& drawn) {
     }
     return out;
 }
+
+// Whether the state holds a projection the age-group dialog can list: the
+// base years are listed, the base year among them, the target year in range.
+bool ProjectionInForce() {
+    bool baseYearListed = false;
+    for (int k = 1; k <= BaseDataSetCount; ++k) {
+        if (State.YearChoices[k] != State.BaseDataSets[k - 1].Year) return false;
+        if (State.YearChoices[k] == State.BaseYear) baseYearListed = true;
+    }
+    return baseYearListed && State.TargetYear >= State.BaseYear && State.TargetYear <= 2100;
+}
 #endif
 
 #ifdef HAVE_LIFETIME_VIEW
@@ -376,6 +394,8 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("get", &GetField);
     function("set", &SetField);
     function("yearChoices", &YearChoices);
+    function("saveState", +[] { Saved() = State; });
+    function("restoreState", +[] { State = Saved(); });
     function("readWholeNumber", &WholeNumber);
     function("readDecimalNumber", &DecimalNumber);
     function("readAgeInterval", &AgeIntervalText);
@@ -390,6 +410,14 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
 #ifdef HAVE_VIEW_TABLES
     function("buildProjectionTable", &BuildProjectionTable);
     function("buildCensusTable", &BuildCensusTable);
+    function("projectionInForce", &ProjectionInForce);
+    function("censusIntervalLines", +[] { return Strings(CensusIntervalLines()); });
+    function("projectedIntervalLines", +[](const val& years) {
+        std::vector<int32_t> list;
+        const auto n = years["length"].as<unsigned>();
+        for (unsigned i = 0; i < n; ++i) list.push_back(years[i].as<int32_t>());
+        return Strings(ProjectedIntervalLines(list));
+    });
     function("baseYearListLines", +[] { return Strings(BaseYearListLines()); });
     function("censusYearListLines", +[] { return Strings(CensusYearListLines()); });
     function("baseYearPositions", +[] { return Positions(BaseYearPositions()); });

@@ -167,6 +167,10 @@ export class CensusView extends ViewWindow implements OutputView {
   }
 
   tableShown(): boolean { return !this.area.memo.hidden; }
+  printKind(): 'text' | 'chart' | null {
+    const mode = core.get('DisplayMode');
+    return mode === 11 ? 'text' : mode === 12 || mode === 13 ? 'chart' : null;
+  }
   chartSize(): { width: number; height: number } { return { width: this.area.width, height: this.area.height }; }
   drawChart(canvas: WebCanvas, withCursor: boolean): void { this.area.chart?.drawOn(canvas, withCursor); }
 }

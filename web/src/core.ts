@@ -28,7 +28,10 @@ export interface Core {
   get(name: string): any;
   set(name: string, value: unknown): void;
   yearChoices(): number[];
+  saveState(): void;
+  restoreState(): void;
   readWholeNumber(text: string): NumberText;
+  sortsAfterBlank(text: string): boolean;
   readDecimalNumber(text: string): NumberText;
   readAgeInterval(text: string): { valid: boolean; from: number; to: number };
   formatFixed(x: number, width: number, decimals: number): string;

@@ -228,6 +228,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
 
   // Output
   tableShown(): boolean { return this.gridShown; }
+  printKind(): 'text' | 'chart' { return this.gridShown ? 'text' : 'chart'; }
   chartSize(): { width: number; height: number } { return this.viewSize(); }
   drawChart(canvas: WebCanvas, withCursor: boolean): void {
     canvas.setFont('Courier New', 16, false, true);

@@ -86,6 +86,7 @@ async function start(): Promise<void> {
   const Form9 = makeGuide();
   Form2.output = Form3.output = Form4.output = output;
   BtnBottomDlg1.projection = Form3;
+  BtnBottomDlg1.output = output;
 
   Form2.DisableOwnCommands();
   Form3.DisableProjectionActions();

@@ -9,13 +9,18 @@ import type { ChartArea } from './view';
 // What printing and copying need from a view.
 export interface OutputView {
   area?: ChartArea;
-  // The text on show, if the view shows its table; null when it shows a chart.
+  // Whether the view shows its table (else its chart).
   tableShown(): boolean;
+  // What "Udskriv" prints now: the table, the chart, or nothing.
+  printKind(): 'text' | 'chart' | null;
   // Draws the chart on a canvas (printer or picture); withCursor for copies.
   drawChart(canvas: WebCanvas, withCursor: boolean): void;
   // The chart's size on screen.
   chartSize(): { width: number; height: number };
 }
+
+// The browser refused the clipboard (no permission, or no secure page).
+const ClipboardRefused = 'Klippebordet kan ikke bruges i denne browser.';
 
 export class HeadingDialog extends Dialog {
   readonly Edit1 = field('Edit1', 'Navn eller overskrift til udskrifter');
@@ -46,9 +51,31 @@ export class Output {
   private headed(lines: string[]): string[] { return outputCore().headedLines(this.heading.HeadingText, lines); }
 
   // Fills the print sheet; the browser lays out the pages under @page.
-  private printLines(lines: string[]): void {
-    this.sheet.replaceChildren(el('pre', { class: 'printtext', text: this.headed(lines).join('\n') }));
+  PrintHeadedLines(lines: string[]): void { this.PrintLines(this.headed(lines)); }
+
+  // Lines exactly as given, heading included or not.
+  PrintLines(lines: string[]): void {
+    this.sheet.replaceChildren(el('pre', { class: 'printtext', text: lines.join('\n') }));
     this.print();
+  }
+
+  // The heading when it is used, then the lines, as text and as HTML.
+  async CopyLines(lines: string[]): Promise<void> {
+    try {
+      await this.writeText(this.headed(lines));
+    } catch {
+      await messageBox(ClipboardRefused, 'Fejl');
+    }
+  }
+
+  private async writeText(lines: string[]): Promise<void> {
+    const text = lines.join('\n');
+    const html = '<pre style="font-family:\'Courier New\',monospace;font-weight:bold">' +
+      lines.map((l) => l.replace(/&/g, '&amp;').replace(/</g, '&lt;')).join('\n') + '</pre>';
+    await navigator.clipboard.write([new ClipboardItem({
+      'text/plain': new Blob([text], { type: 'text/plain' }),
+      'text/html': new Blob([html], { type: 'text/html' }),
+    })]);
   }
 
   // A 640 x 480 chart under the heading, scaled onto one page.
@@ -69,24 +96,16 @@ export class Output {
     try { window.print(); } finally { document.body.classList.remove('printing'); }
   }
 
-  PrintLinesOf(view: OutputView): void {
-    if (view.tableShown()) this.printLines(core.get('TableLines'));
-    else this.printChart(view);
+  PrintView(view: OutputView): void {
+    const kind = view.printKind();
+    if (kind === 'text') this.PrintHeadedLines(core.get('TableLines'));
+    else if (kind === 'chart') this.printChart(view);
   }
-
-  PrintView(view: OutputView): void { this.PrintLinesOf(view); }
 
   async CopyView(view: OutputView): Promise<void> {
     try {
       if (view.tableShown()) {
-        const lines = this.headed(core.get('TableLines'));
-        const text = lines.join('\n');
-        const html = '<pre style="font-family:\'Courier New\',monospace;font-weight:bold">' +
-          lines.map((l) => l.replace(/&/g, '&amp;').replace(/</g, '&lt;')).join('\n') + '</pre>';
-        await navigator.clipboard.write([new ClipboardItem({
-          'text/plain': new Blob([text], { type: 'text/plain' }),
-          'text/html': new Blob([html], { type: 'text/html' }),
-        })]);
+        await this.writeText(this.headed(core.get('TableLines')));
       } else {
         const size = view.chartSize();
         const canvas = el('canvas');
@@ -96,7 +115,7 @@ export class Output {
         await navigator.clipboard.write([new ClipboardItem({ 'image/png': png })]);
       }
     } catch {
-      await messageBox('Klippebordet kan ikke bruges i denne browser.', 'Fejl');
+      await messageBox(ClipboardRefused, 'Fejl');
     }
   }
 }

@@ -1,6 +1,6 @@
 // The projection view (Form3) with its input dialog (BtnBottomDlg), the
 // base-year chooser (Form7) and the model-text window (Model).
-import { enable } from './app';
+import { app, enable } from './app';
 import { core, rules } from './core';
 import { ChartArea, ViewWindow } from './view';
 import { button, Dialog, drawnYears, el, field, label, messageBox, setText } from './ui';
@@ -187,8 +187,10 @@ export class ProjectionView extends ViewWindow implements OutputView {
   private SetProjectionActionsEnabled(on: boolean): void {
     for (const n of ['Udskriv1', 'Tabel2', 'Pyramide1', 'Ialtgraf1']) enable(n, on);
     enable('Fortst1', on && core.get('TargetYear') < 2100);
-    for (const n of ['SpeedButton1', 'SpeedButton2', 'SpeedButton3', 'SpeedButton4', 'SpeedButton5', 'SpeedButton6'])
+    for (const n of ['SpeedButton1', 'SpeedButton2', 'SpeedButton3', 'SpeedButton5', 'SpeedButton6'])
       this.buttons[n].disabled = !on;
+    // "Fortsæt" on the tool bar is available exactly when the menu item is.
+    this.buttons.SpeedButton4.disabled = !app.menu.isEnabled('Fortst1');
   }
 
   ClearChartArea(): void {
@@ -268,10 +270,22 @@ export class ProjectionView extends ViewWindow implements OutputView {
       core.set('RetirementAge', savedRetirement);
     }
     core.set('DisplayMode', 4);
+    // The table on show (the new one, or the old one after a cancel) stays
+    // what printing and copying read; a blanked chart leaves nothing.
+    const shown = this.area.memo.hidden ? [] : core.get('TableLines');
     this.ClearChartArea();
+    core.set('TableLines', shown);
   }
 
-  async ShowAgeGroups(): Promise<void> { await this.showAgeGroupDialog(); }
+  // The dialog lists other years through the shared state; the projection
+  // (or census) on show gets it back afterwards.
+  async ShowAgeGroups(): Promise<void> {
+    core.set('SavedTargetYear', core.get('TargetYear'));
+    core.saveState();
+    await this.showAgeGroupDialog();
+    core.restoreState();
+    core.set('TargetYear', core.get('SavedTargetYear'));
+  }
 
   async ChooseBaseYear(): Promise<void> {
     this.showView();
@@ -299,6 +313,11 @@ export class ProjectionView extends ViewWindow implements OutputView {
   }
 
   tableShown(): boolean { return !this.area.memo.hidden; }
+  printKind(): 'text' | 'chart' | null {
+    const mode = core.get('DisplayMode');
+    if (mode === 4) return this.tableShown() ? 'text' : null;
+    return mode === 1 ? 'text' : mode === 2 || mode === 3 ? 'chart' : null;
+  }
   chartSize(): { width: number; height: number } { return { width: this.area.width, height: this.area.height }; }
   drawChart(canvas: WebCanvas, withCursor: boolean): void { this.area.chart?.drawOn(canvas, withCursor); }
 }

@@ -221,11 +221,72 @@ test('a whole session in the browser', async (t) => {
       await key('Escape');
     });
 
+    await t.test('age groups beside the censuses; the projection stays', async () => {
+      const before = await page.evaluate(() => window.lysvandre.tableLines());
+      await page.click(name('Aldersgrupper1'));
+      assert.ok(await visible('BtnBottomDlg1'));
+      const dlg = (n) => name(n, '#BtnBottomDlg1');
+      await page.type(dlg('Edit1'), '20x..6a4');
+      assert.equal(await value(dlg('Edit1')), '20..64');
+      await page.type(dlg('Edit2'), '2050');
+      await page.click(dlg('SpeedButton5'));
+      const census = await page.$eval(dlg('Memo2'), (e) => e.textContent.split('\n'));
+      const projected = await page.$eval(dlg('Memo1'), (e) => e.textContent.split('\n'));
+      assert.equal(census.length, 3 + 17);
+      assert.equal(projected.length, 5);  // a blank, the base year, 2031, a blank, 2050
+      assert.match(projected[1], /^2008 {2}20\.\.64/);
+      await shot('09-age-groups');
+      await key('Escape');
+      assert.ok(!(await visible('BtnBottomDlg1')));
+      assert.deepEqual(await page.evaluate(() => window.lysvandre.tableLines()), before);
+    });
+
+    await t.test('lifetime: one and two persons, tables, graph and cursor, the age check', async () => {
+      await key('Alt+l');
+      await key('Enter');  // Én person
+      assert.ok(await visible('Form2'));
+      const f = (n) => name(n, '#Form2');
+      await page.type(f('Edit1'), '1a23');
+      assert.equal(await value(f('Edit1')), '123');
+      await key('Enter');  // on to the sex: the age is refused on leaving
+      assert.deepEqual(await message(), { caption: 'Fejl', text: 'Alderen kan højst være 99 år. ' });
+      await key('Enter');
+      assert.equal(await value(f('Edit1')), '');
+      await page.type(f('Edit1'), '45');
+      await key('Enter');
+      await page.type(f('Edit2'), 'xk');
+      assert.equal(await value(f('Edit2')), 'k');
+      await key('Enter');
+      await key('Enter');  // OK
+      const lines = await page.evaluate(() => window.lysvandre.tableLines());
+      assert.equal(lines[0], ' Levetidstabel');
+      assert.match(lines[lines.length - 1], /Kvinde/);
+      await shot('13-lifetime-one');
+      await menu('Levetid1', 'Graf1');
+      const box = await page.$eval(f('PaintBox1'), (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top]; });
+      await page.mouse.click(box[0] + 300, box[1] + 200);
+      await shot('14-lifetime-graph');
+      await menu('Levetid1', 'Topersoner1');
+      await page.type(f('Edit1'), '45');
+      await page.type(f('Edit2'), 'm');
+      await page.type(f('Edit3'), '0');
+      await page.type(f('Edit4'), 'K');
+      await page.click(f('Button1'));
+      assert.match(await page.$eval(f('Label7'), (e) => e.textContent), /Chance for at A overlever B/);
+      await shot('15-lifetime-two-graph');
+      await menu('Levetid1', 'Tabel1');
+      assert.equal(await page.$$eval(f('StringGrid1') + ' thead tr', (r) => r.length), 2);
+      await shot('16-lifetime-two-table');
+      // Udskriv now prints the lifetime view, whatever else is visible.
+      await menu('Filer1', 'Udskriv1');
+      assert.match(await page.$eval('#printout', (e) => e.textContent), /Levetidstabel/);
+    });
+
     await t.test('census, its charts and the historical tables', async () => {
       await key('Alt+t');
       await key('Enter');
       assert.ok(await visible('Form8'));
-      await shot('09-census-chooser');
+      await shot('10-census-chooser');
       const okDisabled = () => page.$eval(name('BitBtn1', '#Form8'), (b) => b.disabled);
       await page.type(name('Edit1', '#Form8'), '19x0');
       assert.equal(await value(name('Edit1', '#Form8')), '190');
@@ -236,14 +297,14 @@ test('a whole session in the browser', async (t) => {
       assert.ok(await visible('Form4'));
       assert.ok(!(await visible('Form3')));
       assert.equal(await page.$eval(name('Tabel2'), (e) => e.getAttribute('aria-disabled')), 'true');
-      await shot('10-census-table');
+      await shot('11-census-table');
       await menu('Folketllinger1', 'Pyramide2');
-      await shot('11-census-pyramid');
+      await shot('12-census-pyramid');
       for (const item of ['Middellevetid1', 'Ddelighed1', 'Fertilitet1']) {
         await menu('Folketllinger1', 'Historiskedata1', item);
         const lines = await page.evaluate(() => window.lysvandre.tableLines());
         assert.ok(lines.length > 3, item);
-        await shot('12-' + item);
+        await shot('13-' + item);
       }
       // Escape cancels the chooser.
       await key('Alt+t');
