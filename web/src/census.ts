@@ -27,6 +27,7 @@ export class CensusYearDialog extends Dialog {
     this.onCancel = () => this.BitBtn2Click();
     this.Edit1.addEventListener('input', () => this.Edit1Change());
     this.Memo1.addEventListener('mousedown', (e) => {
+      e.preventDefault();  // the focus stays where picking a year puts it
       const r = this.Memo1.getBoundingClientRect();
       const k = rules().censusYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top),
         drawnYears(this.Memo1, rules().censusYearPositions()));

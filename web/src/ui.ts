@@ -91,6 +91,13 @@ export function setText(f: HTMLInputElement, text: string): void {
 const stack: Dialog[] = [];
 export function modalOpen(): boolean { return stack.length > 0; }
 
+// Keys meant for the modal window reach it even when the focus fell out of
+// it (a click on a part that takes no focus).
+document.addEventListener('keydown', (e) => {
+  const top = stack[stack.length - 1];
+  if (top && !top.root.contains(e.target as Node)) top.keyFromOutside(e);
+}, true);
+
 export class Dialog {
   readonly root: HTMLDivElement;
   readonly body: HTMLDivElement;
@@ -163,6 +170,11 @@ export class Dialog {
   }
 
   private firstFocusable(): HTMLElement | undefined { return this.focusables()[0]; }
+
+  keyFromOutside(e: KeyboardEvent): void {
+    if (e.key === 'Tab') { e.preventDefault(); this.firstFocusable()?.focus(); return; }
+    this.key(e);
+  }
 
   private key(e: KeyboardEvent): void {
     if (stack[stack.length - 1] !== this) return;

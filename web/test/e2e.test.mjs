@@ -40,6 +40,16 @@ test('a whole session in the browser', async (t) => {
   });
   const typeInto = async (sel, text) => { await page.click(sel, { clickCount: 3 }); await page.keyboard.press('Backspace'); await page.type(sel, text); };
   const menu = async (...names) => { for (const n of names) await page.click(name(n)); };
+  // Clicks on a year where the list shows it.
+  const clickYear = async (memo, year) => {
+    const at = await page.$eval(memo, (e, year) => {
+      const text = e.firstChild, i = text.data.indexOf(year), range = document.createRange();
+      range.setStart(text, i); range.setEnd(text, i + year.length);
+      const r = range.getBoundingClientRect();
+      return [r.left + r.width / 2, r.top + r.height / 2];
+    }, year);
+    await page.mouse.click(at[0], at[1]);
+  };
 
   try {
     await t.test('start: title, menus and the start picture for three seconds', async () => {
@@ -273,11 +283,16 @@ test('a whole session in the browser', async (t) => {
       await page.type(f('Edit4'), 'K');
       await page.click(f('Button1'));
       assert.match(await page.$eval(f('Label7'), (e) => e.textContent), /Chance for at A overlever B/);
-      await shot('15-lifetime-two-graph');
-      await menu('Levetid1', 'Tabel1');
       assert.equal(await page.$$eval(f('StringGrid1') + ' thead tr', (r) => r.length), 2);
-      await shot('16-lifetime-two-table');
-      // Udskriv now prints the lifetime view, whatever else is visible.
+      await shot('15-lifetime-two-table');
+      await menu('Levetid1', 'Graf1');
+      await page.mouse.click(box[0] + 350, box[1] + 300);
+      await shot('16-lifetime-two-graph');
+      // Udskriv now prints the lifetime view, whatever else is visible:
+      // the graph on show as a picture, the table as text.
+      await menu('Filer1', 'Udskriv1');
+      assert.equal(await page.$$eval('#printout img', (i) => i.length), 1);
+      await menu('Levetid1', 'Tabel1');
       await menu('Filer1', 'Udskriv1');
       assert.match(await page.$eval('#printout', (e) => e.textContent), /Levetidstabel/);
     });
@@ -287,6 +302,10 @@ test('a whole session in the browser', async (t) => {
       await key('Enter');
       assert.ok(await visible('Form8'));
       await shot('10-census-chooser');
+      await clickYear(name('Memo1', '#Form8'), '1840');
+      assert.equal(await value(name('Edit1', '#Form8')), '1840');
+      await page.click(name('Edit1', '#Form8'), { clickCount: 3 });
+      await key('Backspace');
       const okDisabled = () => page.$eval(name('BitBtn1', '#Form8'), (b) => b.disabled);
       await page.type(name('Edit1', '#Form8'), '19x0');
       assert.equal(await value(name('Edit1', '#Form8')), '190');
@@ -311,6 +330,22 @@ test('a whole session in the browser', async (t) => {
       await key('Enter');
       await key('Escape');
       assert.ok(!(await visible('Form8')));
+    });
+
+    await t.test('base-year chooser: a click on a year, Enter', async () => {
+      await menu('Prognose1', 'Basisr1');
+      await shot('17-base-year');
+      assert.ok(await visible('Form7'));
+      await clickYear(name('Memo1', '#Form7'), '1990');
+      assert.equal(await value(name('Edit1', '#Form7')), '1990');
+      await key('Enter');
+      assert.ok(!(await visible('Form7')));
+      assert.equal(await page.evaluate(() => window.lysvandre.state('BaseYear')), 1990);
+      await key('Alt+p');
+      await key('Enter');
+      assert.match(await page.$eval(name('Label3', '#BtnBottomDlg'), (e) => e.textContent), /Årstal \(1990 \.\. 2100\)/);
+      await key('Escape');
+      assert.equal(await page.$eval(name('Tabel2'), (e) => e.getAttribute('aria-disabled')), 'true');
     });
 
     await t.test('nothing went wrong on the way', async () => {
