@@ -31,7 +31,7 @@ export class AgeGroupDialog extends Dialog {
   private HistoricalLineCount = 0;
 
   constructor() {
-    super('BtnBottomDlg1', '  Aldersgrupper', 723, 506);
+    super('BtnBottomDlg1', '  Aldersgrupper', 723, 506, '', true);
     const panel = this.place(el('div', { class: 'panel raised', 'data-name': 'Panel1' }), 0, 0, 723, 57);
     const tool = (n: string, x: number, y: number, hint: string, glyph: string, run: () => void, parent: HTMLElement = panel) => {
       const b = el('button', { type: 'button', class: 'tool', 'data-name': n, 'aria-label': hint, title: hint },

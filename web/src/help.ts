@@ -4,7 +4,7 @@ import { button, Dialog, el, label } from './ui';
 export const Version = 'Version 110109';
 
 export function makeAboutBox(): Dialog {
-  const d = new Dialog('AboutBox', ' ', 383, 168);
+  const d = new Dialog('AboutBox', ' ', 383, 199, '', true);
   const panel = d.place(el('div', { class: 'panel lowered', 'data-name': 'Panel1' }), 8, 8, 369, 149);
   const icon = el('img', { 'data-name': 'ProgramIcon', src: 'lysvandre-32.png', alt: 'Lysvandre', width: 32, height: 32 });
   panel.append(
@@ -21,7 +21,7 @@ export function makeAboutBox(): Dialog {
 }
 
 export function makeGuide(): Dialog {
-  const d = new Dialog('Form9', '  Vejledning', 762, 160, 'guide');
+  const d = new Dialog('Form9', '  Vejledning', 762, 160, 'guide', true);
   d.place(label('Label1', 'Nærmere oplysninger om programmet og dets brug findes i elevteksterne:'), 24, 24);
   d.place(label('Label2', 'ULKE-Tema: Levetid                ULKE-Tema: Befolkningsprognose'), 24, 56).classList.add('big');
   const ok = d.place(button('BitBtn1', 'OK', () => d.close()), 624, 104, 75, 25);

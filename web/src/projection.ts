@@ -130,7 +130,7 @@ export class BaseYearDialog extends Dialog {
 export class ModelWindow extends Dialog {
   readonly Memo1 = el('pre', { class: 'memo', 'data-name': 'Memo1', role: 'textbox', 'aria-readonly': 'true', 'aria-label': 'Model', tabindex: '0' });
   constructor() {
-    super('Model', 'Model', 420, 140, 'modeless');
+    super('Model', 'Model', 420, 140, 'modeless', true);
     this.place(this.Memo1, 0, 0, 420, 140);
     this.onCancel = () => this.close();
     this.defaultButton = null;

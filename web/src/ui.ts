@@ -112,7 +112,7 @@ export class Dialog {
   private resolve: (() => void) | null = null;
   private returnFocus: Element | null = null;
 
-  constructor(id: string, title: string, width: number, height: number, className = '') {
+  constructor(id: string, title: string, width: number, height: number, className = '', closeBox = false) {
     this.titleEl = el('div', { class: 'title', text: title });
     this.body = el('div', { class: 'body' });
     this.root = el('div', { id, class: 'dialog ' + className, role: 'dialog', 'aria-modal': 'true', 'aria-label': title.trim() || id },
@@ -120,6 +120,11 @@ export class Dialog {
     this.root.style.width = width + 'px';
     this.body.style.height = height + 'px';
     this.overlay = el('div', { class: 'overlay' }, this.root);
+    if (closeBox) {
+      const close = el('button', { type: 'button', class: 'closebox', 'aria-label': 'Luk', title: 'Luk', tabindex: '-1', text: '×' });
+      close.addEventListener('click', () => this.onCancel?.());
+      this.root.insertBefore(el('div', { class: 'titlebar' }, this.titleEl, close), this.body);
+    }
     this.root.addEventListener('keydown', (e) => this.key(e));
   }
 
