@@ -217,6 +217,17 @@ test('a whole session in the browser', async (t) => {
       });
       const area = await page.evaluate(() => { const a = window.lysvandre.windows.Form3.area; return [a.width, a.height]; });
       assert.deepEqual(picture, [area[0], area[1] + 80]);
+      // Ctrl+P prints as "Udskriv" does.
+      const printed = await page.evaluate(() => window.printed);
+      await key('Control+p');
+      assert.equal(await page.evaluate(() => window.printed), printed + 1);
+      // A browser that refuses the clipboard gets a message box, not silence.
+      await page.evaluate(() => { window.savedWrite = navigator.clipboard.write; navigator.clipboard.write = () => Promise.reject(new Error('refused')); });
+      await menu('Rediger1', 'KopiertilKlippebordet1');
+      await page.waitForSelector('#MessageBox');
+      assert.deepEqual(await message(), { caption: 'Fejl', text: 'Klippebordet kan ikke bruges i denne browser.' });
+      await key('Enter');
+      await page.evaluate(() => { navigator.clipboard.write = window.savedWrite; });
     });
 
     await t.test('Fortsæt and the model window', async () => {

@@ -8,6 +8,7 @@
 #include "ViewTables.h"
 
 #include <cstdio>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,26 @@ int main() {
                 }
             }
         }
+    }
+    // Age intervals after a projection from 2008 to 2030, with 2050 and 2099 added.
+    for (const auto& [from, to] : {std::pair{0, 4}, {20, 64}, {65, 99}, {99, 99}, {0, 99}}) {
+        State.ExactFigures = false;
+        ListBaseYears();
+        State.BaseYear = 2008;
+        State.ChildrenPerFamily = 1.8;
+        State.TargetYear = 2030;
+        State.RetirementAge = 65;
+        State.DisplayMode = 0;
+        SetUpProjection();
+        State.YearsToProject = 2030 - 2008;
+        RunProjection();
+        ComputeGroupTotals();
+        IntervalFrom = from;
+        IntervalTo = to;
+        std::vector<std::string> lines = CensusIntervalLines();
+        lines.push_back("--");
+        for (const std::string& line : ProjectedIntervalLines({2030, 2050, 2099})) lines.push_back(line);
+        Case("interval", "[\"" + std::to_string(from) + ".." + std::to_string(to) + "\"]", lines);
     }
     std::printf("\n]\n");
 }

@@ -33,6 +33,27 @@ async function runCases(list) {
       w.Form8.BitBtn1.click();
       await chosen;
       out.push({ lines: window.lysvandre.tableLines(), memo: w.Form4.area.memo.textContent });
+    } else if (c.kind === 'interval') {
+      // The age-group dialog over a projection from 2008 to 2030.
+      const chosen = w.Form3.ChooseBaseYear();
+      type(w.Form7.Edit1, '2008');
+      w.Form7.BitBtn1.click();
+      await chosen;
+      const entered = w.Form3.EnterInputs();
+      type(w.BtnBottomDlg.Edit1, '1.8');
+      type(w.BtnBottomDlg.Edit3, '2030');
+      type(w.BtnBottomDlg.Edit4, '65');
+      w.BtnBottomDlg.OKBtn.click();
+      await entered;
+      const d = w.BtnBottomDlg1;
+      const shown = w.Form3.ShowAgeGroups();
+      type(d.Edit1, c.args[0]);
+      for (const year of ['2050', '2099']) type(d.Edit2, year);
+      d.tools.SpeedButton5.click();
+      const lines = [...d.Memo2.textContent.split('\n'), '--', ...d.Memo1.textContent.split('\n')];
+      d.close();
+      await shown;
+      out.push({ lines, memo: null });
     } else if (c.kind === 'lifetime') {
       const [ageA, sexA, ageB, sexB] = c.args;
       const two = ageB !== undefined;
