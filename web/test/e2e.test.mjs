@@ -359,6 +359,15 @@ test('a whole session in the browser', async (t) => {
       assert.equal(await page.$eval(name('Tabel2'), (e) => e.getAttribute('aria-disabled')), 'true');
     });
 
+    await t.test('every control has an accessible name', async () => {
+      const unnamed = await page.evaluate(() => {
+        const roots = [document.getElementById('Form1'), ...Object.values(window.lysvandre.windows).map((w) => w.root)];
+        const controls = roots.flatMap((r) => [...r.querySelectorAll('input, button, canvas, pre, [role=menuitem]')]);
+        return controls.filter((c) => !(c.getAttribute('aria-label') ?? '').trim()).map((c) => c.dataset.name ?? c.outerHTML.slice(0, 60));
+      });
+      assert.deepEqual(unnamed, []);
+    });
+
     await t.test('nothing went wrong on the way', async () => {
       assert.deepEqual(problems, []);
       const outside = server.requests.filter((r) => !r.startsWith('/'));
