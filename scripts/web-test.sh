@@ -15,4 +15,4 @@ g++ -std=c++20 -O2 -Wall -Wextra -Imodel -Iviews "${probe_sources[@]}" -o build-
 build-web/probe/probe > build-web/probe/tables.json
 export SITE=$PWD/build-web/site PROBE=$PWD/build-web/probe/tables.json SHOTS=$PWD/build-web/shots
 cd web
-node --test --test-concurrency=1 test/
+node --test --test-concurrency=1 test/*.test.mjs

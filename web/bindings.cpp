@@ -200,14 +200,6 @@ val WholeNumber(const std::string& text) {
     return out;
 }
 
-val DecimalNumber(const std::string& text) {
-    const DecimalNumberText n = ReadDecimalNumber(text);
-    val out = val::object();
-    out.set("value", n.Value);
-    out.set("valid", n.Valid);
-    return out;
-}
-
 val AgeIntervalText(const std::string& text) {
     int32_t from = IntervalFrom, to = IntervalTo;
     const bool ok = ReadAgeInterval(text, from, to);
@@ -222,10 +214,6 @@ double GroupCensusTotal() {
     double total = 0;
     GroupCensus(total);
     return total;
-}
-
-val GroupTable(const std::string& kind) {
-    return Strings(GroupTableLines(kind == "census" ? CensusChartView : ProjectionChartView));
 }
 
 // The census years in the choosers' order: the early censuses, then the others.
@@ -390,17 +378,14 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("runProjection", &RunProjection);
     function("groupCensus", &GroupCensusTotal);
     function("computeGroupTotals", &ComputeGroupTotals);
-    function("ageIntervalSummary", &AgeIntervalSummary);
     function("get", &GetField);
     function("set", &SetField);
     function("yearChoices", &YearChoices);
     function("saveState", +[] { Saved() = State; });
     function("restoreState", +[] { State = Saved(); });
     function("readWholeNumber", &WholeNumber);
-    function("readDecimalNumber", &DecimalNumber);
     function("readAgeInterval", &AgeIntervalText);
     function("formatFixed", select_overload<std::string(double, int, int)>(&FormatFixed));
-    function("groupTableLines", &GroupTable);
     function("listCensusYears", &ListCensusYears);
     function("historicalTable", &HistoricalTable);
     function("headingIsUsed", +[](const std::string& heading) { return HeadingIsUsed(heading); });

@@ -1,17 +1,10 @@
 // The age-group dialog (BtnBottomDlg1): persons in an age interval for
 // projected years beside the historical censuses.
-import { core } from './core';
-import { keyFilter } from './projection';
+import { core, keyFilter } from './core';
 import type { ProjectionView } from './projection';
 import type { Output } from './output';
 import { Dialog, el, field, label } from './ui';
 
-interface AgeGroupCore {
-  projectionInForce(): boolean;
-  censusIntervalLines(): string[];
-  projectedIntervalLines(years: number[]): string[];
-}
-const ac = (): AgeGroupCore => core as unknown as AgeGroupCore;
 
 const LastYear = 2100;  // added years stay below it
 const YearListSize = 100;
@@ -77,7 +70,7 @@ export class AgeGroupDialog extends Dialog {
     this.Memo2.textContent = '';
     // While the census view holds the shared state there is no projection
     // to list: only the censuses are, and no year can be added.
-    this.ProjectionListed = ac().projectionInForce();
+    this.ProjectionListed = core.projectionInForce();
     this.OpeningTargetYear = core.get('TargetYear');
     this.Label2.textContent = this.ProjectionListed ? `Nyt årstal (${core.get('BaseYear')}..2099):` : 'Nyt årstal:';
     this.Label2.classList.toggle('disabled', !this.ProjectionListed);
@@ -109,10 +102,10 @@ export class AgeGroupDialog extends Dialog {
   }
 
   ShowResult(): void {
-    this.Memo2.textContent = ac().censusIntervalLines().join('\n');
+    this.Memo2.textContent = core.censusIntervalLines().join('\n');
     this.Memo2.scrollTop = 0;
     this.HistoricalLineCount = 5 + 17;
-    this.Memo1.textContent = this.ProjectionListed ? ac().projectedIntervalLines(this.YearList.slice(2)).join('\n') : '';
+    this.Memo1.textContent = this.ProjectionListed ? core.projectedIntervalLines(this.YearList.slice(2)).join('\n') : '';
     this.tools.SpeedButton1.disabled = false;
     this.tools.SpeedButton3.disabled = false;
   }

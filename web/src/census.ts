@@ -2,9 +2,8 @@
 // three historical tables.
 import { enable } from './app';
 import type { WebCanvas } from './canvas';
-import { core, rules } from './core';
+import { core, keyFilter } from './core';
 import type { Output, OutputView } from './output';
-import { keyFilter } from './projection';
 import { button, Dialog, drawnYears, el, field, label, setText } from './ui';
 import { ChartArea, ViewWindow } from './view';
 
@@ -29,14 +28,14 @@ export class CensusYearDialog extends Dialog {
     this.Memo1.addEventListener('mousedown', (e) => {
       e.preventDefault();  // the focus stays where picking a year puts it
       const r = this.Memo1.getBoundingClientRect();
-      const k = rules().censusYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top),
-        drawnYears(this.Memo1, rules().censusYearPositions()));
+      const k = core.censusYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top),
+        drawnYears(this.Memo1, core.censusYearPositions()));
       if (k > 0) setText(this.Edit1, String(core.yearChoices()[k - 1]));
     });
     this.onShow = () => {
       this.Edit1.value = '';
       this.Edit1Change();
-      this.Memo1.textContent = rules().censusYearListLines().join('\n');
+      this.Memo1.textContent = core.censusYearListLines().join('\n');
       this.Edit1.focus();
       this.BitBtn1.disabled = true;
     };
@@ -129,7 +128,7 @@ export class CensusView extends ViewWindow implements OutputView {
   ShowCensusTable(): void {
     core.set('DisplayMode', 11);
     core.set('YearsToProject', core.get('TargetYear') - core.get('BaseYear'));
-    rules().buildCensusTable();
+    core.buildCensusTable();
     const lines: string[] = core.get('TableLines');
     this.area.memo.hidden = false;
     this.area.memo.textContent = ' \n ' + lines.map((l) => '\n    ' + l).join('');

@@ -1,4 +1,5 @@
-// The compiled program core (web/bindings.cpp), loaded from core.js.
+// The compiled program core (web/bindings.cpp), loaded from core.js: the
+// model, the input rules, the table texts and the chart renderers.
 import type { CoreCanvas } from './canvas';
 
 export interface ChartSurface extends CoreCanvas {
@@ -16,28 +17,66 @@ export interface Chart {
 }
 
 export interface NumberText { value: number; valid: boolean }
+export interface ListedYear { entry: number; line: number; column: number; length: number }
+export interface DrawnYear { entry: number; left: number; top: number; right: number; bottom: number }
+export interface LifetimeGrid { colCount: number; fixedRows: number; cells: string[][]; widthTexts: string[]; resultLines: string[] }
 
 export interface Core {
+  // Model and state
   loadAllData(): void;
   listBaseYears(): void;
+  listCensusYears(): void;
   setUpProjection(): void;
   runProjection(): void;
   groupCensus(): number;
   computeGroupTotals(): void;
-  ageIntervalSummary(): void;
   get(name: string): any;
   set(name: string, value: unknown): void;
   yearChoices(): number[];
   saveState(): void;
   restoreState(): void;
-  readWholeNumber(text: string): NumberText;
-  sortsAfterBlank(text: string): boolean;
-  readDecimalNumber(text: string): NumberText;
-  readAgeInterval(text: string): { valid: boolean; from: number; to: number };
   formatFixed(x: number, width: number, decimals: number): string;
-  groupTableLines(kind: string): string[];
-  listCensusYears(): void;
+
+  // Input rules
+  filterKey(keys: string, ch: string): string;
+  sortsAfterBlank(text: string): boolean;
+  readWholeNumber(text: string): NumberText;
+  readAgeInterval(text: string): { valid: boolean; from: number; to: number };
+  readLifetimeAge(text: string): number;
+  ageTooHighMessage(): string;
+  checkProjectionInputs(children: string, year: string, retirement: string): { filled: boolean; inputError: number };
+  projectionInputMessage(inputError: number): string;
+  projectionInputCaption(): string;
+
+  // Table texts and year lists
+  buildProjectionTable(): void;
+  buildCensusTable(): void;
   historicalTable(which: string): string[];
+  baseYearListLines(): string[];
+  censusYearListLines(): string[];
+  baseYearPositions(): ListedYear[];
+  censusYearPositions(): ListedYear[];
+  baseYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
+  censusYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
+  projectionInForce(): boolean;
+  censusIntervalLines(): string[];
+  projectedIntervalLines(years: number[]): string[];
+
+  // Lifetime
+  lifetimeGet(name: string): any;
+  lifetimeSet(name: string, value: number): void;
+  chooseLifetimePersons(ageA: number, sexA: string, ageB: number, sexB: string): boolean;
+  computeLifetimeResults(): boolean;
+  buildLifetimeTable(): boolean;
+  lifetimeGrid(): LifetimeGrid;
+  shownResultLines(): string[];
+  drawLifetimeGraph(canvas: CoreCanvas, kind: 'screen' | 'picture' | 'printer', width: number, height: number): void;
+  drawLifetimeCursor(canvas: CoreCanvas, viewHeight: number): void;
+
+  // Printouts and copies
+  headedLines(heading: string, lines: string[]): string[];
+  headingIsUsed(heading: string): boolean;
+
   Chart: new (kind: 'projection' | 'census', surface: ChartSurface) => Chart;
 }
 
@@ -50,30 +89,8 @@ export async function loadCore(): Promise<Core> {
   return core;
 }
 
-export interface ListedYear { entry: number; line: number; column: number; length: number }
-export interface DrawnYear { entry: number; left: number; top: number; right: number; bottom: number }
-
-// The input rules and view texts of the core; see web/bindings.cpp.
-export interface Rules {
-  filterKey(keys: string, ch: string): string;
-  sortsAfterBlank(text: string): boolean;
-  checkProjectionInputs(children: string, year: string, retirement: string): { filled: boolean; inputError: number };
-  projectionInputMessage(inputError: number): string;
-  projectionInputCaption(): string;
-  buildProjectionTable(): void;
-  buildCensusTable(): void;
-  baseYearListLines(): string[];
-  censusYearListLines(): string[];
-  baseYearPositions(): ListedYear[];
-  censusYearPositions(): ListedYear[];
-  baseYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
-  censusYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
+// A field's key filter: each typed character through the core's rule for
+// its set of keys ("digits", "decimal", "interval", "sex").
+export function keyFilter(keys: string): (ch: string) => string {
+  return (ch) => (ch === '\r' ? '' : core.filterKey(keys, ch));
 }
-
-export function rules(): Core & Rules { return core as Core & Rules; }
-
-export interface Output {
-  headedLines(heading: string, lines: string[]): string[];
-  headingIsUsed(heading: string): boolean;
-}
-export function outputCore(): Core & Output { return core as Core & Output; }

@@ -3,26 +3,11 @@
 // cursor. The core computes and draws; this window stores and shows.
 import { enable } from './app';
 import { WebCanvas } from './canvas';
-import { core } from './core';
+import { core, keyFilter } from './core';
 import type { Output, OutputView } from './output';
-import { keyFilter } from './projection';
 import { button, el, field, label, messageBox } from './ui';
 import { ViewWindow } from './view';
 
-interface LifetimeCore {
-  lifetimeGet(name: string): any;
-  lifetimeSet(name: string, value: number): void;
-  chooseLifetimePersons(ageA: number, sexA: string, ageB: number, sexB: string): boolean;
-  computeLifetimeResults(): boolean;
-  buildLifetimeTable(): boolean;
-  lifetimeGrid(): { colCount: number; fixedRows: number; cells: string[][]; widthTexts: string[]; resultLines: string[] };
-  shownResultLines(): string[];
-  drawLifetimeGraph(canvas: WebCanvas, kind: string, width: number, height: number): void;
-  drawLifetimeCursor(canvas: WebCanvas, viewHeight: number): void;
-  readLifetimeAge(text: string): number;
-  ageTooHighMessage(): string;
-}
-const lc = (): LifetimeCore => core as unknown as LifetimeCore;
 
 export class LifetimeView extends ViewWindow implements OutputView {
   output: Output | null = null;
@@ -116,24 +101,24 @@ export class LifetimeView extends ViewWindow implements OutputView {
   // Leaving an age field: an age the view cannot take is refused at once.
   private async StoreAge(f: HTMLInputElement, which: 'AgeA' | 'AgeB'): Promise<void> {
     if (f.value === '') return;
-    const age = lc().readLifetimeAge(f.value);
-    if (age >= 0) { lc().lifetimeSet(which, age); return; }
-    lc().lifetimeSet(which, 100);  // refused until a valid age is entered
+    const age = core.readLifetimeAge(f.value);
+    if (age >= 0) { core.lifetimeSet(which, age); return; }
+    core.lifetimeSet(which, 100);  // refused until a valid age is entered
     f.value = '';
-    await messageBox(lc().ageTooHighMessage(), 'Fejl');
+    await messageBox(core.ageTooHighMessage(), 'Fejl');
     f.focus();
   }
 
   async Button1Click(): Promise<void> {
     // A click reaches OK after the field it left was stored.
     for (const [f, w] of [[this.Edit1, 'AgeA'], [this.Edit3, 'AgeB']] as const)
-      if (f.value !== '' && lc().readLifetimeAge(f.value) >= 0) lc().lifetimeSet(w, lc().readLifetimeAge(f.value));
-    const two = lc().lifetimeGet('PersonCount') === 2;
+      if (f.value !== '' && core.readLifetimeAge(f.value) >= 0) core.lifetimeSet(w, core.readLifetimeAge(f.value));
+    const two = core.lifetimeGet('PersonCount') === 2;
     const sexA = this.Edit2.value.slice(0, 1).toLowerCase();
     const sexB = this.Edit4.value.slice(0, 1).toLowerCase();
     if (!sexA || (two && !sexB)) return;
-    const ok = lc().chooseLifetimePersons(lc().lifetimeGet('AgeA'), sexA, two ? lc().lifetimeGet('AgeB') : -1, two ? sexB : 'm');
-    lc().lifetimeSet('PersonCount', two ? 2 : 1);
+    const ok = core.chooseLifetimePersons(core.lifetimeGet('AgeA'), sexA, two ? core.lifetimeGet('AgeB') : -1, two ? sexB : 'm');
+    core.lifetimeSet('PersonCount', two ? 2 : 1);
     if (!ok) return;
     this.SetResultControls(true);
     core.set('LifetimeViewActive', true);
@@ -154,7 +139,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.Label1.textContent = 'Personens alder: ';
     for (const e of [this.Label3, this.Label4, this.Edit3, this.Edit4]) e.hidden = true;
     this.Edit1.focus();
-    lc().lifetimeSet('PersonCount', 1);
+    core.lifetimeSet('PersonCount', 1);
     this.SetResultControls(false);
   }
 
@@ -163,7 +148,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.Label1.textContent = '1. persons alder: ';
     for (const e of [this.Label3, this.Label4, this.Edit3, this.Edit4]) e.hidden = false;
     this.Edit1.focus();
-    lc().lifetimeSet('PersonCount', 2);
+    core.lifetimeSet('PersonCount', 2);
     this.SetResultControls(false);
   }
 
@@ -180,8 +165,8 @@ export class LifetimeView extends ViewWindow implements OutputView {
 
   // The grid, TableLines and the result lines from the core's table.
   private ShowTable(): void {
-    if (!lc().buildLifetimeTable()) return;
-    const t = lc().lifetimeGrid();
+    if (!core.buildLifetimeTable()) return;
+    const t = core.lifetimeGrid();
     const measure = this.graph.ctx;
     measure.save();
     measure.font = getComputedStyle(this.StringGrid1).font;
@@ -197,7 +182,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
   }
 
   ShowLifetimeGraph(): void {
-    if (lc().computeLifetimeResults()) this.SetResultLines(lc().shownResultLines());
+    if (core.computeLifetimeResults()) this.SetResultLines(core.shownResultLines());
     enable('Udskriv1', true);
     this.buttons.SpeedButton1.disabled = false;
     this.SetGridVisible(false);
@@ -217,13 +202,13 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.graph.setFont('Courier New', 16, false, true);
     this.graph.setPenColor(0);
     this.graph.setInvert(false);
-    lc().drawLifetimeGraph(this.graph, 'screen', size.width, size.height);
-    lc().drawLifetimeCursor(this.graph, size.height);
+    core.drawLifetimeGraph(this.graph, 'screen', size.width, size.height);
+    core.drawLifetimeCursor(this.graph, size.height);
   }
 
   PaintBox1MouseUp(left: boolean, x: number): void {
     core.set('ClickX', left ? x : 1);
-    lc().drawLifetimeCursor(this.graph, this.viewSize().height);
+    core.drawLifetimeCursor(this.graph, this.viewSize().height);
   }
 
   // Output
@@ -232,10 +217,10 @@ export class LifetimeView extends ViewWindow implements OutputView {
   chartSize(): { width: number; height: number } { return this.viewSize(); }
   drawChart(canvas: WebCanvas, withCursor: boolean): void {
     canvas.setFont('Courier New', 16, false, true);
-    if (canvas.printer) { lc().drawLifetimeGraph(canvas, 'printer', 640, 480); return; }
+    if (canvas.printer) { core.drawLifetimeGraph(canvas, 'printer', 640, 480); return; }
     const size = this.viewSize();
-    lc().drawLifetimeGraph(canvas, 'picture', size.width, size.height);
-    if (withCursor) lc().drawLifetimeCursor(canvas, size.height);
+    core.drawLifetimeGraph(canvas, 'picture', size.width, size.height);
+    if (withCursor) core.drawLifetimeCursor(canvas, size.height);
   }
 
   PrintView(): void { this.output?.PrintView(this); }

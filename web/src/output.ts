@@ -2,7 +2,7 @@
 // to the clipboard, for whichever view asks, and the heading dialog.
 import { app } from './app';
 import { WebCanvas } from './canvas';
-import { core, outputCore } from './core';
+import { core } from './core';
 import { button, Dialog, el, field, label, messageBox } from './ui';
 import type { ChartArea } from './view';
 
@@ -48,7 +48,7 @@ export class Output {
 
   AskHeading(): Promise<void> { return this.heading.show(); }
 
-  private headed(lines: string[]): string[] { return outputCore().headedLines(this.heading.HeadingText, lines); }
+  private headed(lines: string[]): string[] { return core.headedLines(this.heading.HeadingText, lines); }
 
   // Fills the print sheet; the browser lays out the pages under @page.
   PrintHeadedLines(lines: string[]): void { this.PrintLines(this.headed(lines)); }
@@ -86,7 +86,7 @@ export class Output {
     view.drawChart(c, false);
     const heading = this.heading.HeadingText;
     this.sheet.replaceChildren(
-      outputCore().headingIsUsed(heading) ? el('div', { class: 'printheading', text: heading }) : '',
+      core.headingIsUsed(heading) ? el('div', { class: 'printheading', text: heading }) : '',
       el('img', { class: 'printchart', src: canvas.toDataURL('image/png'), alt: '' }));
     this.print();
   }

@@ -1,15 +1,11 @@
 // The projection view (Form3) with its input dialog (BtnBottomDlg), the
 // base-year chooser (Form7) and the model-text window (Model).
 import { app, enable } from './app';
-import { core, rules } from './core';
+import { core, keyFilter } from './core';
 import { ChartArea, ViewWindow } from './view';
 import { button, Dialog, drawnYears, el, field, label, messageBox, setText } from './ui';
 import type { WebCanvas } from './canvas';
 import type { Output, OutputView } from './output';
-
-export function keyFilter(keys: string): (ch: string) => string {
-  return (ch) => (ch === '\r' ? '' : rules().filterKey(keys, ch));
-}
 
 export class InputDialog extends Dialog {
   readonly Edit1 = field('Edit1', 'Børnetal pr. familie', keyFilter('decimal'));
@@ -51,7 +47,7 @@ export class InputDialog extends Dialog {
   }
 
   validateInputs(): void {
-    const check = rules().checkProjectionInputs(this.Edit1.value, this.Edit3.value, this.Edit4.value);
+    const check = core.checkProjectionInputs(this.Edit1.value, this.Edit3.value, this.Edit4.value);
     this.OKBtn.disabled = !check.filled;
     this.InputError = check.inputError;
   }
@@ -64,7 +60,7 @@ export class InputDialog extends Dialog {
       this.close();
       return;
     }
-    await messageBox(rules().projectionInputMessage(this.InputError), rules().projectionInputCaption());
+    await messageBox(core.projectionInputMessage(this.InputError), core.projectionInputCaption());
     this.Edit1.focus();
   }
 
@@ -97,13 +93,13 @@ export class BaseYearDialog extends Dialog {
     this.Memo1.addEventListener('mousedown', (e) => {
       e.preventDefault();  // the focus stays where picking a year puts it
       const r = this.Memo1.getBoundingClientRect();
-      const k = rules().baseYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top),
-        drawnYears(this.Memo1, rules().baseYearPositions()));
+      const k = core.baseYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top),
+        drawnYears(this.Memo1, core.baseYearPositions()));
       if (k > 0) setText(this.Edit1, String(core.yearChoices()[k - 1]));
     });
     this.onShow = () => {
       setText(this.Edit1, String(core.get('BaseYear')));
-      this.Memo1.textContent = rules().baseYearListLines().join('\n');
+      this.Memo1.textContent = core.baseYearListLines().join('\n');
       this.Edit1.focus();
     };
   }
@@ -220,7 +216,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
 
   ShowTable(): void {
     core.set('DisplayMode', 1);
-    rules().buildProjectionTable();
+    core.buildProjectionTable();
     const lines: string[] = core.get('TableLines');
     // Two blank lines, then the table indented by four blanks.
     this.area.memo.textContent = ' \n ' + lines.map((l) => '\n    ' + l).join('');
