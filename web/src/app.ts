@@ -6,7 +6,6 @@ export const app = {
   menu: null as unknown as MenuBar,
   // The main menu opened last: 0 none, 1 lifetime, 2 projection, 3 census.
   activeView: 0,
-  headingText: '',
 };
 
 export function enable(name: string, on: boolean): void { app.menu.setEnabled(name, on); }

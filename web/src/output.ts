@@ -1,6 +1,5 @@
 // Printing (the browser's print dialog over a print style sheet) and copying
 // to the clipboard, for whichever view asks, and the heading dialog.
-import { app } from './app';
 import { WebCanvas } from './canvas';
 import { core } from './core';
 import { button, Dialog, el, field, label, messageBox } from './ui';
@@ -24,18 +23,32 @@ const ClipboardRefused = 'Klippebordet kan ikke bruges i denne browser.';
 
 export class HeadingDialog extends Dialog {
   readonly Edit1 = field('Edit1', 'Navn eller overskrift til udskrifter');
+  readonly BitBtn1: HTMLButtonElement;
   HeadingText = '';
+  private SavedHeading = '';
 
   constructor() {
     super('Overskrif', '   Overskrift', 393, 130);
     this.place(el('div', { class: 'bevel', 'data-name': 'Bevel1' }), 16, 8, 361, 73);
     this.place(label('Label1', ' Navn eller overskrift til udskrifter: '), 24, 16);
     this.place(this.Edit1, 24, 40, 345, 24);
-    const ok = this.place(button('BitBtn1', 'OK', () => { this.HeadingText = this.Edit1.value; app.headingText = this.HeadingText; this.close(); }), 40, 92, 89, 33);
-    this.place(button('BitBtn2', '&Fortryd', () => this.close()), 248, 92, 89, 33);
-    this.defaultButton = ok;
-    this.onCancel = () => this.close();
-    this.onShow = () => { this.Edit1.value = this.HeadingText; this.Edit1.focus(); this.Edit1.select(); };
+    this.BitBtn1 = this.place(button('BitBtn1', 'OK', () => { this.HeadingText = this.Edit1.value; this.close(); }), 40, 92, 89, 33);
+    // The field keeps what was typed; only the heading goes back.
+    this.place(button('BitBtn2', '&Fortryd', () => this.cancel()), 248, 92, 89, 33);
+    this.defaultButton = this.BitBtn1;
+    this.onCancel = () => this.cancel();
+    // Enter in the field goes on to OK; a second Enter presses it.
+    this.onEnter = (target) => {
+      if (target !== this.Edit1) return false;
+      this.BitBtn1.focus();
+      return true;
+    };
+    this.onShow = () => { this.Edit1.focus(); this.SavedHeading = this.Edit1.value; };
+  }
+
+  private cancel(): void {
+    this.HeadingText = this.SavedHeading;
+    this.close();
   }
 }
 

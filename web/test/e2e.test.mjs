@@ -174,8 +174,16 @@ test('a whole session in the browser', async (t) => {
       await page.click(name('SpeedButton8', '#Form3'));
       assert.ok(await visible('Overskrif'));
       await page.type(name('Edit1', '#Overskrif'), 'Klasse 8b');
+      await key('Enter');  // on to OK
+      assert.ok(await visible('Overskrif'));
       await key('Enter');
       assert.ok(!(await visible('Overskrif')));
+      // Fortryd keeps the heading that was given before.
+      await page.click(name('SpeedButton8', '#Form3'));
+      await page.type(name('Edit1', '#Overskrif'), ' og 8c');
+      await key('Escape');
+      assert.equal(await page.evaluate(() => window.lysvandre.windows.Overskrif.HeadingText), 'Klasse 8b');
+      assert.equal(await page.evaluate(() => window.lysvandre.windows.Overskrif.Edit1.value), 'Klasse 8b og 8c');
       await menu('Prognose1');
       await key('Escape');
       await menu('Rediger1', 'KopiertilKlippebordet1');
