@@ -131,4 +131,16 @@ TEST(KeyFilter, AccessLettersReachTheirButtons) {
     QApplication::setActiveWindow(Form1);
 }
 
+// A key that brings several characters at once (a compose sequence) is
+// filtered character by character.
+TEST(KeyFilter, SeveralCharactersAtOnceAreFilteredOneByOne) {
+    StartFresh();
+    QLineEdit* children = Shown(BtnBottomDlg, BtnBottomDlg->Edit1);
+    QKeyEvent several(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, "1,a8");
+    QCoreApplication::sendEvent(children, &several);
+    EXPECT_EQ(children->text(), "1.8");
+    BtnBottomDlg->hide();
+    QApplication::setActiveWindow(Form1);
+}
+
 }  // namespace
