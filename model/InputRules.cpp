@@ -1,6 +1,5 @@
 #include "InputRules.h"
 
-#include "Lifetime.h"
 #include "TextInput.h"
 
 const char* const AgeTooHighMessage = "Alderen kan højst være 99 år. ";
@@ -44,6 +43,33 @@ int32_t ReadLifetimeAge(std::string_view text) {
     text = text.substr(first, text.find_last_not_of(blanks) - first + 1);
     const WholeNumberText number = ReadWholeNumber(text);
     return number.Valid && number.Value <= MaxLifetimeAge ? number.Value : -1;
+}
+
+namespace {
+
+char LowerFirst(std::string_view text) {
+    const char c = text.front();
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool ValidAge(int32_t age) { return age >= 0 && age <= MaxLifetimeAge; }
+
+}  // namespace
+
+void ReadLifetimeSexes(LifetimeState& inputs, std::string_view sexA, std::string_view sexB) {
+    if (!sexA.empty()) {
+        inputs.SexCode = LowerFirst(sexA);
+        inputs.SexWordA = inputs.SexCode == 'm' ? "Mand  " : "Kvinde";
+    }
+    if (!sexB.empty()) {
+        inputs.SexWordB = LowerFirst(sexB) == 'm' ? "Mand  " : "Kvinde";
+        inputs.SexCode = 'b';
+    }
+}
+
+bool LifetimeInputsValid(const LifetimeState& inputs) {
+    if (inputs.PersonCount == 1) return ValidAge(inputs.AgeA) && (inputs.SexCode == 'k' || inputs.SexCode == 'm');
+    return ValidAge(inputs.AgeA) && inputs.SexCode == 'b' && ValidAge(inputs.AgeB);
 }
 
 ProjectionInputCheck CheckProjectionInputs(ModelState& state, std::string_view children, std::string_view year,

@@ -5,6 +5,7 @@
 // these functions; it never decides by itself.
 #pragma once
 
+#include "Lifetime.h"
 #include "Lys_erkl.h"
 
 #include <cstdint>
@@ -42,6 +43,14 @@ bool SortsAfterBlank(std::string_view text);
 // -1 for anything else (empty, letters, signs, a number too large).
 int32_t ReadLifetimeAge(std::string_view text);
 extern const char* const AgeTooHighMessage;  // caption "Fejl"
+
+// The lifetime view's OK: a filled sex field sets SexCode from its first
+// character and the person's sex word; a filled field of B then makes
+// SexCode 'b'. Empty fields leave the inputs as they were.
+void ReadLifetimeSexes(LifetimeState& inputs, std::string_view sexA, std::string_view sexB);
+// Whether the stored inputs allow a computation: ages 0..99 and a sex code
+// that fits the number of persons. An invalid state is no error message.
+bool LifetimeInputsValid(const LifetimeState& inputs);
 
 // The projection inputs. Checked in the order children, year, retirement
 // age; each value is written into the state whatever it is, and the first

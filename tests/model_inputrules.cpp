@@ -66,4 +66,27 @@ TEST(ProjectionInputRules, FirstBadFieldStopsTheCheck) {
     }
 }
 
+TEST(LifetimeInputRules, SexFieldsAndValidity) {
+    LifetimeState in;
+    in.PersonCount = 1;
+    in.AgeA = 45;
+    ReadLifetimeSexes(in, "M", "");
+    EXPECT_EQ(in.SexCode, 'm');
+    EXPECT_EQ(in.SexWordA, "Mand  ");
+    EXPECT_TRUE(LifetimeInputsValid(in));
+    in.AgeA = 100;  // a refused age stays stored
+    EXPECT_FALSE(LifetimeInputsValid(in));
+
+    in.PersonCount = 2;
+    in.AgeA = 45;
+    in.AgeB = 70;
+    ReadLifetimeSexes(in, "", "");
+    EXPECT_FALSE(LifetimeInputsValid(in)) << "B's sex is missing";
+    ReadLifetimeSexes(in, "", "k");
+    EXPECT_EQ(in.SexCode, 'b');
+    EXPECT_EQ(in.SexWordA, "Mand  ") << "an empty field keeps the word";
+    EXPECT_EQ(in.SexWordB, "Kvinde");
+    EXPECT_TRUE(LifetimeInputsValid(in));
+}
+
 }  // namespace

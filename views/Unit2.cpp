@@ -506,21 +506,11 @@ void TForm2::Edit3Change() { SetResultControls(false); }
 void TForm2::Edit4Change() { SetResultControls(false); }
 
 bool TForm2::InputsValid() const {
-    if (Lifetime.PersonCount == 1)
-        return ValidAge(Lifetime.AgeA) && (Lifetime.SexCode == 'k' || Lifetime.SexCode == 'm');
-    return ValidAge(Lifetime.AgeA) && Lifetime.SexCode == 'b' && ValidAge(Lifetime.AgeB);
+    return LifetimeInputsValid(Lifetime);
 }
 
 void TForm2::Button1Click() {
-    if (!Edit2->text().isEmpty()) {
-        Lifetime.SexCode = Edit2->text().at(0).toLower().toLatin1();
-        Lifetime.SexWordA = Lifetime.SexCode == 'm' ? "Mand  " : "Kvinde";
-    }
-    if (!Edit4->text().isEmpty()) {
-        Lifetime.SexCode = Edit4->text().at(0).toLower().toLatin1();
-        Lifetime.SexWordB = Lifetime.SexCode == 'm' ? "Mand  " : "Kvinde";
-        Lifetime.SexCode = 'b';
-    }
+    ReadLifetimeSexes(Lifetime, Edit2->text().toStdString(), Edit4->text().toStdString());
     if (!InputsValid()) return;
     SetResultControls(true);
     State.LifetimeViewActive = true;
