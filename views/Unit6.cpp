@@ -11,7 +11,6 @@
 #include "ViewWindow.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>

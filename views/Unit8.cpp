@@ -7,7 +7,6 @@
 #include "ViewWindow.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -15,8 +14,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-
-#include <limits>
 
 TForm8* Form8 = nullptr;
 int32_t ChosenCensusYear = 0;
