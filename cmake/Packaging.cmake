@@ -1,14 +1,4 @@
 # A Debian package of the program: `cpack -G DEB` in the build directory.
-include(GNUInstallDirs)
-# The desktop entry and the AppStream metadata share the component id.
-set(LYSVANDRE_APP_ID dk.lysvandre.lysvandre)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/${LYSVANDRE_APP_ID}.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/${LYSVANDRE_APP_ID}.metainfo.xml
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/copyright
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lysvandre)
-
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lysvandre)
 set(CPACK_PACKAGE_VENDOR "Lysvandre")

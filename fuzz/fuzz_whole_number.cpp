@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "InputRules.h"
 #include "TextInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -21,8 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         if (exact != number.Value) std::abort();
     }
-    // The ranges the windows accept follow from a valid number only.
-    const bool lifetimeAge = number.Valid && number.Value <= 99;
-    if (lifetimeAge && (number.Value < 0 || number.Value > 99)) std::abort();
+    // An age is a valid number of at most 99, blanks around it allowed.
+    const int32_t age = ReadLifetimeAge(text);
+    if (age < -1 || age > 99) std::abort();
+    if (number.Valid && number.Value <= 99 && age != number.Value) std::abort();
+    if (age >= 0 && !number.Valid && text.find_first_of(" \t\n\v\f\r") == std::string_view::npos) std::abort();
     return 0;
 }

@@ -1,7 +1,8 @@
 #include "TextInput.h"
 
-#include <charconv>
 #include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 #include <utility>
 
@@ -39,13 +40,17 @@ DecimalNumberText ReadDecimalNumber(std::string_view text) {
         }
     }
     if (!digits) return result;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + used, result.Value);
-    if (error == std::errc::result_out_of_range) {
+    // Read with "." as the point whatever the program's locale, and without
+    // floating-point from_chars, which not every library of ours has.
+    std::istringstream number{std::string(text.substr(0, used))};
+    number.imbue(std::locale::classic());
+    number >> result.Value;
+    if (number.fail()) {
         // More digits than a double holds: larger than any valid input.
         result.Value = std::numeric_limits<double>::max();
         return result;
     }
-    result.Valid = error == std::errc() && end == text.data() + text.size();
+    result.Valid = used == text.size();
     return result;
 }
 

@@ -9,7 +9,7 @@ CXX=clang++ cmake -S fuzz -B build-fuzz -G Ninja >/dev/null
 cmake --build build-fuzz -j2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in whole_number decimal_number age_interval format_fixed; do
+for target in whole_number decimal_number age_interval format_fixed projection_inputs; do
   mkdir -p "$work/$target"
   cp fuzz/corpus/$target/* "$work/$target/"
   echo "fuzzing $target for ${seconds}s"

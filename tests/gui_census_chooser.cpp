@@ -153,13 +153,6 @@ TEST_F(ChooserTest, BackspaceDeletesAndUpdatesTheYear) {
     EXPECT_FALSE(Form8->BitBtn1->isEnabled());
 }
 
-TEST(ChooserKeys, OnlyDigitsAndBackspace) {
-    for (char c = '0'; c <= '9'; ++c) EXPECT_TRUE(IsDigitKey(QChar(c))) << c;
-    EXPECT_TRUE(IsDigitKey(QChar('\b')));
-    for (QChar c : QString::fromUtf8("aZ,.-+ æ\t\r\x16١"))  // Ctrl+V's character and an Arabic-Indic one
-        EXPECT_FALSE(IsDigitKey(c)) << int(c.unicode());
-}
-
 // Pasted or dropped text passes no key filter; whatever it holds, BaseYear
 // gets a 32-bit year or 0, and only a census year enables OK.
 TEST_F(ChooserTest, PastedText) {

@@ -4,6 +4,7 @@
 #include "DialogRecorder.h"
 #include "GuiHarness.h"
 
+#include "InputRules.h"
 #include "Lifetime.h"
 #include "NumberText.h"
 #include "Unit2.h"
@@ -333,7 +334,7 @@ TEST(LifetimeView, PastedAgesAreRefusedOrTakenExactly) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(AgeFromText(row.text), row.age);
+        EXPECT_EQ(ReadLifetimeAge(row.text.toStdString()), row.age);
 
         StartFresh();
         DialogRecorder dialogs;

@@ -254,43 +254,4 @@ TEST_F(InputDialogTest, YearLabelNamesTheBaseYear) {
     EXPECT_EQ(d->Edit4->geometry(), QRect(264, 64, 49, 24));
 }
 
-struct ConvertRow {
-    const char* text;
-    bool whole;
-    int32_t value;
-};
-
-TEST(FieldConversion, WholeNumbersTakeDigitsOnlyAndStayWithin32Bits) {
-    const ConvertRow rows[] = {
-        {"2030", true, 2030},        {"", false, 0},          {"20x30", false, 20},
-        {"-5", false, 0},            {" 5", false, 0},        {"2147483647", true, 2147483647},
-        {"2147483648", false, 214748364}, {"4294969346", false, 429496934}, {"0067", true, 67},
-    };
-    for (const ConvertRow& row : rows) {
-        int32_t value = -1;
-        EXPECT_EQ(ConvertWholeNumber(row.text, value), row.whole) << row.text;
-        EXPECT_EQ(value, row.value) << row.text;
-    }
-}
-
-TEST(FieldConversion, DecimalsTakeOnePointAndNoSignOrExponent) {
-    struct Row {
-        const char* text;
-        bool whole;
-        double value;
-    } rows[] = {
-        {"1.8", true, 1.8}, {"6", true, 6},     {".5", true, 0.5},      {"3.", true, 3},
-        {"1.2.3", false, 1.2}, {"1e3", false, 1}, {"-1", false, 0},   {"", false, 0},
-        {".", false, 0},    {"1,8", false, 1},  {"nan", false, 0},      {"inf", false, 0},
-    };
-    for (const Row& row : rows) {
-        double value = -1;
-        EXPECT_EQ(ConvertDecimalNumber(row.text, value), row.whole) << row.text;
-        EXPECT_DOUBLE_EQ(value, row.value) << row.text;
-    }
-    double huge = 0;
-    EXPECT_FALSE(ConvertDecimalNumber("1" + QString(400, '0'), huge));
-    EXPECT_GT(huge, 6);
-}
-
 }  // namespace

@@ -29,7 +29,9 @@ INSTANTIATE_TEST_SUITE_P(
                       WholeCase{"Empty", "", false, 0}, WholeCase{"Sign", "-5", false, 0},
                       WholeCase{"Plus", "+5", false, 0}, WholeCase{"TrailingLetter", "45a", false, 45},
                       WholeCase{"InnerBlank", "4 5", false, 4}, WholeCase{"Decimal", "4.5", false, 4},
-                      WholeCase{"FullWidthDigit", "\xef\xbc\x95", false, 0}),
+                      WholeCase{"FullWidthDigit", "\xef\xbc\x95", false, 0},
+                      WholeCase{"LeadingBlank", " 5", false, 0},
+                      WholeCase{"YearPast32Bits", "4294969346", false, 429496934}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // More digits than a double can hold.
@@ -62,7 +64,9 @@ INSTANTIATE_TEST_SUITE_P(
                       DecimalCase{"TwoPoints", "1.8.1", false, 1.8}, DecimalCase{"Comma", "1,8", false, 1},
                       DecimalCase{"PointOnly", ".", false, 0}, DecimalCase{"Exponent", "1e3", false, 1},
                       DecimalCase{"Negative", "-1", false, 0}, DecimalCase{"Blank", " 1", false, 0},
-                      DecimalCase{"Huge", HugeNumber, false, 1.7976931348623157e308}),
+                      DecimalCase{"Huge", HugeNumber, false, 1.7976931348623157e308},
+                      DecimalCase{"Empty", "", false, 0}, DecimalCase{"NotANumber", "nan", false, 0},
+                      DecimalCase{"Infinity", "inf", false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AgeIntervalTexts, Read) {

@@ -1,47 +1,20 @@
 #include "Inddatp.h"
-#include "TextInput.h"
 
 #include "Dialogs.h"
+#include "InputRules.h"
+#include "KeyFilter.h"
 #include "Lys_erkl.h"
 #include "ViewWindow.h"
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 
-#include <charconv>
-#include <limits>
-#include <string>
-
 TBtnBottomDlg* BtnBottomDlg = nullptr;
-
-bool ConvertWholeNumber(const QString& text, int32_t& value) {
-    const WholeNumberText number = ReadWholeNumber(text.toStdString());
-    value = number.Value;
-    return number.Valid;
-}
-
-bool ConvertDecimalNumber(const QString& text, double& value) {
-    const DecimalNumberText number = ReadDecimalNumber(text.toStdString());
-    value = number.Value;
-    return number.Valid;
-}
-
-namespace {
-
-// "Filled" means the text sorts after a single blank, byte by byte.
-bool Filled(const QLineEdit* edit) { return edit->text().toUtf8() > QByteArray(" "); }
-
-bool IsDigit(char16_t key) { return key >= u'0' && key <= u'9'; }
-
-constexpr char16_t Backspace = 8;
-
-}  // namespace
 
 TBtnBottomDlg::TBtnBottomDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("BtnBottomDlg");
@@ -77,7 +50,10 @@ TBtnBottomDlg::TBtnBottomDlg(QWidget* parent) : QDialog(parent) {
     setTabOrder(Edit4, OKBtn);
     setTabOrder(OKBtn, CancelBtn);
 
-    for (QLineEdit* edit : {Edit1, Edit3, Edit4}) edit->installEventFilter(this);
+    // While OK is enabled, Enter in a field presses it before the field sees it.
+    FilterKeys(Edit1, [this](char32_t& key) { Edit1KeyPress(key); })->SetEnterButton(OKBtn);
+    FilterKeys(Edit3, [this](char32_t& key) { Edit3KeyPress(key); })->SetEnterButton(OKBtn);
+    FilterKeys(Edit4, [this](char32_t& key) { Edit4KeyPress(key); })->SetEnterButton(OKBtn);
     connect(Edit1, &QLineEdit::textChanged, this, &TBtnBottomDlg::Edit1Change);
     connect(Edit3, &QLineEdit::textChanged, this, &TBtnBottomDlg::Edit3Change);
     connect(Edit4, &QLineEdit::textChanged, this, &TBtnBottomDlg::Edit4Change);
@@ -87,24 +63,10 @@ TBtnBottomDlg::TBtnBottomDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void TBtnBottomDlg::ValidateInputs() {
-    const bool filled = Filled(Edit1) && Filled(Edit3) && Filled(Edit4);
-    InputError = 0;
-    OKBtn->setEnabled(filled);
-    if (!filled) return;
-
-    // Each value is written through whatever it is; the first bad one stops.
-    const bool children = ConvertDecimalNumber(Edit1->text(), State.ChildrenPerFamily);
-    if (!children || !(State.ChildrenPerFamily > 0 && State.ChildrenPerFamily <= 6)) {
-        InputError = 1;
-        return;
-    }
-    const bool year = ConvertWholeNumber(Edit3->text(), State.TargetYear);
-    if (!year || State.TargetYear < State.BaseYear || State.TargetYear > 2100) {
-        InputError = 2;
-        return;
-    }
-    const bool age = ConvertWholeNumber(Edit4->text(), State.RetirementAge);
-    if (!age || State.RetirementAge < 50 || State.RetirementAge >= 100) InputError = 3;
+    const ProjectionInputCheck check = CheckProjectionInputs(State, Edit1->text().toStdString(),
+                                                             Edit3->text().toStdString(), Edit4->text().toStdString());
+    InputError = check.InputError;
+    OKBtn->setEnabled(check.Filled);
 }
 
 void TBtnBottomDlg::FormShow() {
@@ -123,58 +85,35 @@ void TBtnBottomDlg::Edit1Change() { ValidateInputs(); }
 void TBtnBottomDlg::Edit3Change() { ValidateInputs(); }
 void TBtnBottomDlg::Edit4Change() { ValidateInputs(); }
 
-void TBtnBottomDlg::Edit1KeyPress(char16_t& key) {
-    if (key == u'\r') {
+void TBtnBottomDlg::Edit1KeyPress(char32_t& key) {
+    if (key == EnterKey) {
         Edit3->selectAll();
         Edit3->setFocus();
-        key = 0;
-    } else if (key == u',') {
-        key = u'.';
-    } else if (!IsDigit(key) && key != u'.' && key != Backspace) {
-        key = 0;
     }
+    key = FilterKey(FieldKeys::Decimal, key);
 }
 
-void TBtnBottomDlg::Edit3KeyPress(char16_t& key) {
-    if (key == u'\r') {
+void TBtnBottomDlg::Edit3KeyPress(char32_t& key) {
+    if (key == EnterKey) {
         Edit4->selectAll();
         Edit4->setFocus();
-        key = 0;
-    } else if (!IsDigit(key) && key != Backspace) {
-        key = 0;
     }
+    key = FilterKey(FieldKeys::Digits, key);
 }
 
-void TBtnBottomDlg::Edit4KeyPress(char16_t& key) {
-    if (key == u'\r') {
-        OKBtn->setFocus();
-        key = 0;
-    } else if (!IsDigit(key) && key != Backspace) {
-        key = 0;
-    }
+void TBtnBottomDlg::Edit4KeyPress(char32_t& key) {
+    if (key == EnterKey) OKBtn->setFocus();
+    key = FilterKey(FieldKeys::Digits, key);
 }
 
 void TBtnBottomDlg::OKBtnClick() {
     ValidateInputs();
-    switch (InputError) {
-        case 0:
-            State.InputsAccepted = true;
-            if (State.DisplayMode == 0) SetUpProjection();
-            break;
-        case 1:
-            ShowMessageBox("Antal børn højst 6", "Ups");
-            break;
-        case 2:
-            if (State.TargetYear < State.BaseYear)
-                ShowMessageBox("Årstal>=" + QString::number(State.BaseYear), "Ups");
-            else
-                ShowMessageBox("Årstal<=2100", "Ups");
-            break;
-        case 3:
-            ShowMessageBox("Pensionsalder mellem 50 og 99", "Ups");
-            break;
-        default:
-            break;
+    if (InputError == 0) {
+        State.InputsAccepted = true;
+        if (State.DisplayMode == 0) SetUpProjection();
+    } else {
+        ShowMessageBox(QString::fromStdString(ProjectionInputMessage(InputError, State)),
+                       QString::fromUtf8(ProjectionInputCaption));
     }
     if (State.InputsAccepted) done(QDialog::Accepted);
 }
@@ -212,43 +151,4 @@ void TBtnBottomDlg::showEvent(QShowEvent* event) {
     move(box.topLeft());
     QDialog::showEvent(event);
     FormShow();
-}
-
-bool TBtnBottomDlg::eventFilter(QObject* watched, QEvent* event) {
-    auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (!edit || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-
-    char16_t typed = 0;
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        // The default button takes Enter before the field sees it.
-        if (OKBtn->isEnabled()) {
-            OKBtn->click();
-            return true;
-        }
-        typed = u'\r';
-    } else if (key->key() == Qt::Key_Backspace) {
-        typed = Backspace;
-    } else {
-        const QString text = key->text();
-        // Editing and shortcut keys (arrows, Delete, Ctrl+V, ...) are not
-        // typed characters; what they bring in is checked by ValidateInputs.
-        // Delete comes with the text "\x7f" on X11, Escape with "\x1b".
-        if (text.size() != 1 || !text[0].isPrint() ||
-            (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)))
-            return QDialog::eventFilter(watched, event);
-        typed = text[0].unicode();
-    }
-
-    const char16_t original = typed;
-    if (edit == Edit1) Edit1KeyPress(typed);
-    else if (edit == Edit3) Edit3KeyPress(typed);
-    else Edit4KeyPress(typed);
-
-    if (typed == 0) return true;
-    if (typed != original) {
-        edit->insert(QString(QChar(typed)));
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }

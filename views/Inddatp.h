@@ -14,14 +14,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// Conversions of field texts. Both store the value of the longest leading
-// part that converts (0 when nothing does) and return true only when the
-// whole text converted. Only digits (and for the decimal one point) count:
-// signs, blanks, letters and exponents end the number, so text that reached
-// a field by pasting can never pass as a valid value.
-bool ConvertWholeNumber(const QString& text, int32_t& value);  // stays within 32 bits
-bool ConvertDecimalNumber(const QString& text, double& value);  // "." as the point
-
 class TBtnBottomDlg : public QDialog {
     Q_OBJECT
 public:
@@ -48,9 +40,9 @@ public:
     void Edit3Change();
     void Edit4Change();
     // Each receives the typed character and may replace it; 0 drops the key.
-    void Edit1KeyPress(char16_t& key);
-    void Edit3KeyPress(char16_t& key);
-    void Edit4KeyPress(char16_t& key);
+    void Edit1KeyPress(char32_t& key);
+    void Edit3KeyPress(char32_t& key);
+    void Edit4KeyPress(char32_t& key);
     void OKBtnClick();
     void CancelBtnClick();
     // False refuses the close.
@@ -62,7 +54,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 extern TBtnBottomDlg* BtnBottomDlg;

@@ -1,5 +1,7 @@
 #include "Overskr.h"
 
+#include "InputRules.h"
+#include "KeyFilter.h"
 #include "ToolGlyphs.h"
 #include "ViewWindow.h"
 
@@ -68,7 +70,8 @@ TOverskrif::TOverskrif(QWidget* parent) : QDialog(parent) {
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
     Edit1->setGeometry(48, 40, 297, 24);
-    Edit1->installEventFilter(this);
+    // Free text: every key passes but Enter, and Alt keeps its letters.
+    FilterKeys(Edit1, [this](char32_t& key) { Edit1KeyPress(key); })->SetFreeText(true);
 
     BitBtn1 = new QPushButton(OkGlyph(), "OK", this);
     BitBtn1->setObjectName("BitBtn1");
@@ -97,10 +100,10 @@ void TOverskrif::FormActivate() {
     SavedHeading = Edit1->text();
 }
 
-bool TOverskrif::Edit1KeyPress(QChar key) {
-    if (key != QChar('\r')) return false;
+void TOverskrif::Edit1KeyPress(char32_t& key) {
+    if (key != EnterKey) return;
     BitBtn1->setFocus();
-    return true;
+    key = 0;
 }
 
 void TOverskrif::BitBtn1Click() {
@@ -124,14 +127,6 @@ void TOverskrif::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-bool TOverskrif::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return Edit1KeyPress(QChar('\r'));
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 bool HeadingUsed() {
-    return Overskrif && QString::compare(Overskrif->HeadingText, QStringLiteral(" "), Qt::CaseSensitive) > 0;
+    return Overskrif && SortsAfterBlank(Overskrif->HeadingText.toStdString());
 }

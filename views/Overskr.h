@@ -29,15 +29,14 @@ public:
     QPushButton* BitBtn2;
 
     void FormActivate();
-    // True when the key is used up (Enter moves on to OK).
-    bool Edit1KeyPress(QChar key);
+    // Receives the typed character and may replace it; 0 drops the key.
+    void Edit1KeyPress(char32_t& key);
     void BitBtn1Click();
     void BitBtn2Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 extern TOverskrif* Overskrif;

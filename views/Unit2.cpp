@@ -1,7 +1,8 @@
 #include "Unit2.h"
-#include "TextInput.h"
 
 #include "Dialogs.h"
+#include "InputRules.h"
+#include "KeyFilter.h"
 #include "Lifetime.h"
 #include "Lys_erkl.h"
 #include "Mainunit.h"
@@ -17,7 +18,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -33,9 +33,6 @@
 #include <functional>
 
 TForm2* Form2 = nullptr;
-
-const QString DigitKeys = QStringLiteral("\b0123456789");
-const QString SexKeys = QStringLiteral("KMkm");
 
 namespace {
 
@@ -105,11 +102,6 @@ QFrame* AddPanel(QWidget* parent, const char* name) {
 }
 
 }  // namespace
-
-int32_t AgeFromText(const QString& text) {
-    const WholeNumberText number = ReadWholeNumber(text.trimmed().toStdString());
-    return number.Valid && number.Value <= MaxLifetimeAge ? number.Value : -1;
-}
 
 // ---------------------------------------------------------------------------
 // PaintBox1
@@ -395,7 +387,13 @@ TForm2::TForm2() {
     // the covered graph cannot rewrite the table's result lines.
     PaintBox1->setVisible(StringGrid1->isHidden());
 
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4}) edit->installEventFilter(this);
+    // This window watches the age fields for leaving them; their keys go
+    // through the key filter.
+    for (QLineEdit* edit : {Edit1, Edit3}) edit->installEventFilter(this);
+    FilterKeys(Edit1, [this](char32_t& key) { Edit1KeyPress(key); });
+    FilterKeys(Edit2, [this](char32_t& key) { Edit2KeyPress(key); });
+    FilterKeys(Edit3, [this](char32_t& key) { Edit3KeyPress(key); });
+    FilterKeys(Edit4, [this](char32_t& key) { Edit4KeyPress(key); });
     connect(Edit1, &QLineEdit::textChanged, this, &TForm2::Edit1Change);
     connect(Edit2, &QLineEdit::textChanged, this, &TForm2::Edit2Change);
     connect(Edit3, &QLineEdit::textChanged, this, &TForm2::Edit3Change);
@@ -447,26 +445,6 @@ bool TForm2::IsFrontView() const {
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (edit && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        // Shortcuts (copy, paste, select all) are not typed characters.
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            return ViewWindow::eventFilter(watched, event);
-        // Tab moves the focus along the tab order; it is never a typed character.
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return ViewWindow::eventFilter(watched, event);
-        QChar ch;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) ch = QChar(13);
-        else if (key->key() == Qt::Key_Backspace) ch = QChar(8);
-        // Editing keys are not typed characters, even where they bring a text
-        // (Delete comes with "\x7f" on X11, Escape with "\x1b").
-        else if (key->text().size() == 1 && key->text().at(0).isPrint()) ch = key->text().at(0);
-        else return ViewWindow::eventFilter(watched, event);  // arrows, Delete, Home, ...
-        if (edit == Edit1) Edit1KeyPress(ch);
-        else if (edit == Edit2) Edit2KeyPress(ch);
-        else if (edit == Edit3) Edit3KeyPress(ch);
-        else if (edit == Edit4) Edit4KeyPress(ch);
-        return ch.isNull();
-    }
     if (edit && event->type() == QEvent::FocusOut) {
         // Leaving the field for another control; not a switch to another
         // program or the opening of a menu.
@@ -479,48 +457,40 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     return ViewWindow::eventFilter(watched, event);
 }
 
-namespace {
-
-void KeepOnly(QChar& key, const QString& keys) {
-    if (!keys.contains(key)) key = QChar();
+void TForm2::Edit1KeyPress(char32_t& key) {
+    if (key == EnterKey) Edit2->setFocus(Qt::TabFocusReason);
+    key = FilterKey(DigitKeys, key);
 }
 
-}  // namespace
-
-void TForm2::Edit1KeyPress(QChar& key) {
-    if (key == QChar(13)) Edit2->setFocus(Qt::TabFocusReason);
-    KeepOnly(key, DigitKeys);
-}
-
-void TForm2::Edit2KeyPress(QChar& key) {
-    if (key == QChar(13)) {
+void TForm2::Edit2KeyPress(char32_t& key) {
+    if (key == EnterKey) {
         if (!Edit3->isHidden()) Edit3->setFocus(Qt::TabFocusReason);
         else Button1->setFocus(Qt::TabFocusReason);
     }
-    KeepOnly(key, SexKeys);
+    key = FilterKey(SexKeys, key);
 }
 
-void TForm2::Edit3KeyPress(QChar& key) {
-    if (key == QChar(13)) Edit4->setFocus(Qt::TabFocusReason);
-    KeepOnly(key, DigitKeys);
+void TForm2::Edit3KeyPress(char32_t& key) {
+    if (key == EnterKey) Edit4->setFocus(Qt::TabFocusReason);
+    key = FilterKey(DigitKeys, key);
 }
 
-void TForm2::Edit4KeyPress(QChar& key) {
-    if (key == QChar(13)) Button1->setFocus(Qt::TabFocusReason);
-    KeepOnly(key, SexKeys);
+void TForm2::Edit4KeyPress(char32_t& key) {
+    if (key == EnterKey) Button1->setFocus(Qt::TabFocusReason);
+    key = FilterKey(SexKeys, key);
 }
 
 // Pasted text reaches the field past the key filter; whatever is not a plain
 // age of 0..99 is refused in the same way as an age of 100 or more.
 void TForm2::StoreAge(QLineEdit* edit, int32_t& age) {
     if (edit->text().isEmpty()) return;
-    const int32_t value = AgeFromText(edit->text());
+    const int32_t value = ReadLifetimeAge(edit->text().toStdString());
     if (value >= 0) {
         age = value;
         return;
     }
     age = MaxLifetimeAge + 1;  // stays refused by InputsValid until a valid age is entered
-    ShowMessageBox(QStringLiteral("Alderen kan højst være 99 år. "), QStringLiteral("Fejl"));
+    ShowMessageBox(QString::fromUtf8(AgeTooHighMessage), QStringLiteral("Fejl"));
     edit->clear();
     edit->setFocus(Qt::OtherFocusReason);
 }
@@ -535,21 +505,11 @@ void TForm2::Edit3Change() { SetResultControls(false); }
 void TForm2::Edit4Change() { SetResultControls(false); }
 
 bool TForm2::InputsValid() const {
-    if (Lifetime.PersonCount == 1)
-        return ValidAge(Lifetime.AgeA) && (Lifetime.SexCode == 'k' || Lifetime.SexCode == 'm');
-    return ValidAge(Lifetime.AgeA) && Lifetime.SexCode == 'b' && ValidAge(Lifetime.AgeB);
+    return LifetimeInputsValid(Lifetime);
 }
 
 void TForm2::Button1Click() {
-    if (!Edit2->text().isEmpty()) {
-        Lifetime.SexCode = Edit2->text().at(0).toLower().toLatin1();
-        Lifetime.SexWordA = Lifetime.SexCode == 'm' ? "Mand  " : "Kvinde";
-    }
-    if (!Edit4->text().isEmpty()) {
-        Lifetime.SexCode = Edit4->text().at(0).toLower().toLatin1();
-        Lifetime.SexWordB = Lifetime.SexCode == 'm' ? "Mand  " : "Kvinde";
-        Lifetime.SexCode = 'b';
-    }
+    ReadLifetimeSexes(Lifetime, Edit2->text().toStdString(), Edit4->text().toStdString());
     if (!InputsValid()) return;
     SetResultControls(true);
     State.LifetimeViewActive = true;

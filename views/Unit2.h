@@ -32,16 +32,6 @@ enum class LifetimeCanvas {
     Printer   // a 640 x 480 page: y shifted by 50, not filled, result lines
 };
 
-// The characters the fields let through as they are typed (backspace is
-// character 8).
-extern const QString DigitKeys;
-extern const QString SexKeys;
-
-// The text of an age field as an age: a plain decimal number of at most
-// MaxLifetimeAge. Anything else (empty, letters, signs, blanks inside, a number
-// too large for any age) gives -1.
-int32_t AgeFromText(const QString& text);
-
 // PaintBox1: shows the graph from an offscreen picture that is the graph's
 // canvas, so the inverting cursor line is drawn and erased on the picture
 // without drawing the graph again.
@@ -152,10 +142,10 @@ public:
 
     // Event handlers. The key handlers replace a discarded character by 0.
     void FormCreate();
-    void Edit1KeyPress(QChar& key);
-    void Edit2KeyPress(QChar& key);
-    void Edit3KeyPress(QChar& key);
-    void Edit4KeyPress(QChar& key);
+    void Edit1KeyPress(char32_t& key);
+    void Edit2KeyPress(char32_t& key);
+    void Edit3KeyPress(char32_t& key);
+    void Edit4KeyPress(char32_t& key);
     void Edit1Exit();
     void Edit3Exit();
     void Edit1Change();

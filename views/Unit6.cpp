@@ -2,6 +2,8 @@
 #include "TextInput.h"
 
 #include "AgeInterval.h"
+#include "InputRules.h"
+#include "KeyFilter.h"
 #include "Lys_erkl.h"
 #include "ViewOutput.h"
 #include "Overskr.h"
@@ -9,7 +11,6 @@
 #include "ViewWindow.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -115,12 +116,6 @@ double PersonsAged(int32_t from, int32_t to) {
 
 }  // namespace
 
-bool ToWholeNumber(const QString& text, int32_t& value) {
-    const WholeNumberText number = ReadWholeNumber(text.toStdString());
-    if (number.Valid) value = number.Value;
-    return number.Valid;
-}
-
 bool ProjectionInForce() {
     const ModelState& s = State;
     bool baseYearListed = false;
@@ -204,8 +199,8 @@ TBtnBottomDlg1::TBtnBottomDlg1(QWidget* parent) : QDialog(parent) {
     connect(SpeedButton6, &QToolButton::clicked, this, &TBtnBottomDlg1::SpeedButton6Click);
     connect(Edit1, &QLineEdit::textChanged, this, &TBtnBottomDlg1::Edit1Change);
     connect(Edit2, &QLineEdit::textChanged, this, &TBtnBottomDlg1::Edit2Change);
-    Edit1->installEventFilter(this);
-    Edit2->installEventFilter(this);
+    FilterKeys(Edit1, [this](char32_t& key) { Edit1KeyPress(key); });
+    FilterKeys(Edit2, [this](char32_t& key) { Edit2KeyPress(key); });
 }
 
 // A modal showing starts with the dialog active; the heading dialog, the one
@@ -261,11 +256,12 @@ void TBtnBottomDlg1::Edit1Change() {
 
 void TBtnBottomDlg1::Edit2Change() {
     const QString text = Edit2->text();
-    if (QString::compare(text, QStringLiteral(" "), Qt::CaseSensitive) <= 0) return;
+    if (!SortsAfterBlank(text.toStdString())) return;
     // Only pasting or a very long digit string gets here with something that
     // is no year; it is ignored.
-    int32_t year = 0;
-    if (!ToWholeNumber(text, year)) return;
+    const WholeNumberText number = ReadWholeNumber(text.toStdString());
+    if (!number.Valid) return;
+    const int32_t year = number.Value;
     State.TargetYear = year;
     if (year <= State.BaseYear || year >= LastYear) return;
     // A full list ignores further years.
@@ -274,37 +270,14 @@ void TBtnBottomDlg1::Edit2Change() {
     SpeedButton5->setEnabled(true);
 }
 
-bool TBtnBottomDlg1::Edit1KeyPress(QChar key) {
-    if (key == QChar('\r')) {
-        if (ParseInterval()) ShowResult();
-        return true;
-    }
-    return !(key.isDigit() && key.unicode() < 128) && key != QChar('.') && key != QChar('\b');
+void TBtnBottomDlg1::Edit1KeyPress(char32_t& key) {
+    if (key == EnterKey && ParseInterval()) ShowResult();
+    key = FilterKey(FieldKeys::Interval, key);
 }
 
-bool TBtnBottomDlg1::Edit2KeyPress(QChar key) {
-    if (key == QChar('\r')) {
-        if (ParseInterval()) ShowResult();
-        return true;
-    }
-    return !(key.isDigit() && key.unicode() < 128) && key != QChar('\b');
-}
-
-bool TBtnBottomDlg1::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == Edit1 || watched == Edit2) && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        QChar typed;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            typed = QChar('\r');
-        else if (key->key() == Qt::Key_Backspace)
-            typed = QChar('\b');
-        else if (!key->text().isEmpty() && key->text().at(0).isPrint())
-            typed = key->text().at(0);
-        else
-            return QDialog::eventFilter(watched, event);  // editing and shortcut keys
-        return watched == Edit1 ? Edit1KeyPress(typed) : Edit2KeyPress(typed);
-    }
-    return QDialog::eventFilter(watched, event);
+void TBtnBottomDlg1::Edit2KeyPress(char32_t& key) {
+    if (key == EnterKey && ParseInterval()) ShowResult();
+    key = FilterKey(FieldKeys::Digits, key);
 }
 
 void TBtnBottomDlg1::ShowResult() {

@@ -32,10 +32,6 @@ extern int32_t HistoricalLineCount;
 // took over the shared state.
 bool ProjectionInForce();
 
-// A whole number in 32 bits written as decimal digits only; false (and value
-// untouched) for anything else.
-bool ToWholeNumber(const QString& text, int32_t& value);
-
 class TBtnBottomDlg1 : public QDialog {
     Q_OBJECT
 public:
@@ -68,10 +64,10 @@ public:
 
     void FormShow();
     void FormActivate();
-    // True when the key is used up (dropped, or Enter acted on).
-    bool Edit1KeyPress(QChar key);
+    // Each receives the typed character and may replace it; 0 drops the key.
+    void Edit1KeyPress(char32_t& key);
     void Edit1Change();
-    bool Edit2KeyPress(QChar key);
+    void Edit2KeyPress(char32_t& key);
     void Edit2Change();
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -91,7 +87,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Whether this showing lists a projection (decided when it opens).

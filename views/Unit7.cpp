@@ -1,7 +1,8 @@
 #include "Unit7.h"
 
-#include "Inddatp.h"
+#include "KeyFilter.h"
 #include "Lys_erkl.h"
+#include "TextInput.h"
 #include "ViewWindow.h"
 
 #include <QFrame>
@@ -40,6 +41,8 @@ TForm7::TForm7(QWidget* parent) : QDialog(parent) {
     Label1 = AddLabel(this, "Label1", "Hvilket årstal ? ", 32, 160);
 
     Edit1 = AddEdit(this, "Edit1", QRect(184, 160, 73, 24));
+    // Any character may be typed, but none with Alt held.
+    FilterKeys(Edit1, {});
 
     BitBtn1 = new QPushButton("&OK", this);
     BitBtn1->setObjectName("BitBtn1");
@@ -73,7 +76,9 @@ void TForm7::FormShow() {
 }
 
 void TForm7::Edit1Change() {
-    ChosenYearValid = ConvertWholeNumber(Edit1->text(), ChosenYear);
+    const WholeNumberText number = ReadWholeNumber(Edit1->text().toStdString());
+    ChosenYear = number.Value;
+    ChosenYearValid = number.Valid;
     bool listed = false;
     for (int k = 1; k <= BaseDataSetCount && !listed; ++k) listed = State.YearChoices[k] == ChosenYear;
     if (ChosenYearValid && listed) BitBtn1->setFocus();

@@ -1,11 +1,12 @@
 #include "Unit8.h"
 #include "TextInput.h"
 
+#include "InputRules.h"
+#include "KeyFilter.h"
 #include "Lys_erkl.h"
 #include "ViewWindow.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,41 +15,9 @@
 #include <QScrollBar>
 #include <QStyle>
 
-#include <limits>
-
 TForm8* Form8 = nullptr;
 int32_t ChosenCensusYear = 0;
 bool ChosenCensusYearValid = false;
-
-namespace {
-
-// Keys that steer the dialog or move inside the field rather than type a
-// character: they are not filtered.
-bool IsControlKey(int key) {
-    switch (key) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Delete:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
-bool IsDigitKey(QChar key) {
-    return key == QChar('\b') || (key >= QChar('0') && key <= QChar('9'));
-}
-
-bool ParseCensusYear(const QString& text, int32_t& value) {
-    const WholeNumberText number = ReadWholeNumber(text.toStdString());
-    value = number.Valid ? number.Value : 0;
-    return number.Valid;
-}
 
 TForm8::TForm8(QWidget* parent) : QDialog(parent) {
     setObjectName("Form8");
@@ -69,7 +38,6 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
     Label1 = AddLabel(this, "Label1", "Vælg årstal: ", 112, 152);
 
     Edit1 = AddEdit(this, "Edit1", QRect(256, 152, 57, 24));
-    Edit1->installEventFilter(this);
     connect(Edit1, &QLineEdit::textChanged, this, &TForm8::Edit1Change);
 
     BitBtn1 = new QPushButton("&OK", this);
@@ -79,6 +47,8 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
     BitBtn1->setDefault(true);
     BitBtn1->setEnabled(false);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
+    // Enter is no digit, but while OK is enabled it goes to OK first.
+    FilterKeys(Edit1, [this](char32_t& key) { Edit1KeyPress(key); })->SetEnterButton(BitBtn1);
 
     BitBtn2 = new QPushButton("&Fortryd", this);
     BitBtn2->setObjectName("BitBtn2");
@@ -122,14 +92,14 @@ void TForm8::FormShow() {
     BitBtn1->setEnabled(false);
 }
 
-bool TForm8::Edit1KeyPress(QChar key) {
-    return IsDigitKey(key);
-}
+void TForm8::Edit1KeyPress(char32_t& key) { key = FilterKey(DigitKeys, key); }
 
 void TForm8::Edit1Change() {
     // Text can also arrive by pasting or dropping, past the key filter:
     // anything but a year-sized number counts as 0 and not a census year.
-    ChosenCensusYearValid = ParseCensusYear(Edit1->text(), ChosenCensusYear);
+    const WholeNumberText number = ReadWholeNumber(Edit1->text().toStdString());
+    ChosenCensusYear = number.Valid ? number.Value : 0;
+    ChosenCensusYearValid = number.Valid;
     int i = 1;
     while (i < CensusYearCount && State.YearChoices[i] != ChosenCensusYear) ++i;
     ChosenCensusYearValid = ChosenCensusYearValid && State.YearChoices[i] == ChosenCensusYear;
@@ -171,13 +141,7 @@ void TForm8::reject() {
 }
 
 bool TForm8::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->text().isEmpty() || IsControlKey(key->key())) return QDialog::eventFilter(watched, event);
-        for (QChar c : key->text()) {
-            if (!Edit1KeyPress(c)) return true;  // the key is discarded
-        }
-    } else if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonPress) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         Memo1MouseDown(at.x(), at.y());
     }

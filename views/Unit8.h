@@ -18,15 +18,6 @@ class QPushButton;
 extern int32_t ChosenCensusYear;
 extern bool ChosenCensusYearValid;
 
-// Backspace and the digits 0 to 9: the only characters Edit1 takes from the
-// keyboard.
-bool IsDigitKey(QChar key);
-
-// The value of a text of ASCII digits only (leading zeros allowed) that fits
-// a 32-bit signed integer; false for anything else (empty, signs, blanks,
-// letters, other scripts' digits, too many digits). value is 0 then.
-bool ParseCensusYear(const QString& text, int32_t& value);
-
 class TForm8 : public QDialog {
     Q_OBJECT
 public:
@@ -41,8 +32,8 @@ public:
 
     void FormShow();
     void Edit1Change();
-    // True when the key may reach Edit1.
-    bool Edit1KeyPress(QChar key);
+    // Receives the typed character and may replace it; 0 drops the key.
+    void Edit1KeyPress(char32_t& key);
     // (x, y) inside the memo's text area.
     void Memo1MouseDown(int x, int y);
     void BitBtn1Click();
