@@ -104,10 +104,8 @@ export class Output {
     this.print();
   }
 
-  private print(): void {
-    document.body.classList.add('printing');
-    try { window.print(); } finally { document.body.classList.remove('printing'); }
-  }
+  // The print style sheet shows only the sheet.
+  private print(): void { window.print(); }
 
   PrintView(view: OutputView): void {
     const kind = view.printKind();

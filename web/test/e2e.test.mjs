@@ -376,6 +376,12 @@ test('a whole session in the browser', async (t) => {
       assert.deepEqual(unnamed, []);
     });
 
+    await t.test('Afslut ends the program', async () => {
+      await key('Alt+f');
+      await key('a');
+      assert.equal(await page.$eval('body', (b) => b.textContent.trim()), 'Lysvandre er afsluttet.');
+    });
+
     await t.test('nothing went wrong on the way', async () => {
       assert.deepEqual(problems, []);
       const outside = server.requests.filter((r) => !r.startsWith('/'));
