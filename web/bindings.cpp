@@ -328,10 +328,6 @@ void LifetimeSet(const std::string& name, int32_t value) {
     else throw std::invalid_argument("unknown lifetime field " + name);
 }
 
-bool ChoosePersons(int32_t ageA, const std::string& sexA, int32_t ageB, const std::string& sexB) {
-    return ChooseLifetimePersons(ageA, sexA.empty() ? 0 : sexA[0], ageB, sexB.empty() ? 0 : sexB[0]);
-}
-
 // The grid, its header rows and the result lines of the results computed last.
 val LifetimeGrid() {
     const LifetimeTable table = MakeLifetimeTable();
@@ -413,7 +409,6 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
 #ifdef HAVE_LIFETIME_VIEW
     function("lifetimeGet", &LifetimeGet);
     function("lifetimeSet", &LifetimeSet);
-    function("chooseLifetimePersons", &ChoosePersons);
     function("computeLifetimeResults", &ComputeLifetimeResults);
     function("buildLifetimeTable", &BuildLifetimeTable);
     function("lifetimeGrid", &LifetimeGrid);
@@ -426,6 +421,10 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("sortsAfterBlank", +[](const std::string& text) { return SortsAfterBlank(text); });
     function("readLifetimeAge", +[](const std::string& text) { return ReadLifetimeAge(text); });
     function("ageTooHighMessage", &AgeTooHigh);
+    function("readLifetimeSexes", +[](const std::string& sexA, const std::string& sexB) {
+        ReadLifetimeSexes(Lifetime, sexA, sexB);
+    });
+    function("lifetimeInputsValid", +[] { return LifetimeInputsValid(Lifetime); });
     function("checkProjectionInputs", &CheckProjection);
     function("projectionInputMessage", &ProjectionMessage);
     function("projectionInputCaption", &ProjectionCaption);

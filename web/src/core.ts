@@ -65,7 +65,8 @@ export interface Core {
   // Lifetime
   lifetimeGet(name: string): any;
   lifetimeSet(name: string, value: number): void;
-  chooseLifetimePersons(ageA: number, sexA: string, ageB: number, sexB: string): boolean;
+  readLifetimeSexes(sexA: string, sexB: string): void;
+  lifetimeInputsValid(): boolean;
   computeLifetimeResults(): boolean;
   buildLifetimeTable(): boolean;
   lifetimeGrid(): LifetimeGrid;

@@ -110,16 +110,14 @@ export class LifetimeView extends ViewWindow implements OutputView {
   }
 
   async Button1Click(): Promise<void> {
-    // A click reaches OK after the field it left was stored.
-    for (const [f, w] of [[this.Edit1, 'AgeA'], [this.Edit3, 'AgeB']] as const)
-      if (f.value !== '' && core.readLifetimeAge(f.value) >= 0) core.lifetimeSet(w, core.readLifetimeAge(f.value));
-    const two = core.lifetimeGet('PersonCount') === 2;
-    const sexA = this.Edit2.value.slice(0, 1).toLowerCase();
-    const sexB = this.Edit4.value.slice(0, 1).toLowerCase();
-    if (!sexA || (two && !sexB)) return;
-    const ok = core.chooseLifetimePersons(core.lifetimeGet('AgeA'), sexA, two ? core.lifetimeGet('AgeB') : -1, two ? sexB : 'm');
-    core.lifetimeSet('PersonCount', two ? 2 : 1);
-    if (!ok) return;
+    // A click reaches OK after the field it left was stored; Enter from the
+    // last field does not leave it first.
+    for (const [f, which] of [[this.Edit1, 'AgeA'], [this.Edit3, 'AgeB']] as const) {
+      const age = f.value === '' ? -1 : core.readLifetimeAge(f.value);
+      if (age >= 0) core.lifetimeSet(which, age);
+    }
+    core.readLifetimeSexes(this.Edit2.value, this.Edit4.value);
+    if (!core.lifetimeInputsValid()) return;
     this.SetResultControls(true);
     core.set('LifetimeViewActive', true);
     if (core.get('LifetimeGraphShown')) this.ShowLifetimeGraph();
