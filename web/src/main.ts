@@ -12,7 +12,7 @@ import { AgeGroupDialog } from './agegroups';
 import { el, modalOpen } from './ui';
 
 async function start(): Promise<void> {
-  const loaded = performance.now();
+  const started = performance.now();
   await loadCore();
 
   const form1 = document.getElementById('Form1')!;
@@ -141,7 +141,7 @@ async function start(): Promise<void> {
     core,
     state: (name: string): unknown => core.get(name),
     windows: { Form2, Form3, Form4, BtnBottomDlg, BtnBottomDlg1, Form7, Form8, Overskrif, AboutBox, Form9, Model },
-    timing: { coreLoaded: loaded, shown },
+    timing: { scriptStarted: started, shown, tableShown: 0 },
     ready: true,
   };
   document.body.dataset.ready = 'true';

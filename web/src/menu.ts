@@ -145,7 +145,7 @@ export class MenuBar {
     }
     if (!this.open.length) return;
     const menu = this.open[this.open.length - 1];
-    const siblings = (this.highlighted?.parent ?? menu).children.filter((c) => c.spec.enabled || true);
+    const siblings = menu.children;
     const inMenu = this.highlighted && this.highlighted.parent === menu;
     let handled = true;
     if (k === 'Escape') {
