@@ -10,6 +10,9 @@ namespace {
 
 std::string Width(int32_t x, int width) { return FormatFixed(x, width, 0); }
 
+// The age part of the item that holds the median.
+std::string Marked(const char* mark, int32_t x) { return std::string(mark).append(Width(x, 2)); }
+
 LifetimeTable OnePersonTable() {
     const LifetimeState::Result& shown = Lifetime.Shown;
     const int32_t ageA = shown.AgeA;
@@ -32,7 +35,7 @@ LifetimeTable OnePersonTable() {
         std::string agePart = Width(x, 3);
         if (!marked && chance[x] <= 50.0) {
             marked = true;
-            if (x < 100) agePart = "*" + Width(x, 2);
+            if (x < 100) agePart = Marked("*", x);
         }
         const int32_t col = c / (rows + 1);
         t.Cells[static_cast<size_t>(c % (rows + 1) + 1)][static_cast<size_t>(col)] =
@@ -47,7 +50,6 @@ LifetimeTable OnePersonTable() {
         t.ColumnWidthTexts.push_back(" År Chance ");
     }
     t.ResultLines[0] = shown.LineA;
-    t.ResultLines[1] = t.ResultLines[2] = " ";
     return t;
 }
 
@@ -88,7 +90,7 @@ LifetimeTable TwoPersonTable() {
             chancePartA = FormatFixed(Lifetime.ChanceA[xA], 7, 1) + "%";
             if (!markedA && Lifetime.ChanceA[xA] <= 50.0) {
                 markedA = true;
-                if (xA < 100) agePartA = "*" + Width(xA, 2);
+                if (xA < 100) agePartA = Marked("*", xA);
             }
         }
         if (xB <= 100) {
@@ -96,7 +98,7 @@ LifetimeTable TwoPersonTable() {
             chancePartB = FormatFixed(Lifetime.ChanceB[xB], 6, 1) + "% ";
             if (!markedB && Lifetime.ChanceB[xB] <= 50.0) {
                 markedB = true;
-                if (xB < 100) agePartB = " *" + Width(xB, 2);
+                if (xB < 100) agePartB = Marked(" *", xB);
             }
         }
         t.Cells[static_cast<size_t>(c % (rows + 1) + 2)][static_cast<size_t>(c / (rows + 1))] =

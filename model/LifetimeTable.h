@@ -15,7 +15,7 @@ struct LifetimeTable {
     std::vector<std::string> ColumnWidthTexts;
     // The result lines under the table (the view's Label5, Label6, Label7);
     // " " where a line is not used.
-    std::string ResultLines[3];
+    std::string ResultLines[3] = {" ", " ", " "};
 };
 
 // The table of the results computed last (ComputeLifetimeResults); empty

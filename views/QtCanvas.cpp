@@ -105,8 +105,14 @@ void QtCanvas::MoveTo(int32_t x, int32_t y) { pos_ = QPoint(x, y); }
 
 void QtCanvas::LineTo(int32_t x, int32_t y) {
     const QPoint to(x, y);
-    if (mode_ == PenMode::Invert) InvertLine(pos_, to);
-    else Prepare(Use::Line).drawLine(pos_, to);
+    if (mode_ == PenMode::Invert) {
+        InvertLine(pos_, to);
+    } else {
+        QPainter& p = Prepare(Use::Line);
+        // A line of no length is a dot on a picture; a printer or PDF would
+        // get an empty path, which PDF readers report as an error.
+        if (to != pos_ || raster_) p.drawLine(pos_, to);
+    }
     pos_ = to;
 }
 
