@@ -1,8 +1,11 @@
 // The lifetime graph on the view's offscreen picture: the click cursor drawn
 // and erased on it, and the picture after OK.
+#include "DialogRecorder.h"
 #include "GuiHarness.h"
+#include "OutputTestSupport.h"
 
 #include "Lifetime.h"
+#include "Output.h"
 #include "Unit2.h"
 
 #include <QApplication>
@@ -47,6 +50,34 @@ TEST(LifetimeGraph, CursorOnThePictureIsErasedExactly) {
     Form2->PaintBox1->Redraw();
     EXPECT_NE(Form2->PaintBox1->Picture().pixel(300, 100), before.pixel(300, 100));
     EXPECT_EQ(State.CursorLineX, 300);
+}
+
+// Painting, copying and printing the graph draw on their canvas only: the
+// result lines under it stay as OK told them, and the printout takes them
+// from the model, not from the labels.
+TEST(LifetimeGraph, DrawingChangesNothingButTheCanvas) {
+    StartFresh();
+    DialogRecorder dialogs;
+    ASSERT_TRUE(ChooseLifetimePersons(45, 'm', 45, 'k'));
+    Form2->ShowView();
+    Form2->ShowLifetimeGraph();
+    ASSERT_EQ(Form2->Panel4->height(), 85);
+    ASSERT_EQ(Form2->Label5->text(), "Mand  :   45 år.    Medianlevetid: 80 år.");
+    Form2->Label5->setText("x");
+    Form2->Panel4->setFixedHeight(10);
+    Lifetime.AgeA = 70;  // typed and left, not yet accepted with OK
+
+    Form2->PaintBox1->Redraw();
+    CopyView(Form2);
+    PdfPrintAnswer answer;
+    PrintView(Form2);
+    EXPECT_EQ(Form2->Label5->text(), "x");
+    EXPECT_EQ(Form2->Panel4->height(), 10);
+    QStringList lines;
+    for (const QString& line : PdfPageLines(answer.Path, 1)) lines << line.simplified();
+    EXPECT_TRUE(lines.contains("A: Mand : 45 år. Medianlevetid: 80 år.")) << lines.join('|').toStdString();
+    EXPECT_TRUE(lines.contains("B: Kvinde: 45 år. Medianlevetid: 84 år.")) << lines.join('|').toStdString();
+    EXPECT_EQ(Lifetime.Shown.AgeA, 45) << "the graph shows the accepted ages";
 }
 
 // Pictures of a two-person table and graph for the README, when asked for.
