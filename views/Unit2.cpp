@@ -359,13 +359,12 @@ void TForm2::oversigter() {
     else ShowTwoPersonTable();
 }
 
-void TForm2::SetResultLines(int32_t panelHeight, const std::string (&lines)[3]) {
+void TForm2::SetResultLines(int32_t panelHeight, const QString& line5, const QString& line6, const QString& line7) {
     Panel4->setFixedHeight(panelHeight);
     Panel4->show();
-    QLabel* labels[] = {Label5, Label6, Label7};
-    for (int i = 0; i < 3; ++i) {
-        labels[i]->setText(ToQString(lines[i]));
-        labels[i]->adjustSize();
+    for (auto [label, text] : {std::pair{Label5, line5}, std::pair{Label6, line6}, std::pair{Label7, line7}}) {
+        label->setText(text);
+        label->adjustSize();
     }
 }
 
@@ -386,7 +385,8 @@ void TForm2::ShowTable() {
     }
     grid->MoveSelectionOutside();
     State.LifetimeGraphShown = false;
-    SetResultLines(table.FixedRows == 1 ? 30 : 65, table.ResultLines);
+    SetResultLines(table.FixedRows == 1 ? 30 : 65, ToQString(table.ResultLines[0]), ToQString(table.ResultLines[1]),
+                   ToQString(table.ResultLines[2]));
 }
 
 void TForm2::ShowOnePersonTable() { ShowTable(); }
@@ -400,8 +400,9 @@ void TForm2::ShowLifetimeGraph() {
     // The result lines are told once here; drawing only reads them.
     if (ComputeLifetimeResults()) {
         const LifetimeState::Result& shown = Lifetime.Shown;
-        if (shown.PersonCount == 2) SetResultLines(85, {shown.LineA, shown.LineB, shown.LineOutlive});
-        else SetResultLines(45, {shown.LineA, " ", " "});
+        if (shown.PersonCount == 2)
+            SetResultLines(85, ToQString(shown.LineA), ToQString(shown.LineB), ToQString(shown.LineOutlive));
+        else SetResultLines(45, ToQString(shown.LineA), " ", " ");
     }
     Form1->Udskriv1->setEnabled(true);
     SpeedButton1->setEnabled(true);
@@ -432,7 +433,7 @@ void TForm2::PaintBox1MouseUp(Qt::MouseButton button, int32_t x) {
 }
 
 void TForm2::DrawLifetimeGraph(Canvas& canvas, LifetimeCanvas kind) {
-    Crossings = ::DrawLifetimeGraph(canvas, kind, width(), height());
+    ::DrawLifetimeGraph(canvas, kind, width(), height());
 }
 
 void TForm2::DrawLifetimeCursor(Canvas& canvas) { ::DrawLifetimeCursor(canvas, height()); }

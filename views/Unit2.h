@@ -107,15 +107,12 @@ public:
     // True while the view is shown and no other view lies over it.
     bool IsFrontView() const;
 
-    // The crossing positions of the drawing made last.
-    LifetimeCrossings Crossings;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SetGridVisible(bool visible);
-    void SetResultLines(int32_t panelHeight, const std::string (&lines)[3]);
+    void SetResultLines(int32_t panelHeight, const QString& line5, const QString& line6, const QString& line7);
     void StoreAge(QLineEdit* edit, int32_t& age);
     void ShowTable();
 };
