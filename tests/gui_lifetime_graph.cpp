@@ -80,6 +80,22 @@ TEST(LifetimeGraph, DrawingChangesNothingButTheCanvas) {
     EXPECT_EQ(Lifetime.Shown.AgeA, 45) << "the graph shows the accepted ages";
 }
 
+// Starting the other mode changes the person count while the graph of the
+// last result stays on show; a cursor moved then must still erase its old
+// line whole, as long as it was drawn.
+TEST(LifetimeGraph, ACursorMovedAfterAModeSwitchLeavesNoTrace) {
+    StartFresh();
+    ASSERT_TRUE(ChooseLifetimePersons(0, 'm', -1, 0));
+    Form2->ShowView();
+    Form2->ShowLifetimeGraph();
+    Form2->PaintBox1MouseUp(Qt::LeftButton, 270);
+    Form2->StartTwoPersons();
+    Form2->PaintBox1MouseUp(Qt::LeftButton, 300);
+    const QImage moved = Form2->PaintBox1->Picture();
+    Form2->PaintBox1->Redraw();
+    EXPECT_EQ(moved, Form2->PaintBox1->Picture());
+}
+
 // Pictures of a two-person table and graph for the README, when asked for.
 TEST(LifetimeGraph, ReadmePictures) {
     const QString docs = qEnvironmentVariable("LYSVANDRE_DOCS_DIR");
