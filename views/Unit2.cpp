@@ -370,8 +370,9 @@ void TForm2::SetResultLines(int32_t panelHeight, const QString& line5, const QSt
 
 // The grid, TableLines and the result lines from the model's table.
 void TForm2::ShowTable() {
-    if (!BuildLifetimeTable()) return;
+    if (!ComputeLifetimeResults()) return;
     const LifetimeTable table = MakeLifetimeTable();
+    State.TableLines = LifetimeTableLines(table);
     TStringGrid* grid = StringGrid1;
     const auto rows = static_cast<int32_t>(table.Cells.size());
     grid->SetRowCount(rows);
