@@ -87,4 +87,40 @@ TEST(PaintSurface, TheCursorLeavesTheBaseLineWhole) {
     EXPECT_EQ(Form2->PaintBox1->Picture().copy(260, 0, 20, axisY + 1), before.copy(260, 0, 20, axisY + 1));
 }
 
+// At any device pixel ratio an inverting line changes the picture, leaves
+// the logical pixel of its end point alone and is gone when drawn again.
+TEST(PaintSurface, InvertingLinesAtEveryRatio) {
+    for (qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+        SCOPED_TRACE(ratio);
+        QImage image((QSizeF(100, 100) * ratio).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        {
+            QtCanvas canvas(&image);
+            canvas.MoveTo(0, 80);
+            canvas.LineTo(99, 80);  // a base line
+        }
+        const QImage before = image.copy();
+        QtCanvas canvas(&image);
+        canvas.SetPenMode(PenMode::Invert);
+        canvas.MoveTo(40, 10);
+        canvas.LineTo(40, 80);
+        canvas.End();
+        EXPECT_NE(image, before);
+        int blackBefore = 0, blackAfter = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((before.pixel(x, y) & 0xFFFFFF) == 0) {
+                    ++blackBefore;
+                    blackAfter += (image.pixel(x, y) & 0xFFFFFF) == 0;
+                }
+        EXPECT_GT(blackBefore, 0);
+        EXPECT_EQ(blackAfter, blackBefore) << "the base line stays whole";
+        canvas.MoveTo(40, 10);
+        canvas.LineTo(40, 80);
+        canvas.End();
+        EXPECT_EQ(image, before);
+    }
+}
+
 }  // namespace
