@@ -19,7 +19,7 @@ constexpr uint32_t Red = 0xFF0000;
 constexpr uint32_t Blue = 0x0000FF;
 constexpr uint32_t Black = 0x000000;
 
-int32_t RoundHalfEven(double x) { return static_cast<int32_t>(std::nearbyint(x)); }
+int32_t RoundEven(double x) { return static_cast<int32_t>(std::nearbyint(x)); }
 
 class LifetimeGraphTest : public ModelTest {
 protected:
@@ -144,7 +144,7 @@ TEST_F(LifetimeGraphTest, AgedNinetyNineHasOneCrossing) {
         const double chance100 = sex == 'm' ? Lifetime.ChanceA[100] : Lifetime.ChanceB[100];
         const auto red = LinesIn(canvas, Red);
         ASSERT_EQ(red.size(), 2u) << sex;
-        EXPECT_EQ(red[1].line, (RecordedLine{70, top, 470, top + gh - RoundHalfEven(chance100 / 100 * gh), PenMode::Copy}));
+        EXPECT_EQ(red[1].line, (RecordedLine{70, top, 470, top + gh - RoundEven(chance100 / 100 * gh), PenMode::Copy}));
         EXPECT_NE(cross.X[0][0], 0);
         EXPECT_EQ(cross.X[0][1], 0);
         const auto levels = LevelLines(canvas);
