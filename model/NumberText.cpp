@@ -1,8 +1,9 @@
 #include "NumberText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -12,12 +13,16 @@ std::string RoundedDigits(double magnitude, int decimals) {
     // Every finite double has an exact expansion of at most 1074 fraction digits.
     constexpr int ExactDigits = 1080;
     char buffer[ExactDigits + 400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::fixed, ExactDigits);
-    std::string text(buffer, result.ptr);
-    const size_t point = text.find('.');
+    // printf writes the exact expansion too, and, unlike a floating-point
+    // to_chars, is there on every target the model is built for. Its point
+    // follows the C locale in force, so it is found, not assumed.
+    const int written = std::snprintf(buffer, sizeof buffer, "%.*f", ExactDigits, magnitude);
+    std::string text(buffer, static_cast<size_t>(std::clamp(written, 0, int(sizeof buffer) - 1)));
+    const size_t point = text.find_first_not_of("0123456789");
     std::string intPart = text.substr(0, point);
-    std::string fracPart = text.substr(point + 1);
+    // Exactly ExactDigits after the point, however many bytes the point takes.
+    constexpr size_t fracDigits = ExactDigits;
+    std::string fracPart = text.size() > fracDigits ? text.substr(text.size() - fracDigits) : std::string(fracDigits, '0');
 
     std::string kept = intPart + fracPart.substr(0, static_cast<size_t>(decimals));
     const bool roundUp = fracPart[static_cast<size_t>(decimals)] >= '5';
@@ -63,3 +68,22 @@ std::string FormatFixed(double x, int width, int decimals) {
     }
     return body;
 }
+
+namespace {
+
+template <typename T>
+T RoundTo(double x) {
+    if (!std::isfinite(x)) return 0;
+    double r = std::round(x);  // halves away from zero ...
+    if (std::fabs(x - std::trunc(x)) == 0.5) r = 2.0 * std::round(x / 2.0);  // ... except exact halves
+    constexpr double lo = static_cast<double>(std::numeric_limits<T>::min());
+    constexpr double hi = static_cast<double>(std::numeric_limits<T>::max());
+    if (r <= lo) return std::numeric_limits<T>::min();
+    if (r >= hi) return std::numeric_limits<T>::max();
+    return static_cast<T>(r);
+}
+
+}  // namespace
+
+int32_t RoundHalfEven(double x) { return RoundTo<int32_t>(x); }
+int64_t RoundHalfEven64(double x) { return RoundTo<int64_t>(x); }

@@ -9,6 +9,7 @@
 #include "NumberText.h"
 #include "Unit4.h"
 #include "Unit8.h"
+#include "ViewTables.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -271,7 +272,7 @@ TEST_F(CensusViewTest, PyramidAndTotalGraphFromTheMenuAndTheButtons) {
     }
 
     // The table comes back with the same figures.
-    const std::vector<std::string> before = Form4->CensusTableLines();
+    const std::vector<std::string> before = CensusTableLines();
     Form4->SpeedButton1->click();
     EXPECT_EQ(State.DisplayMode, 11);
     EXPECT_TRUE(Form4->Memo2->isVisible());

@@ -18,6 +18,7 @@
 #include "ChartSurface.h"
 #include "GuiHarness.h"
 #include "Lys_erkl.h"
+#include "Output.h"
 #include "PopulationChart.h"
 #include "QtCanvas.h"
 #include "RecordingCanvas.h"
@@ -319,11 +320,17 @@ TEST_F(ChartTest, PrinterCanvasStartsAtZeroButTheProjectionTitleStays) {
             << r.name;
         EXPECT_TRUE(surface.ranges.empty()) << r.name << ": the printer leaves the scroll box alone";
 
-        RecordingCanvas screen;
+        // A picture is drawn as on screen but leaves the scroll box alone too.
+        RecordingCanvas picture;
+        if (r.pyramid) chart.DrawPyramid(picture);
+        else chart.DrawTotalGraph(picture);
+        EXPECT_TRUE(surface.ranges.empty()) << r.name;
+        RecordingCanvas& screen = surface.canvas;
         if (r.pyramid) chart.DrawPyramid(screen);
         else chart.DrawTotalGraph(screen);
         ASSERT_EQ(screen.Texts().size(), texts.size());
         for (size_t i = 1; i < texts.size(); ++i) EXPECT_EQ(screen.Texts()[i].x, texts[i].x + 50) << texts[i].text;
+        EXPECT_EQ(picture.Texts().size(), texts.size());
         ASSERT_EQ(surface.ranges.size(), 1u);
         EXPECT_EQ(surface.ranges[0], std::make_pair(640, 420));
     }
@@ -608,6 +615,31 @@ TEST_F(ChartSurfaceTest, ClicksOutOfRangeChangeNothing) {
         Click(r.x);  // removes the cursor again, completely
         EXPECT_EQ(ChangedPixels(plain, surface->Picture()), 0) << r.name;
         EXPECT_EQ(State.CursorLineX, 0) << r.name;
+    }
+}
+
+// The clipboard picture is drawn from the same state, but the screen's
+// cursor, ClickX and scroll bookkeeping stay as they were, even when the
+// screen has scrolled since its last paint.
+TEST_F(ChartSurfaceTest, CopyingAPictureLeavesTheScreenAlone) {
+    CensusState(1901);
+    PopulationChart chart(CensusChartView);
+    for (int32_t mode : {12, 13}) {
+        State.DisplayMode = mode;
+        Use(chart);
+        Click(450);
+        ASSERT_EQ(State.CursorLineX, 450);
+        const QImage screen = surface->Picture();
+        State.SavedScrollPos = surface->VerticalScrollPos() + 5;
+        const QImage picture = ChartPicture(surface->PaintBox1->size(), [&](Canvas& canvas) {
+            chart.DrawView(canvas);
+            chart.DrawCurrentCursor(canvas);
+        });
+        EXPECT_EQ(State.ClickX, 450) << mode;
+        EXPECT_EQ(State.CursorLineX, 450) << mode;
+        EXPECT_EQ(State.SavedScrollPos, surface->VerticalScrollPos() + 5) << mode;
+        EXPECT_EQ(ChangedPixels(screen, surface->Picture()), 0) << mode;
+        EXPECT_EQ(picture.pixel(450, 200) & 0xFFFFFF, 0u) << mode << ": the picture has the cursor";
     }
 }
 

@@ -214,8 +214,9 @@ TEST_F(ProjectionViewTest, FortsaetOffersTheNextYearAndStopsAt2100) {
     EXPECT_EQ(offered, "2100");
     EXPECT_EQ(State.TargetYear, 2100);
     EXPECT_EQ(State.DisplayMode, 4);
-    EXPECT_TRUE(State.TableLines.empty()) << "nothing to print until Tabel";
     EXPECT_TRUE(MemoLines()[3].contains("PROGNOSE  for året 2100")) << "the new table is on screen";
+    ASSERT_EQ(State.TableLines.size(), 22u) << "what printing and copying read";
+    EXPECT_NE(State.TableLines[1].find("PROGNOSE  for året 2100"), std::string::npos);
     const QString table2100 = Form3->Memo2->toPlainText();
 
     // At 2100 no dialog: the table is rebuilt from the state.
@@ -233,6 +234,9 @@ TEST_F(ProjectionViewTest, FortsaetOffersTheNextYearAndStopsAt2100) {
     Project(2000, "1.8", "2100", "67");
     EXPECT_EQ(State.TableLines, continued);
     EXPECT_FALSE(Form1->Fortst1->isEnabled()) << "nothing after 2100";
+    EXPECT_FALSE(Form3->SpeedButton4->isEnabled()) << "the tool button follows its menu item";
+    Project(2000, "1.8", "2099", "67");
+    EXPECT_TRUE(Form3->SpeedButton4->isEnabled());
 }
 
 TEST_F(ProjectionViewTest, CancelledFortsaetPutsTheProjectionsInputsBack) {
@@ -253,6 +257,7 @@ TEST_F(ProjectionViewTest, CancelledFortsaetPutsTheProjectionsInputsBack) {
     EXPECT_EQ(State.ChildrenPerFamily, 1.8);
     EXPECT_EQ(State.RetirementAge, 67);
     EXPECT_EQ(State.DisplayMode, 4) << "the chart is blanked";
+    EXPECT_TRUE(State.TableLines.empty()) << "no table on show";
 
     Form1->Tabel2->trigger();
     for (size_t i = 0; i < 22; ++i) EXPECT_EQ(State.TableLines[i], Table2030[i]) << "line " << i;
