@@ -8,6 +8,7 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit7.h"
+#include "ViewWindow.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -331,12 +332,21 @@ TEST_F(ProjectionViewTest, ChooserRowsAndFocus) {
         int x, y;
         const char* year;  // nullptr: the click does nothing
     } rows[] = {{81, 51, "1980"}, {114, 69, "1980"}, {100, 70, "1990"}, {100, 79, "1990"}, {100, 80, "2000"},
-                {100, 95, "2008"}, {100, 109, "2008"}, {100, 50, nullptr}, {100, 110, nullptr},
+                {100, 95, "2008"}, {100, 109, "2008"}, {81, 50, nullptr}, {100, 110, nullptr},
                 {80, 75, nullptr}, {115, 75, nullptr}};
     for (const auto& row : rows) {
         Form7->Edit1->setText("x");
         Form7->Memo1MouseDown(row.x, row.y);
         EXPECT_EQ(Form7->Edit1->text(), row.year ? row.year : "x") << row.x << ", " << row.y;
+    }
+    // Wherever the font draws a year, a click on it picks that year.
+    for (const DrawnYear& year : DrawnYears(*Form7->Memo1, BaseYearPositions())) {
+        const QRect drawn(QPoint(year.Left, year.Top), QPoint(year.Right, year.Bottom));
+        for (const QPoint at : {drawn.topLeft(), drawn.center(), drawn.bottomRight()}) {
+            Form7->Edit1->setText("x");
+            QTest::mouseClick(Form7->Memo1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            EXPECT_EQ(Form7->Edit1->text(), QString::number(State.YearChoices[year.Entry])) << at.x() << ", " << at.y();
+        }
     }
     EXPECT_EQ(Form7->Memo1->toPlainText().split('\n').mid(3),
               QStringList({"          1980", "          1990", "          2000", "          2008"}));
