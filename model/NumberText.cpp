@@ -10,19 +10,23 @@ namespace {
 // Rounds the exact decimal expansion so that ties go away from zero; the
 // library routines would round them to even.
 std::string RoundedDigits(double magnitude, int decimals) {
-    // Every finite double has an exact expansion of at most 1074 fraction digits.
-    constexpr int ExactDigits = 1080;
-    char buffer[ExactDigits + 400];
-    // printf writes the exact expansion too, and, unlike a floating-point
-    // to_chars, is there on every target the model is built for. Its point
-    // follows the C locale in force, so it is found, not assumed.
-    const int written = std::snprintf(buffer, sizeof buffer, "%.*f", ExactDigits, magnitude);
-    std::string text(buffer, static_cast<size_t>(std::clamp(written, 0, int(sizeof buffer) - 1)));
+    // printf rounds exactly, but halves to even. Asked for d + 20 more digits
+    // than kept, its digit after the kept ones is the exact one: a double
+    // near a half at d places (so at least 0.5 / 10^d) lies at least about
+    // 10^-(2d + 17) from it unless it is the half itself, so rounding far
+    // below that cannot carry into that digit. printf is used rather than a
+    // floating-point to_chars, which not every target of the model has; its
+    // point follows the C locale in force, so it is found, not assumed.
+    const int fracDigits = 2 * decimals + 20;
+    char buffer[320 + 2 * 300 + 20 + 8];  // the largest double, the longest fraction
+    const int written = std::snprintf(buffer, sizeof buffer, "%.*f", fracDigits, magnitude);
+    const std::string text(buffer, static_cast<size_t>(std::clamp(written, 0, int(sizeof buffer) - 1)));
     const size_t point = text.find_first_not_of("0123456789");
-    std::string intPart = text.substr(0, point);
-    // Exactly ExactDigits after the point, however many bytes the point takes.
-    constexpr size_t fracDigits = ExactDigits;
-    std::string fracPart = text.size() > fracDigits ? text.substr(text.size() - fracDigits) : std::string(fracDigits, '0');
+    const std::string intPart = text.substr(0, point);
+    // The fraction digits end the text, however many bytes the point takes.
+    const auto fracCount = static_cast<size_t>(fracDigits);
+    const std::string fracPart =
+        text.size() > fracCount ? text.substr(text.size() - fracCount) : std::string(fracCount, '0');
 
     std::string kept = intPart + fracPart.substr(0, static_cast<size_t>(decimals));
     const bool roundUp = fracPart[static_cast<size_t>(decimals)] >= '5';
