@@ -4,13 +4,12 @@
 #include "Inddatp.h"
 #include "Lys_erkl.h"
 #include "Mainunit.h"
-#include "NumberText.h"
 #include "Output.h"
 #include "ToolGlyphs.h"
-#include "ViewTables.h"
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
+#include "ViewTables.h"
 
 #include <QAction>
 #include <QFrame>
@@ -78,9 +77,7 @@ QIcon Glyph(ProjectionGlyph kind) {
 // lists. The whole model state is put back afterwards so that the table and
 // the charts keep describing the projection on show (or the census, when the
 // dialog was opened from there).
-struct PopulationSnapshot {
-    ModelState State;
-};
+using PopulationSnapshot = ModelState;
 
 }  // namespace
 
@@ -241,9 +238,9 @@ void TForm3::ContinueProjection() {
 
 void TForm3::ShowAgeGroups() {
     State.SavedTargetYear = State.TargetYear;
-    const PopulationSnapshot saved{State};
+    const PopulationSnapshot saved = State;
     ExecModal(*BtnBottomDlg1);
-    State = saved.State;
+    State = saved;
     State.TargetYear = State.SavedTargetYear;
 }
 
