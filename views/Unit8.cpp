@@ -66,8 +66,10 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFocusPolicy(Qt::NoFocus);
     // With this margin every year line lies in its 15-pixel click row (from
-    // y 56) and every year within its 65-pixel column.
+    // y 56) and every year within its 65-pixel column. All seven lines fit,
+    // so the margin below them needs no scroll bar.
     Memo1->document()->setDocumentMargin(11);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->viewport()->installEventFilter(this);
 
     Label1 = AddLabel(this, "Label1", "Vælg årstal: ", 112, 152);
