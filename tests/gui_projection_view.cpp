@@ -10,6 +10,8 @@
 #include "Unit7.h"
 #include "ViewWindow.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -218,6 +220,9 @@ TEST_F(ProjectionViewTest, FortsaetOffersTheNextYearAndStopsAt2100) {
     EXPECT_TRUE(MemoLines()[3].contains("PROGNOSE  for året 2100")) << "the new table is on screen";
     ASSERT_EQ(State.TableLines.size(), 22u) << "what printing and copying read";
     EXPECT_NE(State.TableLines[1].find("PROGNOSE  for året 2100"), std::string::npos);
+    QApplication::clipboard()->clear();
+    Form3->SpeedButton9->click();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("PROGNOSE  for året 2100")) << "and the copy holds it";
     const QString table2100 = Form3->Memo2->toPlainText();
 
     // At 2100 no dialog: the table is rebuilt from the state.
