@@ -78,6 +78,27 @@ protected:
 };
 
 
+TEST_F(ProjectionViewTest, ToolBarAsDesigned) {
+    const struct {
+        QWidget* control;
+        QRect at;
+        const char* tip;  // nullptr: a frame, or a hint not shown
+    } rows[] = {
+        {Form3->Bevel2, {12, 4, 113, 41}, nullptr},        {Form3->Bevel1, {138, 4, 225, 41}, nullptr},
+        {Form3->SpeedButton7, {16, 8, 33, 33}, "Print"},   {Form3->SpeedButton8, {52, 8, 33, 33}, nullptr},
+        {Form3->SpeedButton9, {88, 8, 33, 33}, "Kopier til Klippebordet"},
+        {Form3->SpeedButton1, {144, 8, 33, 33}, "Tabel"},  {Form3->SpeedButton2, {180, 8, 33, 33}, "Pyramide"},
+        {Form3->SpeedButton3, {216, 8, 33, 33}, "I alt graf"}, {Form3->SpeedButton4, {252, 8, 33, 33}, "Fortsæt"},
+        {Form3->SpeedButton5, {288, 8, 33, 33}, "Aldersgruppe"}, {Form3->SpeedButton6, {324, 8, 33, 33}, "Model"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.control->objectName().toStdString());
+        EXPECT_EQ(r.control->geometry(), r.at);
+        EXPECT_EQ(r.control->toolTip(), r.tip ? r.tip : "");
+    }
+    EXPECT_EQ(Form3->SpeedButton8->property("hint").toString(), "Navn eller overskrift til udskrifter");
+}
+
 TEST_F(ProjectionViewTest, InputsGiveTheTableLineForLine) {
     Project(2000, "1,8", "2030", "67");
     EXPECT_TRUE(Form3->isVisible());
