@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <utility>
+
 namespace {
 
 MessageBoxFunction CurrentMessageBox;
