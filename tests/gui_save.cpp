@@ -8,6 +8,7 @@
 #include "Overskr.h"
 #include "PrintLayout.h"
 #include "SaveView.h"
+#include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
 #include "Unit8.h"
@@ -96,6 +97,62 @@ TEST_F(SaveTest, NothingOnShowOffersNoSave) {
     EXPECT_FALSE(Form1->Gemsom1->isEnabled());
     SaveViewOnShow(Form1);
     EXPECT_EQ(saveDialogs, 0);
+}
+
+TEST_F(SaveTest, EachViewOffersTheTypesOfWhatItShowsAndTheMenuFollows) {
+    const QStringList table = {"Tekst (*.txt)", "CSV (*.csv)"};
+    const QStringList chart = {"PNG-billede (*.png)", "PDF (*.pdf)"};
+    struct Row {
+        const char* Name;
+        std::function<void(SaveTest&)> Show;
+        QStringList Types;
+        const char* FirstCsvRow;  // "": a chart
+    };
+    const Row rows[] = {
+        {"projection, table", [](SaveTest& t) { t.Project(); }, table, "Aldersgruppe,Mænd,Kvinder,I alt"},
+        {"projection, total graph", [](SaveTest&) { Form1->Ialtgraf1->trigger(); }, chart, ""},
+        {"projection, input cancelled", [](SaveTest& t) {
+             t.dialogs.OnExec = [](QDialog&) {
+                 State.InputsAccepted = false;
+                 return int(QDialog::Rejected);
+             };
+             Form1->Inddata1->trigger();
+         }, {}, ""},
+        {"census 1901, table", [](SaveTest& t) {
+             t.dialogs.OnExec = [](QDialog& dialog) {
+                 if (&dialog == Form8) State.BaseYear = 1901;
+                 return int(QDialog::Accepted);
+             };
+             Form1->Inddata2->trigger();
+         }, table, "Aldersgruppe,Mænd,Kvinder,I alt"},
+        {"census 1901, pyramid", [](SaveTest&) { Form1->Pyramide2->trigger(); }, chart, ""},
+        {"fertility", [](SaveTest&) { Form1->Fertilitet1->trigger(); }, table,
+         "År,Børn pr. kvinde,Særligt år,Børn pr. kvinde det år"},
+        {"lifetime, one person", [](SaveTest&) {
+             Form1->enPersonClick();
+             Form2->Edit1->setText("40");
+             Form2->Edit1Exit();
+             Form2->Edit2->setText("k");
+             Form2->Button1->click();
+         }, table, "Alder,Chance (%)"},
+        {"lifetime, graph", [](SaveTest&) { Form1->Graf1->trigger(); }, chart, ""},
+    };
+    QAction* menu = Form1->Ekstra1;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        row.Show(*this);
+        Form1->Gemsom1->setEnabled(row.Types.isEmpty());
+        Form1->MainMenu1->setActiveAction(menu);
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->menu()->isVisible(); }, 1000));
+        menu->menu()->hide();
+        Form1->MainMenu1->setActiveAction(nullptr);
+        EXPECT_EQ(Form1->Gemsom1->isEnabled(), !row.Types.isEmpty()) << "set as the menu opens";
+        EXPECT_EQ(SaveFileTypes(), row.Types);
+        if (*row.FirstCsvRow) {
+            EXPECT_EQ(QString::fromUtf8(Read(Save("tabel.csv"))).section('\n', 0, 0), row.FirstCsvRow);
+        }
+    }
+    EXPECT_TRUE(dialogs.Messages.empty());
 }
 
 TEST_F(SaveTest, ATableSavesAsThePrintedLinesAndAsItsGroupFigures) {
