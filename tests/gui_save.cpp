@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -30,6 +31,7 @@ public:
     QString answer;              // the path the save dialog answers, "" cancels
     QString answerType;          // the type the user picks there; "" keeps the offered one
     QStringList offeredTypes;
+    QString offeredName;
     int saveDialogs = 0;
 
     void SetUp() override {
@@ -38,8 +40,9 @@ public:
         Form3->DisableProjectionActions();
         savedHeading = Overskrif->HeadingText;
         Overskrif->HeadingText = "Klasse 7b";
-        savedSaveFile = SetSaveFileFunction([this](QWidget*, const QStringList& types, QString& chosen) {
+        savedSaveFile = SetSaveFileFunction([this](QWidget*, const QString& name, const QStringList& types, QString& chosen) {
             ++saveDialogs;
+            offeredName = name;
             offeredTypes = types;
             if (!answerType.isEmpty()) chosen = answerType;
             return answer;
@@ -107,9 +110,10 @@ TEST_F(SaveTest, EachViewOffersTheTypesOfWhatItShowsAndTheMenuFollows) {
         std::function<void(SaveTest&)> Show;
         QStringList Types;
         const char* FirstCsvRow;  // "": a chart
+        const char* FileName = "";  // the file name proposed
     };
     const Row rows[] = {
-        {"projection, table", [](SaveTest& t) { t.Project(); }, table, "Aldersgruppe,Mænd,Kvinder,I alt"},
+        {"projection, table", [](SaveTest& t) { t.Project(); }, table, "Aldersgruppe,Mænd,Kvinder,I alt", "Prognose 2030"},
         {"projection, total graph", [](SaveTest&) { Form1->Ialtgraf1->trigger(); }, chart, ""},
         {"projection, input cancelled", [](SaveTest& t) {
              t.dialogs.OnExec = [](QDialog&) {
@@ -124,17 +128,17 @@ TEST_F(SaveTest, EachViewOffersTheTypesOfWhatItShowsAndTheMenuFollows) {
                  return int(QDialog::Accepted);
              };
              Form1->Inddata2->trigger();
-         }, table, "Aldersgruppe,Mænd,Kvinder,I alt"},
+         }, table, "Aldersgruppe,Mænd,Kvinder,I alt", "Folketælling 1901"},
         {"census 1901, pyramid", [](SaveTest&) { Form1->Pyramide2->trigger(); }, chart, ""},
         {"fertility", [](SaveTest&) { Form1->Fertilitet1->trigger(); }, table,
-         "År,Børn pr. kvinde,Særligt år,Børn pr. kvinde det år"},
+         "År,Børn pr. kvinde,Særligt år,Børn pr. kvinde det år", "Fertilitet"},
         {"lifetime, one person", [](SaveTest&) {
              Form1->enPersonClick();
              Form2->Edit1->setText("40");
              Form2->Edit1Exit();
              Form2->Edit2->setText("k");
              Form2->Button1->click();
-         }, table, "Alder,Chance (%)"},
+         }, table, "Alder,Chance (%)", "Levetid"},
         {"lifetime, graph", [](SaveTest&) { Form1->Graf1->trigger(); }, chart, ""},
     };
     QAction* menu = Form1->Ekstra1;
@@ -150,6 +154,7 @@ TEST_F(SaveTest, EachViewOffersTheTypesOfWhatItShowsAndTheMenuFollows) {
         EXPECT_EQ(SaveFileTypes(), row.Types);
         if (*row.FirstCsvRow) {
             EXPECT_EQ(QString::fromUtf8(Read(Save("tabel.csv"))).section('\n', 0, 0), row.FirstCsvRow);
+            EXPECT_EQ(offeredName, row.FileName);
         }
     }
     EXPECT_TRUE(dialogs.Messages.empty());
@@ -258,9 +263,10 @@ TEST_F(SaveTest, TheProgramsSaveDialogIsTheStandardOneForTheTypesOnShow) {
         EXPECT_EQ(files->nameFilters(), QStringList({"Tekst (*.txt)", "CSV (*.csv)"}));
         EXPECT_EQ(files->selectedNameFilter(), "CSV (*.csv)");
         EXPECT_EQ(files->defaultSuffix(), "csv");
+        EXPECT_EQ(QFileInfo(files->selectedFiles().value(0)).completeBaseName(), "Prognose 2030");
         return int(QDialog::Rejected);
     };
     QString chosen = "CSV (*.csv)";
-    EXPECT_EQ(ExecSaveFileDialog(Form1, {"Tekst (*.txt)", "CSV (*.csv)"}, chosen), QString());
+    EXPECT_EQ(ExecSaveFileDialog(Form1, "Prognose 2030", {"Tekst (*.txt)", "CSV (*.csv)"}, chosen), QString());
     EXPECT_EQ(dialogs.ExecutedDialogs, QStringList({"SaveFileDialog"}));
 }

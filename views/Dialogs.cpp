@@ -43,7 +43,7 @@ QString FilterSuffix(const QString& filter) {
     return dot < 0 ? QString() : filter.mid(dot + 2).section(')', 0, 0).section(' ', 0, 0);
 }
 
-QString DefaultSaveFile(QWidget* parent, const QStringList& filters, QString& chosenFilter) {
+QString DefaultSaveFile(QWidget* parent, const QString& name, const QStringList& filters, QString& chosenFilter) {
     QFileDialog dialog(parent, "Gem som");
     dialog.setObjectName("SaveFileDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -56,6 +56,7 @@ QString DefaultSaveFile(QWidget* parent, const QStringList& filters, QString& ch
     QObject::connect(&dialog, &QFileDialog::filterSelected,
                      [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
     dialog.setDirectory(LastSaveFolder.isEmpty() ? QDir::homePath() : LastSaveFolder);
+    dialog.selectFile(name);
     if (ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     chosenFilter = dialog.selectedNameFilter();
     const QString path = dialog.selectedFiles().constFirst();
@@ -80,9 +81,9 @@ bool ExecPrintDialog(QPrinter& printer, QWidget* parent) {
     return CurrentPrintDialog ? CurrentPrintDialog(printer, parent) : DefaultPrintDialog(printer, parent);
 }
 
-QString ExecSaveFileDialog(QWidget* parent, const QStringList& filters, QString& chosenFilter) {
-    return CurrentSaveFile ? CurrentSaveFile(parent, filters, chosenFilter)
-                           : DefaultSaveFile(parent, filters, chosenFilter);
+QString ExecSaveFileDialog(QWidget* parent, const QString& name, const QStringList& filters, QString& chosenFilter) {
+    return CurrentSaveFile ? CurrentSaveFile(parent, name, filters, chosenFilter)
+                           : DefaultSaveFile(parent, name, filters, chosenFilter);
 }
 
 MessageBoxFunction SetMessageBoxFunction(MessageBoxFunction function) {

@@ -22,16 +22,16 @@ int ExecModal(QDialog& dialog);
 bool ExecPrintDialog(QPrinter& printer, QWidget* parent);
 
 // The standard save dialog, asking where to save under one of the file
-// types of filters ("Tekst (*.txt)", ...). chosenFilter is the type offered
-// first and, on return, the type the user chose. Returns the chosen path, or
-// an empty text when the user cancels.
-QString ExecSaveFileDialog(QWidget* parent, const QStringList& filters, QString& chosenFilter);
+// types of filters ("Tekst (*.txt)", ...), with name proposed. chosenFilter
+// is the type offered first and, on return, the type the user chose. Returns
+// the chosen path, or an empty text when the user cancels.
+QString ExecSaveFileDialog(QWidget* parent, const QString& name, const QStringList& filters, QString& chosenFilter);
 
 using MessageBoxFunction = std::function<void(const QString& text, const QString& caption)>;
 using ExecModalFunction = std::function<int(QDialog& dialog)>;
 using PrintDialogFunction = std::function<bool(QPrinter& printer, QWidget* parent)>;
 using SaveFileFunction =
-    std::function<QString(QWidget* parent, const QStringList& filters, QString& chosenFilter)>;
+    std::function<QString(QWidget* parent, const QString& name, const QStringList& filters, QString& chosenFilter)>;
 
 // Each setter installs its function and returns the one it replaced; an empty
 // function puts the program's own behaviour back. The default message box and

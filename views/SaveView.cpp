@@ -27,43 +27,51 @@ const QStringList ChartTypes = {"PNG-billede (*.png)", "PDF (*.pdf)"};
 
 struct ViewOnShow {
     enum Kind { Nothing, Table, Chart } What = Nothing;
-    std::string Csv;    // a table's figures
+    std::string Csv;      // a table's figures
     ChartOutput Drawing;  // a chart
+    QString Name;         // the file name proposed, without a type
 };
 
-ViewOnShow TableOnShow(std::string csv) {
+ViewOnShow TableOnShow(std::string csv, QString name) {
     if (State.TableLines.empty()) return {};
-    return {ViewOnShow::Table, std::move(csv), {}};
+    return {ViewOnShow::Table, std::move(csv), {}, std::move(name)};
 }
+
+QString YearName(const char* what) { return QString("%1 %2").arg(what).arg(State.TargetYear); }
 
 // The census view shows the historical tables too; their figures are read
 // from their lines.
-std::string CensusTableCsv() {
+ViewOnShow CensusTableOnShow() {
     const std::vector<std::string>& lines = State.TableLines;
-    if (lines == LifeExpectancyLines()) return TableLinesCsv(lines, {"Periode", "Mænd", "Kvinder"});
-    if (lines == MortalityLines()) return TableLinesCsv(lines, {"Periode", "0-1 år (%)", "0-10 år (%)"});
+    if (lines == LifeExpectancyLines())
+        return TableOnShow(TableLinesCsv(lines, {"Periode", "Mænd", "Kvinder"}), "Middellevetid");
+    if (lines == MortalityLines())
+        return TableOnShow(TableLinesCsv(lines, {"Periode", "0-1 år (%)", "0-10 år (%)"}), "Dødelighed");
     if (lines == FertilityLines())
-        return TableLinesCsv(lines, {"År", "Børn pr. kvinde", "Særligt år", "Børn pr. kvinde det år"});
-    return GroupFiguresCsv(true);
+        return TableOnShow(TableLinesCsv(lines, {"År", "Børn pr. kvinde", "Særligt år", "Børn pr. kvinde det år"}),
+                           "Fertilitet");
+    return TableOnShow(GroupFiguresCsv(true), YearName("Folketælling"));
 }
 
 template <class View>
 ViewOnShow PopulationViewOnShow(View* view, bool census) {
     const ChartViewDescription& modes = view->Chart.View();
     const int32_t mode = State.DisplayMode;
+    const QString name = YearName(census ? "Folketælling" : "Prognose");
     if (mode == modes.PyramidMode || mode == modes.TotalGraphMode)
-        return {ViewOnShow::Chart, {}, ChartOutputOf(view)};
+        return {ViewOnShow::Chart, {}, ChartOutputOf(view), name};
     if (view->Memo2->isHidden()) return {};
-    if (census && mode == modes.TextMode) return TableOnShow(CensusTableCsv());
-    if (!census && (mode == modes.TextMode || mode == ContinuedTableMode)) return TableOnShow(GroupFiguresCsv(false));
+    if (census && mode == modes.TextMode) return CensusTableOnShow();
+    if (!census && (mode == modes.TextMode || mode == ContinuedTableMode))
+        return TableOnShow(GroupFiguresCsv(false), name);
     return {};
 }
 
 // The view printing picks, first match wins.
 ViewOnShow FindViewOnShow() {
     if (Form2 && State.LifetimeViewActive && Form2->IsFrontView()) {
-        if (!Form2->StringGrid1->isHidden()) return TableOnShow(LifetimeCsv());
-        return {ViewOnShow::Chart, {}, ChartOutputOf(Form2)};
+        if (!Form2->StringGrid1->isHidden()) return TableOnShow(LifetimeCsv(), "Levetid");
+        return {ViewOnShow::Chart, {}, ChartOutputOf(Form2), "Levetid"};
     }
     if (Form3 && !Form3->isHidden()) return PopulationViewOnShow(Form3, false);
     if (Form4 && !Form4->isHidden()) return PopulationViewOnShow(Form4, true);
@@ -118,7 +126,7 @@ void SaveViewOnShow(QWidget* parent) {
     QString& lastType = table ? lastTableType : lastChartType;
 
     QString type = lastType;
-    QString path = ExecSaveFileDialog(parent, types, type);
+    QString path = ExecSaveFileDialog(parent, shown.Name, types, type);
     if (path.isEmpty()) return;
     if (!types.contains(type)) type = types[0];
     lastType = type;
