@@ -19,9 +19,6 @@
 
 namespace {
 
-// The projection view after "Fortsæt", as printing knows it.
-constexpr int32_t ContinuedTableMode = 4;
-
 const QStringList TableTypes = {"Tekst (*.txt)", "CSV (*.csv)"};
 const QStringList ChartTypes = {"PNG-billede (*.png)", "PDF (*.pdf)"};
 
@@ -140,7 +137,7 @@ void SaveViewOnShow(QWidget* parent) {
         // A type that does not fit what is on show: a picture of a table is
         // not what the name promises.
         if (suffix != TypeSuffix(types[0]) && suffix != TypeSuffix(types[1])) {
-            ShowMessageBox(table ? "Et skema kan gemmes som tekst (.txt) eller CSV (.csv)."
+            ShowMessageBox(table ? "En tabel kan gemmes som tekst (.txt) eller CSV (.csv)."
                                  : "En graf kan gemmes som billede (.png) eller PDF (.pdf).",
                            "Gem som");
             return;

@@ -14,10 +14,6 @@
 
 namespace {
 
-// The projection view after "Fortsæt": the continued year's table is on show
-// when the dialog was answered, as after "Inddata".
-constexpr int32_t ContinuedTableMode = 4;
-
 void PrintTableLines(QWidget* parent) {
     PreparePrintLines();
     PrintPages(parent);
