@@ -11,7 +11,8 @@ bool SaveFileSafely(const QString& path, const std::function<bool(QIODevice& dev
         return false;
     }
     if (!write(file)) {
-        reason = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("Filen blev ikke skrevet færdig.");
+        reason = file.error() != QFileDevice::NoError ? file.errorString()
+                                                      : QStringLiteral("Filen blev ikke skrevet færdig.");
         file.cancelWriting();
         return false;  // the destructor removes the temporary file
     }
