@@ -7,6 +7,7 @@
 #include "Inddatp.h"
 #include "Overskr.h"
 #include "PrintLayout.h"
+#include "SaveFile.h"
 #include "SaveView.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -215,6 +216,20 @@ TEST_F(SaveTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
     Save("");
     EXPECT_EQ(dialogs.Messages.size(), 2u);
     EXPECT_EQ(FilesInDir().size(), 2);
+}
+
+TEST(SaveFile, AWriteThatGivesUpLeavesTheOldFileWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tabel.txt");
+    QString reason;
+    ASSERT_TRUE(SaveFileSafely(path, QByteArray("gammel\n"), reason));
+    EXPECT_FALSE(SaveFileSafely(
+        path, [](QIODevice& device) { return device.write("halv") < 0; }, reason));
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"tabel.txt"}));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "gammel\n");
 }
 
 TEST_F(SaveTest, TheProgramsSaveDialogIsTheStandardOneForTheTypesOnShow) {
