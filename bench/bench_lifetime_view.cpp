@@ -6,6 +6,7 @@
 
 #include "BenchSupport.h"
 #include "Lifetime.h"
+#include "LifetimeGraph.h"
 #include "Lys_erkl.h"
 #include "QtCanvas.h"
 #include "Unit2.h"
@@ -22,6 +23,7 @@ void TwoPersons(int32_t ageA, int32_t ageB) {
     Lifetime.SexWordA = "Mand  ";
     Lifetime.SexWordB = "Kvinde";
     Lifetime.SexCode = 'b';
+    ComputeLifetimeResults();
 }
 
 // The largest two-person table: both aged 0, 3 columns of 34 items.
@@ -47,8 +49,8 @@ void BM_LifetimeGraph800x600(benchmark::State& state) {
     State.ClickX = 270;
     for (auto _ : state) {
         State.CursorLineX = 0;
-        Form2->DrawLifetimeGraph(canvas, LifetimeCanvas::Screen, 800, 600);
-        Form2->DrawLifetimeCursor(canvas);
+        DrawLifetimeGraph(canvas, LifetimeCanvas::Screen, 800, 600);
+        DrawLifetimeCursor(canvas, 600);
         benchmark::DoNotOptimize(image.constBits());
     }
     canvas.End();

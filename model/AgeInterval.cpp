@@ -46,3 +46,61 @@ void AgeIntervalSummary() {
     BaseIntervalLine = IntervalLine(s.BaseYear, IntervalFrom, IntervalTo, baseSum, baseTotal);
     TargetIntervalLine = IntervalLine(s.TargetYear, IntervalFrom, IntervalTo, targetSum, targetTotal);
 }
+
+namespace {
+
+// Persons aged from..to in the working population; bounds outside the ages
+// counted are left out rather than read past the arrays.
+double PersonsAged(int32_t from, int32_t to) {
+    const int32_t first = std::max<int32_t>(from, 0);
+    const int32_t last = std::min<int32_t>(to, 99);
+    double sum = 0;
+    for (int32_t a = first; a <= last; ++a) {
+        sum += State.PopMale[a];
+        sum += State.PopFemale[a];
+    }
+    return sum;
+}
+
+// The census years in the order of the built-in tables: the two ten-year
+// censuses first, then the fifteen five-year ones.
+int32_t CensusYear(int i) {
+    return i < EarlyCensusCount ? State.EarlyCensuses[i].Year : State.Censuses[i - EarlyCensusCount].Year;
+}
+
+}  // namespace
+
+std::vector<std::string> CensusIntervalLines() {
+    ModelState& s = State;
+    const int32_t savedBaseYear = s.BaseYear;
+    std::vector<std::string> lines{" ", "    År   alder    befolkning", " "};
+    for (int i = 0; i < CensusYearCount; ++i) {
+        const int32_t year = CensusYear(i);
+        s.BaseYear = year;
+        double total = 0;
+        GroupCensus(total);
+        const double persons = PersonsAged(IntervalFrom, IntervalTo);
+        lines.push_back("   " + IntervalLine(year, IntervalFrom, IntervalTo, persons, total));
+    }
+    s.BaseYear = savedBaseYear;
+    return lines;
+}
+
+std::vector<std::string> ProjectedIntervalLines(const std::vector<int32_t>& targetYears) {
+    ModelState& s = State;
+    std::vector<std::string> lines;
+    for (size_t k = 0; k < targetYears.size(); ++k) {
+        // Every year afresh from the base year.
+        s.TargetYear = targetYears[k];
+        s.YearsToProject = s.TargetYear - s.BaseYear;
+        SetUpProjection();
+        RunProjection();
+        AgeIntervalSummary();
+        if (k == 0) {
+            lines.insert(lines.end(), {" ", BaseIntervalLine, TargetIntervalLine, " "});
+        } else {
+            lines.push_back(TargetIntervalLine);
+        }
+    }
+    return lines;
+}

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 extern int32_t IntervalFrom;  // inclusive ages, 0 <= from <= to <= 99
 extern int32_t IntervalTo;
@@ -16,3 +17,12 @@ std::string IntervalLine(int32_t year, int32_t from, int32_t to, double persons,
 
 // Call right after SetUpProjection and RunProjection.
 void AgeIntervalSummary();
+
+// The age-group dialog's two lists for the interval in force. The census
+// list: a blank, a header and a blank line, then one line per census year,
+// three blanks in; BaseYear is kept, the grouping is left at the last census.
+std::vector<std::string> CensusIntervalLines();
+// The projected list: for each target year, projected afresh from the base
+// year, its line; the first comes after a blank and the base year's line and
+// is followed by a blank. Leaves the last year's projection in the state.
+std::vector<std::string> ProjectedIntervalLines(const std::vector<int32_t>& targetYears);

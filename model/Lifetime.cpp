@@ -3,6 +3,8 @@
 #include "Lys_erkl.h"
 #include "NumberText.h"
 
+#include <algorithm>
+
 LifetimeState Lifetime;
 
 namespace {
@@ -88,4 +90,59 @@ void ComputeOutliveChance() {
         l.OutliveChance = 1 - OutliveProbability(l.AgeB, l.AgeA, l.SurvivorsB, l.SurvivorsA);
     }
     State.OutliveChanceText = FormatFixed(l.OutliveChance * 100, 5, 1);
+}
+
+bool LifetimeInputsUsable() {
+    const LifetimeState& l = Lifetime;
+    const bool usesB = l.PersonCount == 2 || l.SexCode == 'b';
+    return (l.PersonCount == 1 || l.PersonCount == 2) && ValidAge(l.AgeA) && (!usesB || ValidAge(l.AgeB));
+}
+
+namespace {
+
+std::string PersonLine(const std::string& sexWord, int32_t age, const std::string& median) {
+    return sexWord + ":" + FormatFixed(age, 5, 0) + " år.    Medianlevetid: " + median + " år.";
+}
+
+}  // namespace
+
+bool ComputeLifetimeResults() {
+    LifetimeState& l = Lifetime;
+    l.Shown = LifetimeState::Result();
+    if (!LifetimeInputsUsable()) return false;
+    ComputeLifeTables();
+    const bool two = l.PersonCount == 2;
+    if (two) ComputeOutliveChance();
+    l.PixelsPerYear = 400.0 / (100 - std::min(l.AgeA, l.AgeB));
+    LifetimeState::Result& r = l.Shown;
+    r.PersonCount = l.PersonCount;
+    r.AgeA = l.AgeA;
+    r.AgeB = l.AgeB;
+    r.SexCode = l.SexCode;
+    if (two) {
+        r.LineA = PersonLine(l.SexWordA, l.AgeA, l.MedianTextA);
+        r.LineB = PersonLine(l.SexWordB, l.AgeB, l.MedianTextB);
+        r.LineOutlive = "Chance for at A overlever B : " + State.OutliveChanceText + " %";
+    } else {
+        r.LineA = PersonLine(l.SexWordA, l.AgeA, l.SexCode == 'm' ? l.MedianTextA : l.MedianTextB);
+    }
+    return true;
+}
+
+bool ChooseLifetimePersons(int32_t ageA, char sexA, int32_t ageB, char sexB) {
+    const auto word = [](char sex) { return sex == 'm' ? "Mand  " : "Kvinde"; };
+    const bool two = ageB >= 0;
+    if (!ValidAge(ageA) || (sexA != 'm' && sexA != 'k')) return false;
+    if (two && (!ValidAge(ageB) || (sexB != 'm' && sexB != 'k'))) return false;
+    LifetimeState& l = Lifetime;
+    l.PersonCount = two ? 2 : 1;
+    l.AgeA = ageA;
+    l.SexCode = sexA;
+    l.SexWordA = word(sexA);
+    if (two) {
+        l.AgeB = ageB;
+        l.SexWordB = word(sexB);
+        l.SexCode = 'b';
+    }
+    return ComputeLifetimeResults();
 }

@@ -21,6 +21,27 @@ constexpr int EarlyCensusCount = 2;
 constexpr int CensusYearCount = EarlyCensusCount + CensusCount;  // 17
 constexpr int MaxGroups = 20;
 
+// The values of DisplayMode: what the projection or census view shows.
+namespace DisplayModes {
+constexpr int32_t Nothing = 0;
+constexpr int32_t ProjectionTable = 1;
+constexpr int32_t ProjectionPyramid = 2;
+constexpr int32_t ProjectionTotalGraph = 3;
+constexpr int32_t ContinuedTable = 4;  // the projection's table after "Fortsæt"
+constexpr int32_t CensusTable = 11;    // also the historical tables
+constexpr int32_t CensusPyramid = 12;
+constexpr int32_t CensusTotalGraph = 13;
+}  // namespace DisplayModes
+
+// The values of the main window's ActiveView: the main menu opened last,
+// which decides what "Kopier til Klippebordet" copies.
+namespace ActiveViews {
+constexpr int32_t None = 0;
+constexpr int32_t Lifetime = 1;
+constexpr int32_t Projection = 2;
+constexpr int32_t Census = 3;
+}  // namespace ActiveViews
+
 struct BaseDataSet {
     int32_t Year = 0;
     double SurvivorsMale[AgeCount] = {};

@@ -1,23 +1,32 @@
 #include "NumberText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <limits>
 
 namespace {
 
 // Rounds the exact decimal expansion so that ties go away from zero; the
 // library routines would round them to even.
 std::string RoundedDigits(double magnitude, int decimals) {
-    // Every finite double has an exact expansion of at most 1074 fraction digits.
-    constexpr int ExactDigits = 1080;
-    char buffer[ExactDigits + 400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::fixed, ExactDigits);
-    std::string text(buffer, result.ptr);
-    const size_t point = text.find('.');
-    std::string intPart = text.substr(0, point);
-    std::string fracPart = text.substr(point + 1);
+    // printf rounds exactly, but halves to even. Asked for d + 20 more digits
+    // than kept, its digit after the kept ones is the exact one: a double
+    // near a half at d places (so at least 0.5 / 10^d) lies at least about
+    // 10^-(2d + 17) from it unless it is the half itself, so rounding far
+    // below that cannot carry into that digit. printf is used rather than a
+    // floating-point to_chars, which not every target of the model has; its
+    // point follows the C locale in force, so it is found, not assumed.
+    const int fracDigits = 2 * decimals + 20;
+    char buffer[320 + 2 * 300 + 20 + 8];  // the largest double, the longest fraction
+    const int written = std::snprintf(buffer, sizeof buffer, "%.*f", fracDigits, magnitude);
+    const std::string text(buffer, static_cast<size_t>(std::clamp(written, 0, int(sizeof buffer) - 1)));
+    const size_t point = text.find_first_not_of("0123456789");
+    const std::string intPart = text.substr(0, point);
+    // The fraction digits end the text, however many bytes the point takes.
+    const auto fracCount = static_cast<size_t>(fracDigits);
+    const std::string fracPart =
+        text.size() > fracCount ? text.substr(text.size() - fracCount) : std::string(fracCount, '0');
 
     std::string kept = intPart + fracPart.substr(0, static_cast<size_t>(decimals));
     const bool roundUp = fracPart[static_cast<size_t>(decimals)] >= '5';
@@ -63,3 +72,22 @@ std::string FormatFixed(double x, int width, int decimals) {
     }
     return body;
 }
+
+namespace {
+
+template <typename T>
+T RoundTo(double x) {
+    if (!std::isfinite(x)) return 0;
+    double r = std::round(x);  // halves away from zero ...
+    if (std::fabs(x - std::trunc(x)) == 0.5) r = 2.0 * std::round(x / 2.0);  // ... except exact halves
+    constexpr double lo = static_cast<double>(std::numeric_limits<T>::min());
+    constexpr double hi = static_cast<double>(std::numeric_limits<T>::max());
+    if (r <= lo) return std::numeric_limits<T>::min();
+    if (r >= hi) return std::numeric_limits<T>::max();
+    return static_cast<T>(r);
+}
+
+}  // namespace
+
+int32_t RoundHalfEven(double x) { return RoundTo<int32_t>(x); }
+int64_t RoundHalfEven64(double x) { return RoundTo<int64_t>(x); }

@@ -16,6 +16,7 @@
 #include <functional>
 
 struct Canvas;
+class QPagedPaintDevice;
 class QPaintDevice;
 class QPrinter;
 class QTextEdit;
@@ -56,6 +57,10 @@ enum class ChartHeading {
 // nothing.
 void PrintChart(QWidget* parent, const QString& heading, const QFont& paintBoxFont, ChartHeading where,
                 const ChartDrawing& draw);
+// The same page onto device (a printer or a PDF writer) without asking
+// anything. False when the device could not start or finish the page.
+bool DrawChartPage(QPagedPaintDevice& device, const QString& heading, const QFont& paintBoxFont, ChartHeading where,
+                   const ChartDrawing& draw);
 
 // The lines into field, replacing its text, then the whole field onto the
 // clipboard as plain and rich text.

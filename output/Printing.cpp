@@ -117,21 +117,16 @@ void PrintPages(QWidget* parent) {
     EndDocument(painter);
 }
 
-void PrintChart(QWidget* parent, const QString& heading, const QFont& paintBoxFont, ChartHeading where,
-                const ChartDrawing& draw) {
-    State.PrintLines.clear();
-    QPrinter& printer = Printer();
-    if (!ExecPrintDialog(printer, parent)) return;
-    // The chart is page 1 of a one-page printout.
-    if (PagesToPrint(1, ChosenPageRanges(printer)).empty()) return;
-    const int w = printer.width();
-    const int h = printer.height();
+namespace {
 
-    QPainter painter;
-    if (!BeginDocument(painter, printer)) return;
+// The chart printout's page on a started painter.
+void DrawChartOnPage(QPainter& painter, QPaintDevice& device, const QString& heading, const QFont& paintBoxFont,
+                     ChartHeading where, const ChartDrawing& draw) {
+    const int w = device.width();
+    const int h = device.height();
     if (where == ChartHeading::PrinterPixels) {
         if (PrinterTextFont) painter.setFont(*PrinterTextFont);
-        const int ascent = QFontMetrics(painter.font(), &printer).ascent();
+        const int ascent = QFontMetrics(painter.font(), &device).ascent();
         painter.drawText(QPoint(ChartHeadingX, ChartHeadingY + ascent), heading);
     }
 
@@ -148,5 +143,28 @@ void PrintChart(QWidget* parent, const QString& heading, const QFont& paintBoxFo
         draw(canvas);
     }
     painter.restore();
+}
+
+}  // namespace
+
+void PrintChart(QWidget* parent, const QString& heading, const QFont& paintBoxFont, ChartHeading where,
+                const ChartDrawing& draw) {
+    State.PrintLines.clear();
+    QPrinter& printer = Printer();
+    if (!ExecPrintDialog(printer, parent)) return;
+    // The chart is page 1 of a one-page printout.
+    if (PagesToPrint(1, ChosenPageRanges(printer)).empty()) return;
+
+    QPainter painter;
+    if (!BeginDocument(painter, printer)) return;
+    DrawChartOnPage(painter, printer, heading, paintBoxFont, where, draw);
     EndDocument(painter);
+}
+
+bool DrawChartPage(QPagedPaintDevice& device, const QString& heading, const QFont& paintBoxFont, ChartHeading where,
+                   const ChartDrawing& draw) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    DrawChartOnPage(painter, device, heading, paintBoxFont, where, draw);
+    return painter.end();
 }

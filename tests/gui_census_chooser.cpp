@@ -4,6 +4,7 @@
 #include "GuiHarness.h"
 
 #include "Unit8.h"
+#include "ViewWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -226,6 +227,23 @@ TEST_F(ChooserTest, ClicksInTheList) {
     Reopen();
     Form8->Memo1MouseDown(100000, 100000);
     EXPECT_EQ(Form8->Edit1->text(), "");
+}
+
+// Every drawn year, at its corners and centre, picks itself; the list is laid
+// out so that the column and row limits alone agree.
+TEST_F(ChooserTest, ClicksOnEveryDrawnYear) {
+    const std::vector<DrawnYear> years = DrawnYears(*Form8->Memo1, CensusYearPositions());
+    ASSERT_EQ(years.size(), size_t(CensusYearCount));
+    for (const DrawnYear& year : years) {
+        const QRect drawn(QPoint(year.Left, year.Top), QPoint(year.Right, year.Bottom));
+        for (const QPoint at : {drawn.topLeft(), drawn.center(), drawn.bottomRight()}) {
+            SCOPED_TRACE(testing::Message() << CensusYears[year.Entry - 1] << " at " << at.x() << ", " << at.y());
+            Reopen();
+            QTest::mouseClick(Form8->Memo1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            EXPECT_EQ(Form8->Edit1->text(), QString::number(CensusYears[year.Entry - 1]));
+            EXPECT_EQ(CensusYearAtClick(at.x(), at.y(), {}), year.Entry) << "inside its cell";
+        }
+    }
 }
 
 TEST_F(ChooserTest, OkAndFortrydBothLeaveTheLastYearAndClearTheDisplayMode) {

@@ -152,6 +152,8 @@ TEST(MainMenu, ItemsCaptionsShortcutsAndEnabledStateAtStart) {
         {"Middellevetid1", "Middellevetid", "Historiskedata1", "", true},
         {"Ddelighed1", "Dødelighed", "Historiskedata1", "", true},
         {"Fertilitet1", "Fertilitet", "Historiskedata1", "", true},
+        {"Ekstra1", "E&kstra", "", "", true},
+        {"Gemsom1", "&Gem som ...", "Ekstra1", "", false},
         {"Hjlp1", "&Hjælp", "", "", true},
         {"Vejledning1", "Vejledning", "Hjlp1", "", true},
         {"Omprogrammet1", "&Om programmet", "Hjlp1", "", true},
@@ -175,7 +177,7 @@ TEST(MainMenu, OpeningAMainMenuSetsActiveViewEvenWithoutAChoice) {
     };
     const Row rows[] = {
         {"Filer1", -1}, {"Rediger1", -1}, {"Levetid1", 1},
-        {"Prognose1", 2}, {"Folketllinger1", 3}, {"Hjlp1", -1},
+        {"Prognose1", 2}, {"Folketllinger1", 3}, {"Ekstra1", -1}, {"Hjlp1", -1},
     };
     ProgramStart();
     const int32_t before = ActiveView;

@@ -319,7 +319,6 @@ TEST_F(ViewOutputTest, AContinuedTablePrintsAndCopiesAsAfterInddata) {
     ASSERT_EQ(State.TargetYear, 2031);
     const QString title = "PROGNOSE  for året 2031";
     // The table on show, in TableLines as after "Inddata".
-    if (State.TableLines.empty()) State.TableLines = TForm3::BuildTableLines();
     ASSERT_EQ(State.TableLines.size(), 22u);
 
     PdfPrintAnswer answer;

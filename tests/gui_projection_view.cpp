@@ -8,7 +8,11 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit7.h"
+#include "ViewTables.h"
+#include "ViewWindow.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -73,45 +77,44 @@ protected:
     }
 };
 
-// Children 1.8, year 2030, retirement age 67 from base year 2000.
-const char* const Table2030[] = {
-    " Alder     Mænd   Kvinder",
-    " 0- 4:   140000    132000    PROGNOSE  for året 2030    Basisår: 2000",
-    " 5- 9:   139000    131000",
-    "10-14:   133000    125000    Børnetal pr. familie:               1.80",
-    "15-19:   134000    126000",
-    "20-24:   145000    137000    Pensionsalder:                      67 år",
-    "25-29:   160000    152000",
-    "30-34:   172000    164000",
-    "35-39:   171000    165000",
-    "40-44:   149000    143000",
-    "45-49:   137000    135000",
-    "50-54:   161000    161000    Småbørn      ( 0- 4 år):  0.271 mill. =  5.4%",
-    "55-59:   175000    178000",
-    "60-64:   183000    183000    Skolebørn    ( 5-15 år):  0.579 mill. = 11.4%",
-    "65-69:   164000    169000",
-    "70-74:   132000    143000    Produktive   (16-66 år):  3.220 mill. = 63.6%",
-    "75-79:   101000    119000",
-    "80-84:    75000    101000    Pensionister (67-99 år):  0.995 mill. = 19.6%",
-    "85-89:    34000     56000",
-    "90-94:     9800     22000",
-    "95-99:     1800      6100",
-    "I alt:  2517000   2548000 =  5065000 indb.",
-};
+
+TEST_F(ProjectionViewTest, ToolBarAsDesigned) {
+    const struct {
+        QWidget* control;
+        QRect at;
+        const char* tip;  // nullptr: a frame, or a hint not shown
+    } rows[] = {
+        {Form3->Bevel2, {12, 4, 113, 41}, nullptr},        {Form3->Bevel1, {138, 4, 225, 41}, nullptr},
+        {Form3->SpeedButton7, {16, 8, 33, 33}, "Print"},   {Form3->SpeedButton8, {52, 8, 33, 33}, nullptr},
+        {Form3->SpeedButton9, {88, 8, 33, 33}, "Kopier til Klippebordet"},
+        {Form3->SpeedButton1, {144, 8, 33, 33}, "Tabel"},  {Form3->SpeedButton2, {180, 8, 33, 33}, "Pyramide"},
+        {Form3->SpeedButton3, {216, 8, 33, 33}, "I alt graf"}, {Form3->SpeedButton4, {252, 8, 33, 33}, "Fortsæt"},
+        {Form3->SpeedButton5, {288, 8, 33, 33}, "Aldersgruppe"}, {Form3->SpeedButton6, {324, 8, 33, 33}, "Model"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.control->objectName().toStdString());
+        EXPECT_EQ(r.control->geometry(), r.at);
+        EXPECT_EQ(r.control->toolTip(), r.tip ? r.tip : "");
+    }
+    EXPECT_EQ(Form3->SpeedButton8->property("hint").toString(), "Navn eller overskrift til udskrifter");
+}
 
 TEST_F(ProjectionViewTest, InputsGiveTheTableLineForLine) {
     Project(2000, "1,8", "2030", "67");
     EXPECT_TRUE(Form3->isVisible());
     EXPECT_EQ(State.DisplayMode, 1);
+    // The lines themselves are the model's (checked there), for the state the
+    // inputs left.
     ASSERT_EQ(State.TableLines.size(), 22u);
-    for (size_t i = 0; i < 22; ++i) EXPECT_EQ(State.TableLines[i], Table2030[i]) << "line " << i;
+    EXPECT_EQ(State.TableLines, ProjectionTableLines());
+    EXPECT_EQ(State.TableLines[1].substr(25), "    PROGNOSE  for året 2030    Basisår: 2000");
 
     // On screen: two single blanks, then every line indented by four.
     const QStringList screen = MemoLines();
     ASSERT_EQ(screen.size(), 24);
     EXPECT_EQ(screen[0], " ");
     EXPECT_EQ(screen[1], " ");
-    for (int i = 0; i < 22; ++i) EXPECT_EQ(screen[i + 2], "    " + QString::fromUtf8(Table2030[i]));
+    for (int i = 0; i < 22; ++i) EXPECT_EQ(screen[i + 2], "    " + QString::fromStdString(State.TableLines[i]));
     EXPECT_TRUE(Form3->Memo2->isVisible());
     EXPECT_EQ(Form3->Memo2->textCursor().blockNumber(), 0) << "shown from the top";
 
@@ -181,6 +184,7 @@ TEST_F(ProjectionViewTest, CancelledInputDisablesTheCommandsButKeepsAldersgruppe
 
 TEST_F(ProjectionViewTest, ChartsSwitchFromTheMenuAndToolBar) {
     Project(2000, "1.8", "2030", "67");
+    const std::vector<std::string> table = State.TableLines;
     Form1->Pyramide1->trigger();
     EXPECT_EQ(State.DisplayMode, 2);
     EXPECT_TRUE(Form3->Memo2->isHidden());
@@ -197,7 +201,7 @@ TEST_F(ProjectionViewTest, ChartsSwitchFromTheMenuAndToolBar) {
     Form3->SpeedButton1->click();
     EXPECT_EQ(State.DisplayMode, 1);
     EXPECT_FALSE(Form3->Memo2->isHidden());
-    EXPECT_EQ(State.TableLines[1], Table2030[1]);
+    EXPECT_EQ(State.TableLines, table);
 }
 
 TEST_F(ProjectionViewTest, FortsaetOffersTheNextYearAndStopsAt2100) {
@@ -214,8 +218,12 @@ TEST_F(ProjectionViewTest, FortsaetOffersTheNextYearAndStopsAt2100) {
     EXPECT_EQ(offered, "2100");
     EXPECT_EQ(State.TargetYear, 2100);
     EXPECT_EQ(State.DisplayMode, 4);
-    EXPECT_TRUE(State.TableLines.empty()) << "nothing to print until Tabel";
     EXPECT_TRUE(MemoLines()[3].contains("PROGNOSE  for året 2100")) << "the new table is on screen";
+    ASSERT_EQ(State.TableLines.size(), 22u) << "what printing and copying read";
+    EXPECT_NE(State.TableLines[1].find("PROGNOSE  for året 2100"), std::string::npos);
+    QApplication::clipboard()->clear();
+    Form3->SpeedButton9->click();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("PROGNOSE  for året 2100")) << "and the copy holds it";
     const QString table2100 = Form3->Memo2->toPlainText();
 
     // At 2100 no dialog: the table is rebuilt from the state.
@@ -233,10 +241,14 @@ TEST_F(ProjectionViewTest, FortsaetOffersTheNextYearAndStopsAt2100) {
     Project(2000, "1.8", "2100", "67");
     EXPECT_EQ(State.TableLines, continued);
     EXPECT_FALSE(Form1->Fortst1->isEnabled()) << "nothing after 2100";
+    EXPECT_FALSE(Form3->SpeedButton4->isEnabled()) << "the tool button follows its menu item";
+    Project(2000, "1.8", "2099", "67");
+    EXPECT_TRUE(Form3->SpeedButton4->isEnabled());
 }
 
 TEST_F(ProjectionViewTest, CancelledFortsaetPutsTheProjectionsInputsBack) {
     Project(2000, "1.8", "2030", "67");
+    const std::vector<std::string> table = State.TableLines;
     Form1->Pyramide1->trigger();
     recorder.OnExec = [&](QDialog& dialog) {
         dialog.show();
@@ -253,9 +265,10 @@ TEST_F(ProjectionViewTest, CancelledFortsaetPutsTheProjectionsInputsBack) {
     EXPECT_EQ(State.ChildrenPerFamily, 1.8);
     EXPECT_EQ(State.RetirementAge, 67);
     EXPECT_EQ(State.DisplayMode, 4) << "the chart is blanked";
+    EXPECT_TRUE(State.TableLines.empty()) << "no table on show";
 
     Form1->Tabel2->trigger();
-    for (size_t i = 0; i < 22; ++i) EXPECT_EQ(State.TableLines[i], Table2030[i]) << "line " << i;
+    EXPECT_EQ(State.TableLines, table);
 
     // The next Fortsæt: OK waits for an edit.
     bool okEnabled = true;
@@ -326,12 +339,21 @@ TEST_F(ProjectionViewTest, ChooserRowsAndFocus) {
         int x, y;
         const char* year;  // nullptr: the click does nothing
     } rows[] = {{81, 51, "1980"}, {114, 69, "1980"}, {100, 70, "1990"}, {100, 79, "1990"}, {100, 80, "2000"},
-                {100, 95, "2008"}, {100, 109, "2008"}, {100, 50, nullptr}, {100, 110, nullptr},
+                {100, 95, "2008"}, {100, 109, "2008"}, {81, 50, nullptr}, {100, 110, nullptr},
                 {80, 75, nullptr}, {115, 75, nullptr}};
     for (const auto& row : rows) {
         Form7->Edit1->setText("x");
         Form7->Memo1MouseDown(row.x, row.y);
         EXPECT_EQ(Form7->Edit1->text(), row.year ? row.year : "x") << row.x << ", " << row.y;
+    }
+    // Wherever the font draws a year, a click on it picks that year.
+    for (const DrawnYear& year : DrawnYears(*Form7->Memo1, BaseYearPositions())) {
+        const QRect drawn(QPoint(year.Left, year.Top), QPoint(year.Right, year.Bottom));
+        for (const QPoint at : {drawn.topLeft(), drawn.center(), drawn.bottomRight()}) {
+            Form7->Edit1->setText("x");
+            QTest::mouseClick(Form7->Memo1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            EXPECT_EQ(Form7->Edit1->text(), QString::number(State.YearChoices[year.Entry])) << at.x() << ", " << at.y();
+        }
     }
     EXPECT_EQ(Form7->Memo1->toPlainText().split('\n').mid(3),
               QStringList({"          1980", "          1990", "          2000", "          2008"}));

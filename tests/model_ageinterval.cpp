@@ -69,4 +69,26 @@ TEST_F(AgeIntervals, UnknownBaseYearFallsBackToNewest) {
     EXPECT_EQ(BaseIntervalLine.substr(0, 4), "2008");
 }
 
+TEST_F(AgeIntervals, TheDialogsTwoLists) {
+    ListBaseYears();
+    State.BaseYear = 2000;
+    IntervalFrom = 0;
+    IntervalTo = 99;
+    const std::vector<std::string> census = CensusIntervalLines();
+    ASSERT_EQ(census.size(), 3u + CensusYearCount);
+    EXPECT_EQ(census[1], "    År   alder    befolkning");
+    EXPECT_EQ(census[3].substr(0, 15), "   1787  0..99 ");
+    EXPECT_EQ(census.back().substr(0, 7), "   2006");
+    EXPECT_EQ(State.BaseYear, 2000) << "kept";
+
+    const std::vector<std::string> projected = ProjectedIntervalLines({2010, 2020});
+    ASSERT_EQ(projected.size(), 5u);
+    EXPECT_EQ(projected[0], " ");
+    EXPECT_EQ(projected[1].substr(0, 4), "2000");
+    EXPECT_EQ(projected[2].substr(0, 4), "2010");
+    EXPECT_EQ(projected[3], " ");
+    EXPECT_EQ(projected[4].substr(0, 4), "2020");
+    EXPECT_TRUE(ProjectedIntervalLines({}).empty());
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "ViewWindow.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLayout>
 #include <QMouseEvent>
@@ -11,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include <cmath>
+
 QFont ChartSurfaceFont() {
     QFont font(PopulationChart::FontName);
     font.setPixelSize(PopulationChart::FontPixels);
@@ -18,12 +21,106 @@ QFont ChartSurfaceFont() {
     return font;
 }
 
-ChartPaintBox::ChartPaintBox(ChartSurface* surface) : QWidget(nullptr), surface_(surface) {
+// ---------------------------------------------------------------------------
+// ChartPaintBox
+
+ChartPaintBox::ChartPaintBox(QWidget* parent) : QWidget(parent) {
     setObjectName("PaintBox1");
     setAttribute(Qt::WA_OpaquePaintEvent);  // the picture covers the whole box
 }
 
-void ChartPaintBox::paintEvent(QPaintEvent* event) { surface_->Paint(event); }
+void ChartPaintBox::SetMinimumPicture(QSize size) {
+    minimum_ = size.expandedTo(QSize(1, 1));
+    if (!PictureFits()) Invalidate();
+}
+
+QSize ChartPaintBox::PictureSize() const { return size().expandedTo(minimum_); }
+
+// The picture has the box's logical size at the device pixel ratio of the
+// screen the box is on now (it follows a move to another screen).
+bool ChartPaintBox::PictureFits() const {
+    const qreal ratio = devicePixelRatioF();
+    return !image_.isNull() && image_.devicePixelRatio() == ratio &&
+           image_.size() == (QSizeF(PictureSize()) * ratio).toSize();
+}
+
+void ChartPaintBox::EnsureImage() {
+    if (PictureFits()) return;
+    canvas_.End();
+    const qreal ratio = devicePixelRatioF();
+    image_ = QImage((QSizeF(PictureSize()) * ratio).toSize(), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(Qt::white);
+    canvas_.SetQFont(font());
+    redrawPending_ = true;
+}
+
+Canvas& ChartPaintBox::SurfaceCanvas() {
+    EnsureImage();
+    return canvas_;
+}
+
+void ChartPaintBox::Redraw() {
+    const bool nested = inPaint_;
+    inPaint_ = true;
+    // A paint may find the chart scrolled and ask for one more paint at once
+    // (the cursor is removed then); do that here instead of queueing it.
+    for (int pass = 0; pass < 3; ++pass) {
+        redrawPending_ = false;
+        EnsureImage();
+        canvas_.End();
+        image_.fill(Qt::white);
+        if (OnPaint) OnPaint();
+        if (!redrawPending_) break;
+    }
+    redrawPending_ = false;
+    showOnly_ = false;
+    canvas_.End();
+    inPaint_ = nested;
+}
+
+void ChartPaintBox::ShowCanvas() {
+    canvas_.End();
+    if (inPaint_) return;  // the paint under way shows it
+    if (!redrawPending_) showOnly_ = true;
+    update();
+}
+
+void ChartPaintBox::Invalidate() {
+    redrawPending_ = true;
+    if (!inPaint_) update();
+}
+
+QImage ChartPaintBox::Picture() {
+    EnsureImage();
+    canvas_.End();
+    return image_;
+}
+
+void ChartPaintBox::ClearChart() {
+    EnsureImage();
+    canvas_.End();
+    image_.fill(Qt::white);
+    ShowCanvas();
+}
+
+bool ChartPaintBox::event(QEvent* event) {
+    // On another screen the ratio may differ: the next paint draws anew.
+    if (event->type() == QEvent::ScreenChangeInternal) Invalidate();
+    return QWidget::event(event);
+}
+
+// A paint that only shows a cursor change copies the picture; any other
+// paint (shown, uncovered, resized, another ratio) draws it anew.
+void ChartPaintBox::paintEvent(QPaintEvent* event) {
+    if (!showOnly_ || redrawPending_ || !PictureFits()) Redraw();
+    showOnly_ = false;
+    canvas_.End();
+    QPainter painter(this);
+    const QRect r = event->rect();
+    const qreal ratio = image_.devicePixelRatio();
+    painter.drawImage(QRectF(r), image_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+}
 
 void ChartPaintBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) leftPressed_ = true;
@@ -34,19 +131,30 @@ void ChartPaintBox::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (event->button() == Qt::LeftButton && leftPressed_ && rect().contains(at)) emit Clicked();
     if (event->button() == Qt::LeftButton) leftPressed_ = false;
-    surface_->MouseUp(event->button(), at.x(), at.y());
+    if (OnMouseUp) OnMouseUp(event->button(), at.x(), at.y());
+    event->accept();
 }
 
 void ChartPaintBox::resizeEvent(QResizeEvent* event) {
-    surface_->redrawPending_ = true;
+    redrawPending_ = true;
     QWidget::resizeEvent(event);
 }
 
+// ---------------------------------------------------------------------------
+// ChartSurface
+
 ChartSurface::ChartSurface(QWidget* parent) : QScrollArea(parent) {
     setObjectName("ScrollBox1");
-    PaintBox1 = new ChartPaintBox(this);
+    PaintBox1 = new ChartPaintBox;
     PaintBox1->setMinimumSize(MinWidth, MinHeight);
+    PaintBox1->SetMinimumPicture(QSize(MinWidth, MinHeight));
     PaintBox1->setFont(ChartSurfaceFont());
+    PaintBox1->OnPaint = [this] {
+        if (Chart()) Chart()->PaintBox1Paint();
+    };
+    PaintBox1->OnMouseUp = [this](Qt::MouseButton button, int x, int y) {
+        if (Chart()) Chart()->PaintBox1MouseUp(button == Qt::LeftButton, x, y);
+    };
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -66,84 +174,12 @@ void ChartSurface::SetChart(PopulationChart* chart) {
     Invalidate();
 }
 
-void ChartSurface::EnsureImage() {
-    const QSize want = PaintBox1->size().expandedTo(QSize(MinWidth, MinHeight));
-    if (image_.size() == want) return;
-    canvas_.End();
-    image_ = QImage(want, QImage::Format_RGB32);
-    image_.fill(Qt::white);
-    redrawPending_ = true;
-}
-
-void ChartSurface::Redraw() {
-    const bool nested = inPaint_;
-    inPaint_ = true;
-    // A paint may find the chart scrolled and ask for one more paint at once
-    // (the cursor is removed then); do that here instead of queueing it.
-    for (int pass = 0; pass < 3; ++pass) {
-        redrawPending_ = false;
-        EnsureImage();
-        canvas_.End();
-        image_.fill(Qt::white);
-        if (Chart()) Chart()->PaintBox1Paint();
-        if (!redrawPending_) break;
-    }
-    redrawPending_ = false;
-    showOnly_ = false;
-    canvas_.End();
-    inPaint_ = nested;
-}
-
-void ChartSurface::Paint(QPaintEvent* event) {
-    if (!showOnly_ || redrawPending_ || image_.size() != PaintBox1->size().expandedTo(QSize(MinWidth, MinHeight)))
-        Redraw();
-    showOnly_ = false;
-    canvas_.End();
-    QPainter painter(PaintBox1);
-    const QRect r = event->rect();
-    painter.drawImage(r.topLeft(), image_, r);
-}
-
-void ChartSurface::MouseUp(Qt::MouseButton button, int x, int y) {
-    if (Chart()) Chart()->PaintBox1MouseUp(button == Qt::LeftButton, x, y);
-}
-
-QImage ChartSurface::Picture() {
-    EnsureImage();
-    canvas_.End();
-    return image_;
-}
-
-void ChartSurface::ClearChart() {
-    EnsureImage();
-    canvas_.End();
-    image_.fill(Qt::white);
-    ShowCanvas();
-}
-
-Canvas& ChartSurface::SurfaceCanvas() {
-    EnsureImage();
-    return canvas_;
-}
-
 void ChartSurface::SetScrollRanges(int32_t width, int32_t height) {
     const QSize range(std::max(width, 0), std::max(height, 0));
     if (PaintBox1->minimumSize() != range) PaintBox1->setMinimumSize(range);
 }
 
 int32_t ChartSurface::VerticalScrollPos() const { return verticalScrollBar()->value(); }
-
-void ChartSurface::ShowCanvas() {
-    canvas_.End();
-    if (inPaint_) return;  // the paint under way shows it
-    if (!redrawPending_) showOnly_ = true;
-    PaintBox1->update();
-}
-
-void ChartSurface::Invalidate() {
-    redrawPending_ = true;
-    if (!inPaint_) PaintBox1->update();
-}
 
 ChartArea AddChartArea(QWidget* view, PopulationChart& chart) {
     auto* area = new QWidget(view);

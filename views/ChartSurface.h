@@ -1,7 +1,8 @@
-// The chart surface of the projection and census views: ScrollBox1, a
-// scrolling area, holding PaintBox1. The picture lives in an offscreen image
-// that is the chart canvas, so the click cursor can be drawn and erased on it
-// without painting the chart again; the widget only shows the image.
+// The paint surfaces of the charts. ChartPaintBox shows an offscreen picture
+// that is the drawing's canvas, so a click cursor can be drawn and erased on
+// it (inverting) without drawing everything again; the lifetime view uses it
+// as its PaintBox1. ChartSurface, the projection and census views'
+// ScrollBox1, is a scrolling area around one that runs a PopulationChart.
 #pragma once
 
 #include "PopulationChart.h"
@@ -10,9 +11,11 @@
 #include <QFont>
 #include <QImage>
 #include <QScrollArea>
+#include <QSize>
 #include <QWidget>
 
-class ChartSurface;
+#include <functional>
+
 class QPlainTextEdit;
 
 // The font the charts are drawn in, on screen and on the printer.
@@ -21,20 +24,54 @@ QFont ChartSurfaceFont();
 class ChartPaintBox : public QWidget {
     Q_OBJECT
 public:
-    explicit ChartPaintBox(ChartSurface* surface);
+    explicit ChartPaintBox(QWidget* parent = nullptr);
+
+    // A full paint: draws the whole picture on SurfaceCanvas() (blanked
+    // first). A paint may call Invalidate to be run once more at once.
+    std::function<void()> OnPaint;
+    // A mouse button released over the box, at x, y.
+    std::function<void(Qt::MouseButton button, int x, int y)> OnMouseUp;
+
+    // The picture is never smaller than this (default 1 x 1).
+    void SetMinimumPicture(QSize size);
+
+    // The picture's canvas, in the box's own (logical) coordinates; the
+    // picture has the screen's device pixel ratio, so drawing is sharp.
+    Canvas& SurfaceCanvas();
+    // Draws the whole picture again now (what a paint does when the picture
+    // is out of date).
+    void Redraw();
+    // Shows what was drawn on the canvas since, without drawing it again.
+    void ShowCanvas();
+    // Asks for a full redraw at the next paint.
+    void Invalidate();
+    // The picture as it stands (a copy that later drawing leaves alone).
+    QImage Picture();
+    // Blanks the picture.
+    void ClearChart();
 
 signals:
-    // A left button pressed and released on the chart.
+    // A left button pressed and released on the box.
     void Clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    ChartSurface* surface_;
+    QSize PictureSize() const;
+    bool PictureFits() const;
+    void EnsureImage();
+
+    QImage image_;
+    QtCanvas canvas_{&image_};
+    QSize minimum_{1, 1};
+    bool redrawPending_ = true;  // the picture no longer matches what it shows
+    bool showOnly_ = false;      // a cursor change waits to be shown
+    bool inPaint_ = false;
     bool leftPressed_ = false;
 };
 
@@ -50,36 +87,20 @@ public:
     void SetChart(PopulationChart* chart);
     PopulationChart* Chart() const { return AttachedChart(); }
 
-    // Draws the whole picture again now (what a paint of PaintBox1 does when
-    // the picture is out of date).
-    void Redraw();
-    // The picture as it stands (a copy that later drawing leaves alone).
-    QImage Picture();
-    // Blanks the picture.
-    void ClearChart();
+    void Redraw() { PaintBox1->Redraw(); }
+    QImage Picture() { return PaintBox1->Picture(); }
+    void ClearChart() { PaintBox1->ClearChart(); }
 
     // ChartSurfaceHost
-    Canvas& SurfaceCanvas() override;
+    Canvas& SurfaceCanvas() override { return PaintBox1->SurfaceCanvas(); }
     void SetScrollRanges(int32_t width, int32_t height) override;
     int32_t VerticalScrollPos() const override;
-    void ShowCanvas() override;
-    void Invalidate() override;
+    void ShowCanvas() override { PaintBox1->ShowCanvas(); }
+    void Invalidate() override { PaintBox1->Invalidate(); }
 
     // The picture is never smaller than the chart's scroll area.
     static constexpr int MinWidth = 640;
     static constexpr int MinHeight = 420;
-
-private:
-    friend class ChartPaintBox;
-    void EnsureImage();
-    void Paint(QPaintEvent* event);
-    void MouseUp(Qt::MouseButton button, int x, int y);
-
-    QImage image_;
-    QtCanvas canvas_{&image_};
-    bool redrawPending_ = true;  // the picture no longer matches the model
-    bool showOnly_ = false;      // a cursor change waits to be shown
-    bool inPaint_ = false;
 };
 
 // The projection and census views show their table in a memo lying over the

@@ -2,15 +2,23 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include <utility>
 
 namespace {
 
 MessageBoxFunction CurrentMessageBox;
 ExecModalFunction CurrentExecModal;
 PrintDialogFunction CurrentPrintDialog;
+SaveFileFunction CurrentSaveFile;
+// The folder of the last save, offered again for the rest of the run.
+QString LastSaveFolder;
 
 void DefaultMessageBox(const QString& text, const QString& caption) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
@@ -27,6 +35,33 @@ bool DefaultPrintDialog(QPrinter& printer, QWidget* parent) {
                       QAbstractPrintDialog::PrintCollateCopies);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
     return ExecModal(dialog) == QDialog::Accepted;
+}
+
+// "Tekst (*.txt)" -> "txt".
+QString FilterSuffix(const QString& filter) {
+    const qsizetype dot = filter.lastIndexOf("*.");
+    return dot < 0 ? QString() : filter.mid(dot + 2).section(')', 0, 0).section(' ', 0, 0);
+}
+
+QString DefaultSaveFile(QWidget* parent, const QString& name, const QStringList& filters, QString& chosenFilter) {
+    QFileDialog dialog(parent, "Gem som");
+    dialog.setObjectName("SaveFileDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    if (!chosenFilter.isEmpty()) dialog.selectNameFilter(chosenFilter);
+    // A name typed without a type gets the chosen one, before the dialog
+    // asks whether to replace an existing file.
+    dialog.setDefaultSuffix(FilterSuffix(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
+    dialog.setDirectory(LastSaveFolder.isEmpty() ? QDir::homePath() : LastSaveFolder);
+    dialog.selectFile(name);
+    if (ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    chosenFilter = dialog.selectedNameFilter();
+    const QString path = dialog.selectedFiles().constFirst();
+    LastSaveFolder = QFileInfo(path).absolutePath();
+    return path;
 }
 
 }  // namespace
@@ -46,6 +81,11 @@ bool ExecPrintDialog(QPrinter& printer, QWidget* parent) {
     return CurrentPrintDialog ? CurrentPrintDialog(printer, parent) : DefaultPrintDialog(printer, parent);
 }
 
+QString ExecSaveFileDialog(QWidget* parent, const QString& name, const QStringList& filters, QString& chosenFilter) {
+    return CurrentSaveFile ? CurrentSaveFile(parent, name, filters, chosenFilter)
+                           : DefaultSaveFile(parent, name, filters, chosenFilter);
+}
+
 MessageBoxFunction SetMessageBoxFunction(MessageBoxFunction function) {
     return std::exchange(CurrentMessageBox, std::move(function));
 }
@@ -56,4 +96,8 @@ ExecModalFunction SetExecModalFunction(ExecModalFunction function) {
 
 PrintDialogFunction SetPrintDialogFunction(PrintDialogFunction function) {
     return std::exchange(CurrentPrintDialog, std::move(function));
+}
+
+SaveFileFunction SetSaveFileFunction(SaveFileFunction function) {
+    return std::exchange(CurrentSaveFile, std::move(function));
 }

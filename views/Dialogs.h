@@ -1,9 +1,10 @@
 // The small functions through which every window shows message boxes, runs
-// dialogs modally and asks for a printer. Each can be replaced, so that tests
+// dialogs modally and asks for a printer or a file to save. Each can be replaced, so that tests
 // answer them without a person and record what the program asked.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QDialog;
@@ -20,9 +21,17 @@ int ExecModal(QDialog& dialog);
 // pages unless the user gives a range). True when the user chose to print.
 bool ExecPrintDialog(QPrinter& printer, QWidget* parent);
 
+// The standard save dialog, asking where to save under one of the file
+// types of filters ("Tekst (*.txt)", ...), with name proposed. chosenFilter
+// is the type offered first and, on return, the type the user chose. Returns
+// the chosen path, or an empty text when the user cancels.
+QString ExecSaveFileDialog(QWidget* parent, const QString& name, const QStringList& filters, QString& chosenFilter);
+
 using MessageBoxFunction = std::function<void(const QString& text, const QString& caption)>;
 using ExecModalFunction = std::function<int(QDialog& dialog)>;
 using PrintDialogFunction = std::function<bool(QPrinter& printer, QWidget* parent)>;
+using SaveFileFunction =
+    std::function<QString(QWidget* parent, const QString& name, const QStringList& filters, QString& chosenFilter)>;
 
 // Each setter installs its function and returns the one it replaced; an empty
 // function puts the program's own behaviour back. The default message box and
@@ -31,3 +40,4 @@ using PrintDialogFunction = std::function<bool(QPrinter& printer, QWidget* paren
 MessageBoxFunction SetMessageBoxFunction(MessageBoxFunction function);
 ExecModalFunction SetExecModalFunction(ExecModalFunction function);
 PrintDialogFunction SetPrintDialogFunction(PrintDialogFunction function);
+SaveFileFunction SetSaveFileFunction(SaveFileFunction function);

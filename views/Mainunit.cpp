@@ -5,6 +5,7 @@
 #include "Lys_erkl.h"
 #include "ViewOutput.h"
 #include "Pictures.h"
+#include "SaveView.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
@@ -128,6 +129,13 @@ TForm1::TForm1() {
     Middellevetid1 = AddItem(Historiskedata1, "Middellevetid1", "Middellevetid", &TForm1::Middellevetid1Click);
     Ddelighed1 = AddItem(Historiskedata1, "Ddelighed1", "Dødelighed", &TForm1::Ddelighed1Click);
     Fertilitet1 = AddItem(Historiskedata1, "Fertilitet1", "Fertilitet", &TForm1::Fertilitet1Click);
+
+    // Commands beyond the original menus. The items keep their places in
+    // this order: "Afspil prognose" (Afspilprognose1), "Sammenlign med ..."
+    // (Sammenlign1) and "Vis i procent" (Visiprocent1) go above "Gem som".
+    Ekstra1 = AddMenu(MainMenu1, "Ekstra1", "E&kstra");
+    connect(Ekstra1->menu(), &QMenu::aboutToShow, this, &TForm1::UpdateExtraItems);
+    Gemsom1 = AddItem(Ekstra1, "Gemsom1", "&Gem som ...", &TForm1::Gemsom1Click, false);
 
     Hjlp1 = AddMenu(MainMenu1, "Hjlp1", "&Hjælp");
     Vejledning1 = AddItem(Hjlp1, "Vejledning1", "Vejledning", &TForm1::Vejledning1Click);
@@ -346,4 +354,12 @@ void TForm1::Aldersgrupper1Click() {
 
 void TForm1::Vejledning1Click() {
     ExecModal(*Form9);
+}
+
+void TForm1::UpdateExtraItems() {
+    Gemsom1->setEnabled(ViewOnShowCanBeSaved());
+}
+
+void TForm1::Gemsom1Click() {
+    SaveViewOnShow(this);
 }

@@ -63,6 +63,8 @@ public:
     QAction* Middellevetid1;
     QAction* Ddelighed1;
     QAction* Fertilitet1;
+    QAction* Ekstra1;
+    QAction* Gemsom1;
     QAction* Hjlp1;
     QAction* Vejledning1;
     QAction* Omprogrammet1;
@@ -96,6 +98,10 @@ public:
     void Timer1Timer();
     void Aldersgrupper1Click();
     void Vejledning1Click();
+    // Enables the items of "Ekstra" that apply to what is on show; runs as
+    // the menu opens.
+    void UpdateExtraItems();
+    void Gemsom1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;

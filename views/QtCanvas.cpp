@@ -105,14 +105,34 @@ void QtCanvas::MoveTo(int32_t x, int32_t y) { pos_ = QPoint(x, y); }
 
 void QtCanvas::LineTo(int32_t x, int32_t y) {
     const QPoint to(x, y);
-    if (mode_ != PenMode::Invert || !InvertLineDirect(pos_, to)) Prepare(Use::Line).drawLine(pos_, to);
+    if (mode_ == PenMode::Invert) {
+        InvertLine(pos_, to);
+    } else {
+        QPainter& p = Prepare(Use::Line);
+        // A line of no length is a dot on a picture; a printer or PDF would
+        // get an empty path, which PDF readers report as an error.
+        if (to != pos_ || raster_) p.drawLine(pos_, to);
+    }
     pos_ = to;
 }
 
-// Inverts the pixels of a one-pixel upright or level line straight in an
-// image of our own (cursor lines are upright). Qt's raster operations hand
-// each span of such a line to worker threads, which costs about a hundred
-// times more than these few XORs. Sloping lines go through the painter.
+// An inverting line leaves out its end point, as line-to does on the platform
+// the charts were first made for: a cursor line ending on a chart's base line
+// leaves that line whole. Drawn twice it restores every pixel it touched.
+void QtCanvas::InvertLine(QPoint from, QPoint to) {
+    if (from == to) return;
+    if (InvertLineDirect(from, to)) return;
+    QPoint end = to;
+    if (from.x() == to.x()) end.ry() += to.y() > from.y() ? -1 : 1;
+    else if (from.y() == to.y()) end.rx() += to.x() > from.x() ? -1 : 1;
+    Prepare(Use::Line).drawLine(from, end);
+}
+
+// Inverts the pixels of an upright or level line straight in an image of our
+// own (cursor lines are upright). Qt's raster operations hand each span of
+// such a line to worker threads, which costs about a hundred times more than
+// these few XORs. Sloping lines, and pictures at a fractional device pixel
+// ratio, go through the painter.
 bool QtCanvas::InvertLineDirect(QPoint from, QPoint to) {
     if (borrowed_) return false;  // the caller's painter may be transformed or clipped
     if (from.x() != to.x() && from.y() != to.y()) return false;
@@ -122,12 +142,21 @@ bool QtCanvas::InvertLineDirect(QPoint from, QPoint to) {
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
         format != QImage::Format_ARGB32_Premultiplied)
         return false;
+    const qreal ratio = image->devicePixelRatio();
+    const int d = static_cast<int>(ratio);
+    if (d < 1 || d != ratio) return false;
     // An active painter writes into the buffer the image had when it began.
     if (own_ && !image->isDetached()) End();
 
-    // Both ends included, like the painter's own lines; clipped to the image.
-    const int x0 = std::max(std::min(from.x(), to.x()), 0), x1 = std::min(std::max(from.x(), to.x()), image->width() - 1);
-    const int y0 = std::max(std::min(from.y(), to.y()), 0), y1 = std::min(std::max(from.y(), to.y()), image->height() - 1);
+    // The logical pixels from the first point up to the end point, which is
+    // left out; each covers d x d device pixels where the painter puts a
+    // line's (d/2 before the point).
+    auto span = [](int a, int b) { return b > a ? std::pair(a, b - 1) : b < a ? std::pair(b + 1, a) : std::pair(a, a); };
+    const auto [lx0, lx1] = span(from.x(), to.x());
+    const auto [ly0, ly1] = span(from.y(), to.y());
+    const int shift = d / 2;
+    const int x0 = std::max(lx0 * d - shift, 0), x1 = std::min(lx1 * d - shift + d - 1, image->width() - 1);
+    const int y0 = std::max(ly0 * d - shift, 0), y1 = std::min(ly1 * d - shift + d - 1, image->height() - 1);
     for (int y = y0; y <= y1; ++y) {
         auto* row = reinterpret_cast<quint32*>(image->scanLine(y));
         for (int x = x0; x <= x1; ++x) row[x] ^= 0x00FFFFFFu;

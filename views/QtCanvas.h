@@ -65,6 +65,7 @@ private:
     QPainter& Prepare(Use use);
     const QFontMetrics& Metrics();
     static bool IsRaster(QPainter& painter);
+    void InvertLine(QPoint from, QPoint to);
     bool InvertLineDirect(QPoint from, QPoint to);
 
     QPaintDevice* device_ = nullptr;

@@ -1,7 +1,11 @@
 #include "ToolGlyphs.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
+
+#include <cmath>
+#include <set>
 
 namespace {
 
@@ -73,25 +77,70 @@ void DrawTotalGraph(QPainter& p) {
     p.drawLine(4, 2, 4, 23);
 }
 
-}  // namespace
+// The graph button's picture: a falling curve, 16 x 16.
+void DrawCurve(QPainter& p, QColor axis, QColor line) {
+    p.setPen(axis);
+    p.drawLine(2, 1, 2, 14);
+    p.drawLine(2, 14, 15, 14);
+    p.setPen(line);
+    p.drawLine(3, 2, 7, 3);
+    p.drawLine(7, 3, 10, 7);
+    p.drawLine(10, 7, 12, 12);
+    p.drawLine(12, 12, 14, 13);
+}
 
-QPixmap BlankGlyph(int width, int height) {
-    QPixmap glyph(width, height);
+qreal ScreenRatio() { return qApp ? qApp->devicePixelRatio() : 1.0; }
+
+QPixmap Blank(int width, int height, qreal ratio) {
+    QPixmap glyph((QSizeF(width, height) * ratio).toSize());
+    glyph.setDevicePixelRatio(ratio);
     glyph.fill(Qt::transparent);
     return glyph;
 }
 
-QIcon ToolGlyphIcon(ToolGlyph kind) {
-    QPixmap glyph = BlankGlyph(Size, Size);
-    QPainter p(&glyph);
-    switch (kind) {
-        case ToolGlyph::Print: DrawPrinter(p); break;
-        case ToolGlyph::Heading: DrawHeading(p); break;
-        case ToolGlyph::Copy: DrawCopy(p); break;
-        case ToolGlyph::Table: DrawTable(p); break;
-        case ToolGlyph::Pyramid: DrawPyramid(p); break;
-        case ToolGlyph::TotalGraph: DrawTotalGraph(p); break;
+// The ratios a glyph is drawn at: 1, 2 and the screen's.
+std::set<qreal> Ratios() { return {1.0, 2.0, ScreenRatio()}; }
+
+}  // namespace
+
+QPixmap BlankGlyph(int width, int height) { return Blank(width, height, ScreenRatio()); }
+
+QIcon GlyphIcon(int width, int height, const std::function<void(QPainter&)>& draw) {
+    QIcon icon;
+    for (qreal ratio : Ratios()) {
+        QPixmap glyph = Blank(width, height, ratio);
+        QPainter p(&glyph);
+        draw(p);
+        p.end();
+        icon.addPixmap(glyph);
     }
-    p.end();
-    return QIcon(glyph);
+    return icon;
+}
+
+QIcon ToolGlyphIcon(ToolGlyph kind) {
+    if (kind == ToolGlyph::Graph) {
+        // Its own grey picture when disabled.
+        QIcon icon;
+        for (qreal ratio : Ratios()) {
+            for (bool enabled : {true, false}) {
+                QPixmap glyph = Blank(16, 16, ratio);
+                QPainter p(&glyph);
+                DrawCurve(p, enabled ? Qt::black : Qt::gray, enabled ? Qt::red : Qt::gray);
+                p.end();
+                icon.addPixmap(glyph, enabled ? QIcon::Normal : QIcon::Disabled);
+            }
+        }
+        return icon;
+    }
+    return GlyphIcon(Size, Size, [kind](QPainter& p) {
+        switch (kind) {
+            case ToolGlyph::Print: DrawPrinter(p); break;
+            case ToolGlyph::Heading: DrawHeading(p); break;
+            case ToolGlyph::Copy: DrawCopy(p); break;
+            case ToolGlyph::Table: DrawTable(p); break;
+            case ToolGlyph::Pyramid: DrawPyramid(p); break;
+            case ToolGlyph::TotalGraph: DrawTotalGraph(p); break;
+            case ToolGlyph::Graph: break;
+        }
+    });
 }

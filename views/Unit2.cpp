@@ -4,6 +4,7 @@
 #include "InputRules.h"
 #include "KeyFilter.h"
 #include "Lifetime.h"
+#include "LifetimeTable.h"
 #include "Lys_erkl.h"
 #include "Mainunit.h"
 #include "NumberText.h"
@@ -20,80 +21,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <functional>
 
 TForm2* Form2 = nullptr;
 
 namespace {
-
-constexpr uint32_t Black = 0x000000;
-constexpr uint32_t White = 0xFFFFFF;
-constexpr uint32_t Red = 0xFF0000;
-constexpr uint32_t Blue = 0x0000FF;
-
-constexpr int32_t GraphTop = 50;       // the 100 percent level
-constexpr int32_t AxisX = 70;          // the age axis starts here
-constexpr int32_t CursorRightEdge = 550;
-constexpr int32_t PrinterWidth = 640;
-constexpr int32_t PrinterHeight = 480;
-constexpr int32_t PrinterYOffset = 50;
-
-std::string Utf8(const QString& s) { return s.toUtf8().toStdString(); }
-QString Width(int32_t x, int width) { return ToQString(FormatFixed(x, width, 0)); }
-
-// The result lines under the table and the graph.
-QString PersonLine(const std::string& sexWord, int32_t age, const std::string& median) {
-    return ToQString(sexWord) + ":" + Width(age, 5) + " år.    Medianlevetid: " + ToQString(median) + " år.";
-}
-QString OutliveLine() { return "Chance for at A overlever B : " + ToQString(State.OutliveChanceText) + " %"; }
-
-bool ValidAge(int32_t age) { return age >= 0 && age <= MaxLifetimeAge; }
-
-// The stored ages the drawing and the tables index the life tables with.
-// A rejected age stays stored until a valid one is entered, and a repaint or
-// a copy must not draw with it.
-bool ValidLifetimeAges() {
-    const bool usesB = Lifetime.PersonCount == 2 || Lifetime.SexCode == 'b';
-    return (Lifetime.PersonCount == 1 || Lifetime.PersonCount == 2) && ValidAge(Lifetime.AgeA) &&
-           (!usesB || ValidAge(Lifetime.AgeB));
-}
-
-QPixmap Glyph(int size, const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap = BlankGlyph(size, size);
-    QPainter p(&pixmap);
-    draw(p);
-    return pixmap;
-}
-
-// The graph button's picture: a falling curve, grey when disabled.
-QIcon GraphGlyph() {
-    auto curve = [](QColor axis, QColor line) {
-        return Glyph(16, [axis, line](QPainter& p) {
-            p.setPen(axis);
-            p.drawLine(2, 1, 2, 14);
-            p.drawLine(2, 14, 15, 14);
-            p.setPen(line);
-            p.drawLine(3, 2, 7, 3);
-            p.drawLine(7, 3, 10, 7);
-            p.drawLine(10, 7, 12, 12);
-            p.drawLine(12, 12, 14, 13);
-        });
-    };
-    QIcon icon;
-    icon.addPixmap(curve(Qt::black, Qt::red), QIcon::Normal);
-    icon.addPixmap(curve(Qt::gray, Qt::gray), QIcon::Disabled);
-    return icon;
-}
 
 QFrame* AddPanel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
@@ -102,202 +38,6 @@ QFrame* AddPanel(QWidget* parent, const char* name) {
 }
 
 }  // namespace
-
-// ---------------------------------------------------------------------------
-// PaintBox1
-
-LifetimePaintBox::LifetimePaintBox(TForm2* view, QWidget* parent) : QWidget(parent), view_(view) {
-    setObjectName("PaintBox1");
-    setFont(CourierNew(16, true));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void LifetimePaintBox::EnsureImage() {
-    const QSize want = size().expandedTo(QSize(1, 1));
-    if (image_.size() == want) return;
-    canvas_.End();
-    image_ = QImage(want, QImage::Format_RGB32);
-    image_.fill(Qt::white);
-    canvas_.SetQFont(font());
-    redrawPending_ = true;
-}
-
-Canvas& LifetimePaintBox::SurfaceCanvas() {
-    EnsureImage();
-    return canvas_;
-}
-
-void LifetimePaintBox::Redraw() {
-    const bool nested = inPaint_;
-    inPaint_ = true;
-    EnsureImage();
-    redrawPending_ = false;
-    showOnly_ = false;
-    view_->PaintBox1Paint();
-    canvas_.End();
-    inPaint_ = nested;
-}
-
-void LifetimePaintBox::ShowCanvas() {
-    canvas_.End();
-    if (inPaint_) return;
-    if (!redrawPending_) showOnly_ = true;
-    update();
-}
-
-void LifetimePaintBox::Invalidate() {
-    redrawPending_ = true;
-    if (!inPaint_) update();
-}
-
-QImage LifetimePaintBox::Picture() {
-    EnsureImage();
-    canvas_.End();
-    return image_;
-}
-
-// A paint that only shows a cursor change blits the picture; any other paint
-// (shown, uncovered, resized) draws the graph and the cursor anew.
-void LifetimePaintBox::paintEvent(QPaintEvent* event) {
-    if (!showOnly_ || redrawPending_ || image_.size() != size().expandedTo(QSize(1, 1))) Redraw();
-    showOnly_ = false;
-    canvas_.End();
-    QPainter painter(this);
-    const QRect r = event->rect();
-    painter.drawImage(r.topLeft(), image_, r);
-}
-
-void LifetimePaintBox::mouseReleaseEvent(QMouseEvent* event) {
-    view_->PaintBox1MouseUp(event->button(), event->position().toPoint().x());
-    event->accept();
-}
-
-void LifetimePaintBox::resizeEvent(QResizeEvent* event) {
-    redrawPending_ = true;
-    QWidget::resizeEvent(event);
-}
-
-// ---------------------------------------------------------------------------
-// StringGrid1
-
-TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent) {
-    setObjectName("StringGrid1");
-    setShowGrid(false);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setFrameShape(QFrame::NoFrame);
-    setFocusPolicy(Qt::ClickFocus);  // not a tab stop
-    setWordWrap(false);
-    // The cells are exactly as wide as their text; a trailing blank may be cut, never a digit.
-    setTextElideMode(Qt::ElideNone);
-    setCornerButtonEnabled(false);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(DefaultRowHeight);
-    QHeaderView* header = horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setDefaultSectionSize(DefaultColWidth);
-    header->setMinimumSectionSize(1);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->setHighlightSections(false);
-    header->setSectionsClickable(false);
-    header->setStretchLastSection(false);
-    QPalette face = header->palette();
-    face.setColor(QPalette::Window, palette().color(QPalette::Button));
-    header->setPalette(face);
-    SetColCount(7);
-    SetRowCount(7);
-    SetFixedRows(1);
-}
-
-void TStringGrid::Reshape() {
-    if (fixed_ > RowCount()) fixed_ = RowCount();
-    const int32_t body = RowCount() - fixed_;
-    setColumnCount(cols_);
-    setRowCount(body);
-    for (int32_t c = 0; c < cols_; ++c) {
-        ShowHeader(c);
-        for (int32_t r = fixed_; r < RowCount(); ++r) ShowCell(c, r);
-    }
-    // One text line per fixed row; the header's own margins come on top.
-    QFontMetrics metrics(font());
-    const int lines = std::max(fixed_, 1);
-    const int height = std::max(DefaultRowHeight, metrics.height() + 2) * lines + 4;
-    horizontalHeader()->setFixedHeight(height);
-    horizontalHeader()->setVisible(fixed_ > 0);
-}
-
-void TStringGrid::SetColCount(int32_t count) {
-    cols_ = std::max(count, 0);
-    for (auto& row : cells_) row.resize(static_cast<size_t>(cols_));
-    Reshape();
-}
-
-void TStringGrid::SetRowCount(int32_t count) {
-    cells_.resize(static_cast<size_t>(std::max(count, 0)), std::vector<QString>(static_cast<size_t>(cols_)));
-    Reshape();
-}
-
-void TStringGrid::SetFixedRows(int32_t count) {
-    fixed_ = std::max(count, 0);
-    Reshape();
-}
-
-QString TStringGrid::Cells(int32_t col, int32_t row) const {
-    if (col < 0 || col >= cols_ || row < 0 || row >= RowCount()) return {};
-    return cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
-}
-
-void TStringGrid::SetCell(int32_t col, int32_t row, const QString& text) {
-    if (col < 0 || col >= cols_ || row < 0 || row >= RowCount()) return;
-    cells_[static_cast<size_t>(row)][static_cast<size_t>(col)] = text;
-    if (row < fixed_) ShowHeader(col);
-    else ShowCell(col, row);
-}
-
-void TStringGrid::FillCells(const QString& text) {
-    for (int32_t r = 0; r < RowCount(); ++r)
-        for (int32_t c = 0; c < cols_; ++c) SetCell(c, r, text);
-}
-
-void TStringGrid::ShowCell(int32_t col, int32_t row) {
-    const QString& text = cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
-    QTableWidgetItem* it = item(row - fixed_, col);
-    if (!it) {
-        it = new QTableWidgetItem(text);
-        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        it->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        setItem(row - fixed_, col, it);
-    } else if (it->text() != text) {
-        it->setText(text);
-    }
-}
-
-void TStringGrid::ShowHeader(int32_t col) {
-    QStringList lines;
-    for (int32_t r = 0; r < fixed_ && r < RowCount(); ++r) lines.append(Cells(col, r));
-    const QString text = lines.join('\n');
-    QTableWidgetItem* it = horizontalHeaderItem(col);
-    if (!it) {
-        it = new QTableWidgetItem(text);
-        it->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        setHorizontalHeaderItem(col, it);
-    } else if (it->text() != text) {
-        it->setText(text);
-    }
-}
-
-void TStringGrid::SetColWidth(int32_t col, int32_t width) {
-    if (col >= 0 && col < cols_) setColumnWidth(col, width);
-}
-
-int32_t TStringGrid::ColWidth(int32_t col) const { return columnWidth(col); }
-
-void TStringGrid::MoveSelectionOutside() {
-    clearSelection();
-    setCurrentItem(nullptr);
-}
 
 // ---------------------------------------------------------------------------
 // TForm2
@@ -331,7 +71,7 @@ TForm2::TForm2() {
 
     Bevel1 = AddBevel(Panel1, "Bevel1", QRect(504, 28, 77, 41));
     SpeedButton3 = AddSpeedButton(Panel1, "SpeedButton3", QRect(508, 32, 33, 33), "Tabel", true, ToolGlyphIcon(ToolGlyph::Table));
-    SpeedButton2 = AddSpeedButton(Panel1, "SpeedButton2", QRect(544, 32, 33, 33), "Graf", true, GraphGlyph());
+    SpeedButton2 = AddSpeedButton(Panel1, "SpeedButton2", QRect(544, 32, 33, 33), "Graf", true, ToolGlyphIcon(ToolGlyph::Graph));
     Bevel2 = AddBevel(Panel1, "Bevel2", QRect(592, 28, 113, 41));
     SpeedButton1 = AddSpeedButton(Panel1, "SpeedButton1", QRect(596, 32, 33, 33), "Udskriv", true, ToolGlyphIcon(ToolGlyph::Print));
     SpeedButton1->setEnabled(false);
@@ -359,7 +99,10 @@ TForm2::TForm2() {
     ScrollBox1->setAutoFillBackground(true);
     auto* stack = new QGridLayout(ScrollBox1);
     stack->setContentsMargins(0, 0, 0, 0);
-    PaintBox1 = new LifetimePaintBox(this, ScrollBox1);
+    PaintBox1 = new ChartPaintBox(ScrollBox1);
+    PaintBox1->setFont(CourierNew(16, true));
+    PaintBox1->OnPaint = [this] { PaintBox1Paint(); };
+    PaintBox1->OnMouseUp = [this](Qt::MouseButton button, int x, int) { PaintBox1MouseUp(button, x); };
     StringGrid1 = new TStringGrid(ScrollBox1);
     StringGrid1->setFont(font());
     StringGrid1->horizontalHeader()->setFont(font());
@@ -583,150 +326,43 @@ void TForm2::SetResultLines(int32_t panelHeight, const QString& line5, const QSt
     }
 }
 
-void TForm2::BuildTableLines(const QString& afterFirstColumnsHeader, const QString& afterFirstColumns) {
-    std::vector<std::string>& lines = State.TableLines;
-    lines.push_back(" Levetidstabel");
-    lines.push_back(" ");
-    for (int32_t r = 0; r < StringGrid1->RowCount(); ++r) {
-        QString line;
-        for (int32_t c = 0; c < StringGrid1->ColCount(); ++c) {
-            line += StringGrid1->Cells(c, r);
-            if (c <= 1) line += r < StringGrid1->FixedRows() ? afterFirstColumnsHeader : afterFirstColumns;
-        }
-        lines.push_back(Utf8(line));
-        if ((r + 1) % 5 == 0) lines.push_back(" ");
-    }
-}
-
-void TForm2::ShowOnePersonTable() {
-    if (!ValidLifetimeAges()) return;
-    ComputeLifeTables();
-    State.TableLines.clear();
+// The grid, TableLines and the result lines from the model's table.
+void TForm2::ShowTable() {
+    if (!ComputeLifetimeResults()) return;
+    const LifetimeTable table = MakeLifetimeTable();
+    State.TableLines = LifetimeTableLines(table);
     TStringGrid* grid = StringGrid1;
-    grid->FillCells(QString());
-
-    const int32_t ageA = Lifetime.AgeA;
-    int32_t rows = (100 - ageA) / 5;
-    int32_t columns = 5;
-    if (rows < 2) {
-        rows = 100 - ageA;
-        columns = 1;
-    }
-    grid->SetColCount(columns);
-    grid->SetRowCount(rows + 3);
-    grid->SetFixedRows(1);
-
-    const double* chance = Lifetime.SexCode == 'm' ? Lifetime.ChanceA : Lifetime.ChanceB;
-    bool marked = false;
-    int32_t used = 0;
-    for (int32_t n = 1; n <= 100 - ageA; ++n) {
-        const int32_t x = ageA + n;
-        const int32_t c = n - 1;
-        QString agePart = Width(x, 3);
-        if (!marked && chance[x] <= 50.0) {
-            marked = true;
-            if (x < 100) agePart = "*" + Width(x, 2);
-        }
-        const int32_t col = c / (rows + 1);
-        grid->SetCell(col, c % (rows + 1) + 1, agePart + ToQString(FormatFixed(chance[x], 6, 1)) + "% ");
-        used = std::max(used, col + 1);
-    }
-
-    grid->SetColCount(used);
-    const QString header = QStringLiteral(" År Chance ");
-    const int32_t width = QFontMetrics(grid->font()).horizontalAdvance(header);
-    for (int32_t c = 0; c < used; ++c) {
-        grid->SetColWidth(c, width);
-        grid->SetCell(c, 0, header);
-    }
-    grid->MoveSelectionOutside();
-
-    BuildTableLines(QString(), QString());
-    State.LifetimeGraphShown = false;
-    const std::string& median = Lifetime.SexCode == 'm' ? Lifetime.MedianTextA : Lifetime.MedianTextB;
-    const QString line5 = PersonLine(Lifetime.SexWordA, ageA, median);
-    SetResultLines(30, line5, " ", " ");
-    State.TableLines.push_back(" ");
-    State.TableLines.push_back(Utf8(line5));
-}
-
-void TForm2::ShowTwoPersonTable() {
-    if (!ValidLifetimeAges()) return;
-    ComputeLifeTables();
-    ComputeOutliveChance();
-    State.TableLines.clear();
-    TStringGrid* grid = StringGrid1;
-    grid->FillCells(" ");
-
-    const int32_t ageA = Lifetime.AgeA;
-    const int32_t ageB = Lifetime.AgeB;
-    const int32_t y = std::min(ageA, ageB);
-    int32_t rows = (100 - y) / 3 + 1;
-    int32_t columns = 3;
-    if (rows < 6) {
-        rows = 100 - y;
-        columns = 1;
-    }
-    grid->SetRowCount(rows + 3);
-    grid->SetFixedRows(2);
-    grid->SetColCount(columns);
-
+    const auto rows = static_cast<int32_t>(table.Cells.size());
+    grid->SetRowCount(rows);
+    grid->SetFixedRows(table.FixedRows);
+    grid->SetColCount(table.ColCount);
     const QFontMetrics metrics(grid->font());
-    const int32_t wide = metrics.horizontalAdvance(QStringLiteral(" Alder      Chance       "));
-    const int32_t last = metrics.horizontalAdvance(QStringLiteral(" Alder      Chance     "));
-    for (int32_t c = 0; c < columns; ++c) {
-        grid->SetColWidth(c, c < columns - 1 ? wide : last);
-        grid->SetCell(c, 0, QStringLiteral("  Alder      Chance  "));
-        grid->SetCell(c, 1, QStringLiteral("  A   B     A      B "));
-    }
-
-    bool markedA = false;
-    bool markedB = false;
-    for (int32_t n = 1; n <= 100 - y; ++n) {
-        const int32_t c = n - 1;
-        QString agePartA = "   ";
-        QString chancePartA = "        ";
-        QString agePartB = "    ";
-        QString chancePartB = "       ";
-        const int32_t xA = ageA + n;
-        const int32_t xB = ageB + n;
-        if (xA <= 100) {
-            agePartA = Width(xA, 3);
-            chancePartA = ToQString(FormatFixed(Lifetime.ChanceA[xA], 7, 1)) + "%";
-            if (!markedA && Lifetime.ChanceA[xA] <= 50.0) {
-                markedA = true;
-                if (xA < 100) agePartA = "*" + Width(xA, 2);
-            }
-        }
-        if (xB <= 100) {
-            agePartB = Width(xB, 4);
-            chancePartB = ToQString(FormatFixed(Lifetime.ChanceB[xB], 6, 1)) + "% ";
-            if (!markedB && Lifetime.ChanceB[xB] <= 50.0) {
-                markedB = true;
-                if (xB < 100) agePartB = " *" + Width(xB, 2);
-            }
-        }
-        grid->SetCell(c / (rows + 1), c % (rows + 1) + 2, agePartA + agePartB + chancePartA + chancePartB);
+    for (int32_t c = 0; c < table.ColCount; ++c) {
+        grid->SetColWidth(c, metrics.horizontalAdvance(ToQString(table.ColumnWidthTexts[static_cast<size_t>(c)])));
+        for (int32_t r = 0; r < rows; ++r)
+            grid->SetCell(c, r, ToQString(table.Cells[static_cast<size_t>(r)][static_cast<size_t>(c)]));
     }
     grid->MoveSelectionOutside();
-
-    BuildTableLines("   ", " ");
     State.LifetimeGraphShown = false;
-    const QString line5 = "A: " + PersonLine(Lifetime.SexWordA, ageA, Lifetime.MedianTextA);
-    const QString line6 = "B: " + PersonLine(Lifetime.SexWordB, ageB, Lifetime.MedianTextB);
-    const QString line7 = OutliveLine();
-    SetResultLines(65, line5, line6, line7);
-    for (const QString& line : {line5, line6, line7}) {
-        State.TableLines.push_back(" ");
-        State.TableLines.push_back(Utf8(line));
-    }
+    SetResultLines(table.FixedRows == 1 ? 30 : 65, ToQString(table.ResultLines[0]), ToQString(table.ResultLines[1]),
+                   ToQString(table.ResultLines[2]));
 }
+
+void TForm2::ShowOnePersonTable() { ShowTable(); }
+
+void TForm2::ShowTwoPersonTable() { ShowTable(); }
 
 // ---------------------------------------------------------------------------
 // The graph
 
 void TForm2::ShowLifetimeGraph() {
-    if (ValidLifetimeAges()) ComputeLifeTables();
+    // The result lines are told once here; drawing only reads them.
+    if (ComputeLifetimeResults()) {
+        const LifetimeState::Result& shown = Lifetime.Shown;
+        if (shown.PersonCount == 2)
+            SetResultLines(85, ToQString(shown.LineA), ToQString(shown.LineB), ToQString(shown.LineOutlive));
+        else SetResultLines(45, ToQString(shown.LineA), " ", " ");
+    }
     Form1->Udskriv1->setEnabled(true);
     SpeedButton1->setEnabled(true);
     SetGridVisible(false);
@@ -743,7 +379,7 @@ void TForm2::SpeedButton3Click() { oversigter(); }
 
 void TForm2::PaintBox1Paint() {
     Canvas& canvas = PaintBox1->SurfaceCanvas();
-    canvas.SetPenColor(Black);
+    canvas.SetPenColor(0x000000);
     canvas.SetPenMode(PenMode::Copy);
     DrawLifetimeGraph(canvas, LifetimeCanvas::Screen);
     DrawLifetimeCursor(canvas);
@@ -756,160 +392,10 @@ void TForm2::PaintBox1MouseUp(Qt::MouseButton button, int32_t x) {
 }
 
 void TForm2::DrawLifetimeGraph(Canvas& canvas, LifetimeCanvas kind) {
-    if (kind == LifetimeCanvas::Printer) DrawLifetimeGraph(canvas, kind, PrinterWidth, PrinterHeight);
-    else DrawLifetimeGraph(canvas, kind, width(), height());
+    ::DrawLifetimeGraph(canvas, kind, width(), height());
 }
 
-void TForm2::DrawLifetimeGraph(Canvas& canvas, LifetimeCanvas kind, int32_t w, int32_t h) {
-    const bool printer = kind == LifetimeCanvas::Printer;
-    if (printer) {
-        w = PrinterWidth;
-        h = PrinterHeight;
-    }
-    const int32_t yOff = printer ? PrinterYOffset : 0;
-    std::fill(&Crossings[0][0], &Crossings[0][0] + 8, 0);
-
-    canvas.SetPenColor(Black);
-    canvas.SetTextColor(Black);
-    if (!printer) canvas.FillRect(0, 0, w, h, White);
-    // With a rejected age still stored there is nothing sound to draw.
-    if (!ValidLifetimeAges()) return;
-
-    ComputeLifeTables();
-    const LifetimeState& l = Lifetime;
-    const bool two = l.PersonCount == 2;
-    if (two) {
-        ComputeOutliveChance();
-        SetResultLines(85, PersonLine(l.SexWordA, l.AgeA, l.MedianTextA), PersonLine(l.SexWordB, l.AgeB, l.MedianTextB),
-                       OutliveLine());
-    } else {
-        SetResultLines(45, PersonLine(l.SexWordA, l.AgeA, l.SexCode == 'm' ? l.MedianTextA : l.MedianTextB), " ", " ");
-    }
-
-    const int32_t persons = two ? 2 : 1;
-    const int32_t top = GraphTop;
-    const int32_t gh = h - (l.PersonCount + 4) * 50;
-    const int32_t mid = w / 2;
-
-    canvas.TextOut(mid - 30, yOff, " Levetid ");
-    canvas.TextOut(10, 10 + yOff, "Levechance");
-    canvas.TextOut(450, top + gh + 5 + yOff, "Alder");
-    canvas.TextOut(25, top - 10 + yOff, "100%");
-    canvas.MoveTo(60, top + gh + yOff);
-    canvas.LineTo(550, top + gh + yOff);
-    canvas.MoveTo(AxisX, top + yOff);
-    canvas.LineTo(AxisX, top + gh + 10 + yOff);
-
-    Lifetime.PixelsPerYear = 400.0 / (100 - std::min(l.AgeA, l.AgeB));
-    const double ppy = Lifetime.PixelsPerYear;
-    for (int32_t p = 1; p <= persons; ++p) {
-        const int32_t a = p == 1 ? l.AgeA : l.AgeB;
-        const uint32_t colour = p == 1 ? Red : Blue;
-        canvas.SetPenColor(colour);
-        canvas.SetTextColor(colour);
-        const double* chance = two ? (p == 1 ? l.ChanceA : l.ChanceB) : (l.SexCode == 'm' ? l.ChanceA : l.ChanceB);
-        int32_t xPrev = AxisX, xCur = AxisX;
-        double xf = AxisX;
-        int32_t level = top + gh / 4;
-        int32_t yPrev = top;
-        int32_t crossings = 0;
-        for (int32_t i = a; i <= 100; ++i) {
-            const int32_t y = top + gh - RoundHalfEven(chance[i] / 100 * gh);
-            canvas.MoveTo(xPrev, yPrev + yOff);
-            canvas.LineTo(xCur, y + yOff);
-            // At most one level per year, even when the curve drops past two.
-            if (y > level && y > yPrev && crossings < 4) {
-                Crossings[p - 1][crossings] = RoundHalfEven(double(level - yPrev) * ppy / (y - yPrev)) + xPrev + 1;
-                ++crossings;
-                level += gh / 4;
-            }
-            yPrev = y;
-            xPrev = xCur;
-            xf += ppy;
-            xCur = RoundHalfEven(xf);
-            if (i % 10 == 0)
-                canvas.TextOut(xPrev - 8, top + gh + (p == 1 ? 25 : 40) + yOff, std::to_string(i));
-        }
-    }
-
-    canvas.SetPenColor(Black);
-    canvas.SetTextColor(Black);
-    if (two) {
-        canvas.TextOut(10, top + gh + 25 + yOff, "A");
-        canvas.TextOut(10, top + gh + 40 + yOff, "B");
-        const int32_t nameY = top + gh / 4 + yOff;
-        const bool aRight = Crossings[0][0] >= Crossings[1][0];
-        canvas.SetTextColor(Red);
-        canvas.TextOut(Crossings[0][0] + (aRight ? 20 : -20), nameY, "A");
-        canvas.SetTextColor(Blue);
-        canvas.TextOut(Crossings[1][0] + (aRight ? -20 : 20), nameY, "B");
-    }
-
-    canvas.SetTextColor(Black);
-    canvas.TextOut(35, top - 10 + gh / 4 + yOff, "75");
-    canvas.TextOut(35, top - 10 + gh / 2 + yOff, "50");
-    canvas.TextOut(35, top - 10 + 3 * (gh / 4) + yOff, "25");
-
-    canvas.SetPenColor(Black);
-    for (int32_t k = 1; k <= 3; ++k) {
-        const int32_t y = top + 2 + k * (gh / 4) + yOff;
-        const int32_t xe = std::max(Crossings[0][k - 1], Crossings[1][k - 1]);
-        if (xe > AxisX) {
-            canvas.MoveTo(AxisX, y);
-            canvas.LineTo(xe, y);
-        }
-    }
-
-    if (kind != LifetimeCanvas::Screen) {
-        const int32_t lh = canvas.TextHeight("H") + 5;
-        if (!two) {
-            canvas.TextOut(50, top + 2 + 4 * (gh / 4) + 25 + yOff + 3 * lh, Utf8(Label5->text()));
-        } else {
-            const int32_t b = top + 2 + 4 * (gh / 4) + 40 + yOff;
-            canvas.TextOut(50, b + 3 * lh, "A: " + Utf8(Label5->text()));
-            canvas.TextOut(50, b + 4 * lh, "B: " + Utf8(Label6->text()));
-            canvas.TextOut(50, b + 5 * lh, "   " + Utf8(Label7->text()));
-        }
-    }
-}
-
-void TForm2::DrawLifetimeCursor(Canvas& canvas) {
-    const PenMode saved = canvas.GetPenMode();
-    canvas.SetPenMode(PenMode::Invert);
-    const int32_t lineTop = GraphTop;
-    const int32_t len = height() - (Lifetime.PersonCount + 4) * 50;
-
-    const int32_t old = State.CursorLineX;
-    if (old != 0 && old != State.ClickX) {
-        canvas.FillRect(old, lineTop - 21, old + 200, lineTop - 4, White);
-        canvas.MoveTo(old, lineTop);
-        canvas.LineTo(old, lineTop + len);
-    }
-
-    const int32_t clickX = State.ClickX;
-    if (clickX <= AxisX || clickX > CursorRightEdge) {
-        State.CursorLineX = 0;
-    } else {
-        State.CursorLineX = clickX;
-        // Before any drawing there is no scale; the line then stands without ages.
-        const double ppy = Lifetime.PixelsPerYear;
-        const bool scaled = ppy > 0 && ValidLifetimeAges();
-        const int32_t d = scaled ? RoundHalfEven((clickX - AxisX) / ppy) : 0;
-        const int32_t ageA = Lifetime.AgeA + d;
-        const int32_t ageB = Lifetime.AgeB + d;
-        canvas.MoveTo(clickX, lineTop);
-        canvas.LineTo(clickX, lineTop + len);
-        std::string label;
-        if (scaled && Lifetime.PersonCount == 2) {
-            if (ageA <= 100) label = "A: " + std::to_string(ageA);
-            if (ageB <= 100) label += "  B: " + std::to_string(ageB);
-        } else if (scaled && ageA <= 100) {
-            label = std::to_string(ageA);
-        }
-        canvas.TextOut(clickX, lineTop - 20, label);
-    }
-    canvas.SetPenMode(saved);
-}
+void TForm2::DrawLifetimeCursor(Canvas& canvas) { ::DrawLifetimeCursor(canvas, height()); }
 
 // ---------------------------------------------------------------------------
 // Output buttons

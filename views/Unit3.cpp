@@ -10,6 +10,7 @@
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
+#include "ViewTables.h"
 
 #include <QAction>
 #include <QFrame>
@@ -21,8 +22,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include <algorithm>
-#include <cstring>
 
 TForm3* Form3 = nullptr;
 
@@ -75,83 +74,27 @@ QIcon Glyph(ProjectionGlyph kind) {
     return QIcon(glyph);
 }
 
-// The people aged a to b (single years) in millions and as a share of the
-// grouped total. Ages outside the table's 0..99 are never read.
-std::string Share(int a, int b) {
-    double s = 0;
-    for (int x = std::max(a, 0); x <= std::min(b, 99); ++x) {
-        s = s + State.PopMale[x];
-        s = s + State.PopFemale[x];
-    }
-    const double total = State.TotalMale + State.TotalFemale;
-    const double percent = total > 0 ? s / total * 100 : 0;
-    return FormatFixed(s / 1000000, 6, 3) + " mill. =" + FormatFixed(percent, 5, 1) + "%";
-}
-
-// What the age-group dialog may change while it lists other years: the
-// working population and everything derived from it. Put back afterwards so
-// that the table and the charts keep describing the projection on show (or
-// the census, when the dialog was opened from there).
-struct PopulationSnapshot {
-    int32_t BaseYear, YearsToProject, GroupCount, GroupSpan, ScaleStep;
-    bool ExactFigures;
-    double BaseChildrenPerWoman, NewbornMortalityMale, NewbornMortalityFemale;
-    double MaxMaleGroup, MaxFemaleGroup, TotalMale, TotalFemale, ChartUnit;
-    double SurvivorsMale[AgeCount], SurvivorsFemale[AgeCount], PopMale[AgeCount], PopFemale[AgeCount];
-    double BaseFertility[6], Fertility[6];
-    double GroupMale[MaxGroups], GroupFemale[MaxGroups];
-    int32_t YearChoices[CensusYearCount + 1];
-
-    template <class From, class To>
-    static void Copy(const From& from, To& to) {
-        to.BaseYear = from.BaseYear;
-        to.YearsToProject = from.YearsToProject;
-        to.GroupCount = from.GroupCount;
-        to.GroupSpan = from.GroupSpan;
-        to.ScaleStep = from.ScaleStep;
-        to.ExactFigures = from.ExactFigures;
-        to.BaseChildrenPerWoman = from.BaseChildrenPerWoman;
-        to.NewbornMortalityMale = from.NewbornMortalityMale;
-        to.NewbornMortalityFemale = from.NewbornMortalityFemale;
-        to.MaxMaleGroup = from.MaxMaleGroup;
-        to.MaxFemaleGroup = from.MaxFemaleGroup;
-        to.TotalMale = from.TotalMale;
-        to.TotalFemale = from.TotalFemale;
-        to.ChartUnit = from.ChartUnit;
-        std::memcpy(to.SurvivorsMale, from.SurvivorsMale, sizeof to.SurvivorsMale);
-        std::memcpy(to.SurvivorsFemale, from.SurvivorsFemale, sizeof to.SurvivorsFemale);
-        std::memcpy(to.PopMale, from.PopMale, sizeof to.PopMale);
-        std::memcpy(to.PopFemale, from.PopFemale, sizeof to.PopFemale);
-        std::memcpy(to.BaseFertility, from.BaseFertility, sizeof to.BaseFertility);
-        std::memcpy(to.Fertility, from.Fertility, sizeof to.Fertility);
-        std::memcpy(to.GroupMale, from.GroupMale, sizeof to.GroupMale);
-        std::memcpy(to.GroupFemale, from.GroupFemale, sizeof to.GroupFemale);
-        std::memcpy(to.YearChoices, from.YearChoices, sizeof to.YearChoices);
-    }
-};
+// The age-group dialog re-projects the working population for every year it
+// lists. The whole model state is put back afterwards so that the table and
+// the charts keep describing the projection on show (or the census, when the
+// dialog was opened from there).
+using PopulationSnapshot = ModelState;
 
 }  // namespace
 
-TForm3::TForm3(QWidget* host) : ViewWindow(host) {
+TForm3::TForm3(QWidget* host) : PopulationView(ProjectionChartView, host) {
     setObjectName("Form3");
-    setFont(CourierNew(13, false));
     setBackgroundRole(QPalette::Button);
 
-    Panel1 = AddToolBarPanel(this, "Panel1", 49);
-    Bevel2 = AddBevel(Panel1, "Bevel2", QRect(12, 4, 113, 41));
-    Bevel1 = AddBevel(Panel1, "Bevel1", QRect(138, 4, 225, 41));
-    SpeedButton7 = AddSpeedButton(Panel1, "SpeedButton7", QRect(16, 8, 33, 33), "Print", true,
-                                  ToolGlyphIcon(ToolGlyph::Print));
-    SpeedButton8 = AddSpeedButton(Panel1, "SpeedButton8", QRect(52, 8, 33, 33),
-                                  "Navn eller overskrift til udskrifter", false, ToolGlyphIcon(ToolGlyph::Heading));
-    SpeedButton9 = AddSpeedButton(Panel1, "SpeedButton9", QRect(88, 8, 33, 33), "Kopier til Klippebordet", true,
-                                  ToolGlyphIcon(ToolGlyph::Copy));
-    SpeedButton1 = AddSpeedButton(Panel1, "SpeedButton1", QRect(144, 8, 33, 33), "Tabel", true,
-                                  ToolGlyphIcon(ToolGlyph::Table));
-    SpeedButton2 = AddSpeedButton(Panel1, "SpeedButton2", QRect(180, 8, 33, 33), "Pyramide", true,
-                                  ToolGlyphIcon(ToolGlyph::Pyramid));
-    SpeedButton3 = AddSpeedButton(Panel1, "SpeedButton3", QRect(216, 8, 33, 33), "I alt graf", true,
-                                  ToolGlyphIcon(ToolGlyph::TotalGraph));
+    const ToolButtons buttons = AddToolButtons(
+        12, 138, 225,
+        {"SpeedButton7", "SpeedButton8", "SpeedButton9", "SpeedButton1", "SpeedButton2", "SpeedButton3"}, false);
+    SpeedButton7 = buttons.Print;
+    SpeedButton8 = buttons.Heading;
+    SpeedButton9 = buttons.Copy;
+    SpeedButton1 = buttons.Table;
+    SpeedButton2 = buttons.Pyramid;
+    SpeedButton3 = buttons.TotalGraph;
     SpeedButton4 = AddSpeedButton(Panel1, "SpeedButton4", QRect(252, 8, 33, 33), "Fortsæt", true,
                                   Glyph(ProjectionGlyph::Continue));
     SpeedButton5 = AddSpeedButton(Panel1, "SpeedButton5", QRect(288, 8, 33, 33), "Aldersgruppe", true,
@@ -168,25 +111,15 @@ TForm3::TForm3(QWidget* host) : ViewWindow(host) {
     connect(SpeedButton5, &QToolButton::clicked, this, &TForm3::ShowAgeGroups);
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::ShowModelText);
 
-    Panel2 = HiddenPanel(this, "Panel2");
-    Panel3 = HiddenPanel(this, "Panel3");
-    Panel4 = HiddenPanel(this, "Panel4");
-
-    const ChartArea area = AddChartArea(this, Chart);
-    ScrollBox1 = area.ScrollBox1;
-    Memo2 = area.Memo2;
-    PaintBox1 = ScrollBox1->PaintBox1;
     connect(PaintBox1, &ChartPaintBox::Clicked, this, &TForm3::PaintBox1Click);
+    connect(Form1->Fortst1, &QAction::changed, SpeedButton4,
+            [this] { SpeedButton4->setEnabled(Form1->Fortst1->isEnabled()); });
 
     // FormCreate
     State.ClickX = 0;
     State.CursorLineX = 0;
     FitToMainWindow();
     DisableProjectionActions();
-}
-
-TForm3::~TForm3() {
-    ScrollBox1->SetChart(nullptr);
 }
 
 void TForm3::FormShow() {
@@ -217,8 +150,11 @@ void TForm3::SetProjectionActionsEnabled(bool enabled) {
     Form1->Pyramide1->setEnabled(enabled);
     Form1->Ialtgraf1->setEnabled(enabled);
     Form1->Fortst1->setEnabled(enabled && State.TargetYear < 2100);
-    for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6})
+    for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton5, SpeedButton6})
         b->setEnabled(enabled);
+    // "Fortsæt" on the tool bar does what the menu item does, so it is
+    // available exactly when the menu item is (not at 2100).
+    SpeedButton4->setEnabled(Form1->Fortst1->isEnabled());
 }
 
 void TForm3::ClearChartArea() {
@@ -230,7 +166,7 @@ void TForm3::ClearChartArea() {
 void TForm3::EnterInputs() {
     ShowView();
     ListBaseYears();
-    State.DisplayMode = 0;
+    State.DisplayMode = DisplayModes::Nothing;
     ClearChartArea();
     // DisplayMode 0: the dialog's OK sets the projection up.
     ExecModal(*BtnBottomDlg);
@@ -246,34 +182,10 @@ void TForm3::EnterInputs() {
     ScrollBox1->Invalidate();
 }
 
-std::vector<std::string> TForm3::BuildTableLines() {
-    std::vector<std::string> lines = GroupTableLines(ProjectionChartView);
-    const int32_t retirement = State.RetirementAge;
-    lines[1] += "    PROGNOSE  for året " + std::to_string(State.TargetYear) + "    Basisår: " +
-                std::to_string(State.BaseYear);
-    lines[3] += "    Børnetal pr. familie:" + FormatFixed(State.ChildrenPerFamily, 19, 2);
-    lines[5] += "    Pensionsalder:                      " + std::to_string(retirement) + " år";
-    lines[11] += "    Småbørn      ( 0- 4 år): " + Share(0, 4);
-    lines[13] += "    Skolebørn    ( 5-15 år): " + Share(5, 15);
-    lines[15] += "    Produktive   (16-" + std::to_string(retirement - 1) + " år): " + Share(16, retirement - 1);
-    lines[17] += "    Pensionister (" + std::to_string(retirement) + "-99 år): " + Share(retirement, 99);
-    return lines;
-}
-
 void TForm3::ShowTable() {
-    State.DisplayMode = 1;
-    std::vector<std::string> lines = BuildTableLines();
-
-    // Two blank lines, then the table indented by four blanks; the caret on
-    // the first line shows the table from its top.
-    QString text = QStringLiteral(" \n ");
-    for (const std::string& line : lines) text += QStringLiteral("\n    ") + QString::fromStdString(line);
-    State.TableLines = std::move(lines);
-    Memo2->setPlainText(text);
-    Memo2->show();
-    Memo2->moveCursor(QTextCursor::Start);
-    Memo2->horizontalScrollBar()->setValue(0);
-    Memo2->verticalScrollBar()->setValue(0);
+    State.DisplayMode = DisplayModes::ProjectionTable;
+    BuildProjectionTable();
+    ShowTableLines();
 }
 
 void TForm3::ShowPyramid() { ShowChart(Chart.View().PyramidMode); }
@@ -317,24 +229,27 @@ void TForm3::ContinueProjection() {
         State.ChildrenPerFamily = savedChildren;
         State.RetirementAge = savedRetirement;
     }
-    State.DisplayMode = 4;
+    State.DisplayMode = DisplayModes::ContinuedTable;
+    // The table on show (the new one, or the old one after a cancel) stays
+    // what printing and copying read; a blanked chart leaves nothing.
+    std::vector<std::string> shown = Memo2->isHidden() ? std::vector<std::string>() : State.TableLines;
     ClearChartArea();
+    State.TableLines = std::move(shown);
 }
 
 void TForm3::ShowAgeGroups() {
     State.SavedTargetYear = State.TargetYear;
-    PopulationSnapshot saved;
-    PopulationSnapshot::Copy(State, saved);
+    const PopulationSnapshot saved = State;
     ExecModal(*BtnBottomDlg1);
+    State = saved;
     State.TargetYear = State.SavedTargetYear;
-    PopulationSnapshot::Copy(saved, State);
 }
 
 void TForm3::ChooseBaseYear() {
     State.ExactFigures = false;
     ListBaseYears();
     const int32_t before = State.BaseYear;
-    State.DisplayMode = 0;
+    State.DisplayMode = DisplayModes::Nothing;
     ClearChartArea();
     ScrollBox1->Invalidate();
     Memo2->clear();

@@ -3,41 +3,27 @@
 // population pyramid or a total graph.
 #pragma once
 
-#include "ChartSurface.h"
-#include "PopulationChart.h"
-#include "ViewWindow.h"
+#include "PopulationView.h"
 
 #include <string>
 #include <vector>
 
-class QFrame;
-class QPlainTextEdit;
 class QToolButton;
 
-class TForm3 : public ViewWindow {
+class TForm3 : public PopulationView {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* host = nullptr);
-    ~TForm3() override;
 
-    QFrame* Panel1;
-    QFrame* Bevel2;
     QToolButton* SpeedButton7;  // print
     QToolButton* SpeedButton8;  // heading
     QToolButton* SpeedButton9;  // copy
-    QFrame* Bevel1;
     QToolButton* SpeedButton1;  // table
     QToolButton* SpeedButton2;  // pyramid
     QToolButton* SpeedButton3;  // total graph
     QToolButton* SpeedButton4;  // continue
     QToolButton* SpeedButton5;  // age groups
     QToolButton* SpeedButton6;  // model text
-    QFrame* Panel2;
-    QFrame* Panel3;
-    QFrame* Panel4;
-    ChartSurface* ScrollBox1;
-    ChartPaintBox* PaintBox1;
-    QPlainTextEdit* Memo2;
 
     // The workflow.
     void EnterInputs();
@@ -51,20 +37,6 @@ public:
     void DisableProjectionActions();
     void ClearChartArea();
     void FitToMainWindow() override;
-
-    // The 22 table lines ShowTable builds from the model state, without the
-    // screen's indent.
-    static std::vector<std::string> BuildTableLines();
-
-    // Drawing, for the screen, the clipboard and the printer.
-    PopulationChart Chart{ProjectionChartView};
-    void DrawView(Canvas& canvas) { Chart.DrawView(canvas); }
-    void DrawPyramid(Canvas& canvas) { Chart.DrawPyramid(canvas); }
-    void DrawTotalGraph(Canvas& canvas) { Chart.DrawTotalGraph(canvas); }
-    void DrawPyramidCursor(Canvas& canvas) { Chart.DrawPyramidCursor(canvas); }
-    void DrawTotalCursor(Canvas& canvas) { Chart.DrawTotalCursor(canvas); }
-    void RemoveCursor() { Chart.RemoveCursor(); }
-    void CheckScroll() { Chart.CheckScroll(); }
 
     // Events of the chart surface.
     void PaintBox1Click();

@@ -8,6 +8,7 @@
 #include "ViewOutput.h"
 #include "ToolGlyphs.h"
 #include "Unit8.h"
+#include "ViewTables.h"
 
 #include <QAction>
 #include <QFrame>
@@ -19,26 +20,19 @@
 
 TForm4* Form4 = nullptr;
 
-TForm4::TForm4() {
+TForm4::TForm4() : PopulationView(CensusChartView, nullptr) {
     setObjectName("Form4");
-    setFont(CourierNew(13, false));
     resize(427, 273);
 
-    Panel1 = AddToolBarPanel(this, "Panel1", 49);
-    Bevel2 = AddBevel(Panel1, "Bevel2", QRect(20, 4, 113, 41));
-    Bevel1 = AddBevel(Panel1, "Bevel1", QRect(140, 4, 113, 41));
-    SpeedButton5 = AddSpeedButton(Panel1, "SpeedButton5", QRect(24, 8, 33, 33), "Print", true,
-                                  ToolGlyphIcon(ToolGlyph::Print));
-    SpeedButton6 = AddSpeedButton(Panel1, "SpeedButton6", QRect(60, 8, 33, 33),
-                                  "Navn eller overskrift til udskrifter", true, ToolGlyphIcon(ToolGlyph::Heading));
-    SpeedButton7 = AddSpeedButton(Panel1, "SpeedButton7", QRect(96, 8, 33, 33), "Kopier til Klippebordet", true,
-                                  ToolGlyphIcon(ToolGlyph::Copy));
-    SpeedButton1 = AddSpeedButton(Panel1, "SpeedButton1", QRect(144, 8, 33, 33), "Tabel", true,
-                                  ToolGlyphIcon(ToolGlyph::Table));
-    SpeedButton2 = AddSpeedButton(Panel1, "SpeedButton2", QRect(180, 8, 33, 33), "Pyramide", true,
-                                  ToolGlyphIcon(ToolGlyph::Pyramid));
-    SpeedButton3 = AddSpeedButton(Panel1, "SpeedButton3", QRect(216, 8, 33, 33), "I alt graf", true,
-                                  ToolGlyphIcon(ToolGlyph::TotalGraph));
+    const ToolButtons buttons = AddToolButtons(
+        20, 140, 113,
+        {"SpeedButton5", "SpeedButton6", "SpeedButton7", "SpeedButton1", "SpeedButton2", "SpeedButton3"}, true);
+    SpeedButton5 = buttons.Print;
+    SpeedButton6 = buttons.Heading;
+    SpeedButton7 = buttons.Copy;
+    SpeedButton1 = buttons.Table;
+    SpeedButton2 = buttons.Pyramid;
+    SpeedButton3 = buttons.TotalGraph;
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm4::SpeedButton2Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &TForm4::SpeedButton3Click);
@@ -46,16 +40,9 @@ TForm4::TForm4() {
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm4::SpeedButton6Click);
     connect(SpeedButton7, &QToolButton::clicked, this, &TForm4::SpeedButton7Click);
 
-    Panel2 = HiddenPanel(this, "Panel2");  // left margin
-    Panel2->setFixedWidth(17);
-    Panel3 = HiddenPanel(this, "Panel3");  // bottom margin
-    Panel3->setFixedHeight(13);
-    Panel4 = HiddenPanel(this, "Panel4");  // right margin
-    Panel4->setFixedWidth(15);
-
-    const ChartArea area = AddChartArea(this, Chart);
-    ScrollBox1 = area.ScrollBox1;
-    Memo2 = area.Memo2;
+    Panel2->setFixedWidth(17);  // left margin
+    Panel3->setFixedHeight(13);  // bottom margin
+    Panel4->setFixedWidth(15);  // right margin
     // Hidden or shown, the memo keeps the chart surface's place.
     QSizePolicy policy = Memo2->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -128,35 +115,11 @@ void TForm4::ChooseCensus() {
     ScrollBox1->Invalidate();
 }
 
-std::vector<std::string> TForm4::CensusTableLines() {
-    std::vector<std::string> lines = GroupTableLines(CensusChartView);
-    lines[1] += "     Folketælling år: " + std::to_string(State.TargetYear);
-    return lines;
-}
-
-void TForm4::ShowMemoTop() {
-    QTextCursor top = Memo2->textCursor();
-    top.movePosition(QTextCursor::Start);
-    Memo2->setTextCursor(top);
-    Memo2->verticalScrollBar()->setValue(0);
-    Memo2->horizontalScrollBar()->setValue(0);
-}
-
 void TForm4::ShowCensusTable() {
-    State.DisplayMode = 11;
+    State.DisplayMode = DisplayModes::CensusTable;
     State.YearsToProject = State.TargetYear - State.BaseYear;
-    const std::vector<std::string> lines = CensusTableLines();
-
-    State.TableLines.clear();
-    Memo2->show();
-    // The memo shows the table two lines down and four blanks in.
-    QString text = " \n ";
-    for (const std::string& line : lines) {
-        State.TableLines.push_back(line);
-        text += "\n    " + QString::fromStdString(line);
-    }
-    Memo2->setPlainText(text);
-    ShowMemoTop();
+    BuildCensusTable();
+    ShowTableLines();
 }
 
 void TForm4::ShowCensusPyramid() { ShowCensusChart(Chart.View().PyramidMode); }
@@ -174,7 +137,7 @@ void TForm4::ShowCensusChart(int32_t mode) {
 }
 
 void TForm4::ShowHistoricalTable(const std::vector<std::string>& lines) {
-    State.DisplayMode = 11;
+    State.DisplayMode = DisplayModes::CensusTable;
     ShowView();
     State.TableLines = lines;
     ShowHistoricalLines();
@@ -193,14 +156,11 @@ void TForm4::ShowFertilityTable() {
 }
 
 void TForm4::ShowHistoricalLines() {
-    Memo2->clear();
-    Memo2->show();
     // Every table starts with a blank line, which the memo's own first line
     // stands for.
     QString text = " ";
     for (size_t i = 1; i < State.TableLines.size(); ++i) text += "\n" + QString::fromStdString(State.TableLines[i]);
-    Memo2->setPlainText(text);
-    ShowMemoTop();
+    ShowMemoText(text);
     SpeedButton5->setEnabled(true);
     // The surface behind the memo follows the text mode too.
     ScrollBox1->Invalidate();

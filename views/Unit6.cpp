@@ -95,25 +95,6 @@ QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry
     return memo;
 }
 
-// The census years in the order of the built-in tables: the two ten-year
-// censuses first, then the fifteen five-year ones.
-int32_t CensusYear(int i) {
-    return i < EarlyCensusCount ? State.EarlyCensuses[i].Year : State.Censuses[i - EarlyCensusCount].Year;
-}
-
-// Persons aged from..to in the working population; bounds outside the ages
-// counted are left out rather than read past the arrays.
-double PersonsAged(int32_t from, int32_t to) {
-    const int32_t first = std::max<int32_t>(from, 0);
-    const int32_t last = std::min<int32_t>(to, 99);
-    double sum = 0;
-    for (int32_t a = first; a <= last; ++a) {
-        sum += State.PopMale[a];
-        sum += State.PopFemale[a];
-    }
-    return sum;
-}
-
 }  // namespace
 
 bool ProjectionInForce() {
@@ -285,20 +266,8 @@ void TBtnBottomDlg1::ShowResult() {
 
     QStringList lines;
     if (ProjectionListed) {
-        ModelState& s = State;
-        for (int k = 2; k <= YearListCount; ++k) {
-            // Every year afresh from the base year.
-            s.TargetYear = YearList[k];
-            s.YearsToProject = s.TargetYear - s.BaseYear;
-            SetUpProjection();
-            RunProjection();
-            AgeIntervalSummary();
-            if (k == 2)
-                lines << " " << QString::fromStdString(BaseIntervalLine) << QString::fromStdString(TargetIntervalLine)
-                      << " ";
-            else
-                lines << QString::fromStdString(TargetIntervalLine);
-        }
+        const std::vector<int32_t> years(YearList + 2, YearList + std::max(YearListCount, 1) + 1);
+        for (const std::string& line : ProjectedIntervalLines(years)) lines << QString::fromStdString(line);
     }
     Memo1->setPlainText(lines.join('\n'));
 
@@ -307,24 +276,12 @@ void TBtnBottomDlg1::ShowResult() {
 }
 
 void TBtnBottomDlg1::ShowHistoricalTable() {
-    ModelState& s = State;
-    const int32_t savedBaseYear = s.BaseYear;
-    QStringList lines{" ", "    År   alder    befolkning", " "};
-    HistoricalLineCount = 5;
-    for (int i = 0; i < CensusYearCount; ++i) {
-        ++HistoricalLineCount;
-        const int32_t year = CensusYear(i);
-        s.BaseYear = year;
-        double total = 0;
-        GroupCensus(total);
-        const double persons = PersonsAged(IntervalFrom, IntervalTo);
-        lines << "   " + QString::fromStdString(IntervalLine(year, IntervalFrom, IntervalTo, persons, total));
-    }
+    QStringList lines;
+    for (const std::string& line : CensusIntervalLines()) lines << QString::fromStdString(line);
+    HistoricalLineCount = 5 + CensusYearCount;
     Memo2->setPlainText(lines.join('\n'));
     Memo2->moveCursor(QTextCursor::Start);
     Memo2->verticalScrollBar()->setValue(0);
-
-    s.BaseYear = savedBaseYear;
 }
 
 QStringList TBtnBottomDlg1::MemoLines(const QPlainTextEdit* memo) {

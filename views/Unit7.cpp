@@ -4,6 +4,7 @@
 #include "Lys_erkl.h"
 #include "TextInput.h"
 #include "ViewWindow.h"
+#include "YearLists.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -34,8 +35,9 @@ TForm7::TForm7(QWidget* parent) : QDialog(parent) {
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setFocusPolicy(Qt::NoFocus);
     // The click rows of Memo1MouseDown assume the years' lines start at
-    // about y 50, 15 pixels apart.
-    Memo1->document()->setDocumentMargin(4);
+    // about y 50, 15 pixels apart; with this margin the lines of the second
+    // and third year meet where their click rows do (y 79 and 80).
+    Memo1->document()->setDocumentMargin(5);
     Memo1->viewport()->installEventFilter(this);
 
     Label1 = AddLabel(this, "Label1", "Hvilket årstal ? ", 32, 160);
@@ -67,11 +69,7 @@ void TForm7::FormShow() {
     Edit1->setText(QString::number(State.BaseYear));
     Edit1Change();  // also when the text was already there
     Memo1->clear();
-    Memo1->appendPlainText("          Basisår:  ");
-    Memo1->appendPlainText(" Der er følgende årstal til rådighed:");
-    Memo1->appendPlainText(" ");
-    for (int k = 1; k <= BaseDataSetCount; ++k)
-        Memo1->appendPlainText(QString::number(State.YearChoices[k]).rightJustified(14, ' '));
+    for (const std::string& line : BaseYearListLines()) Memo1->appendPlainText(QString::fromStdString(line));
     Edit1->setFocus();
 }
 
@@ -85,11 +83,10 @@ void TForm7::Edit1Change() {
 }
 
 void TForm7::Memo1MouseDown(int x, int y) {
-    if (!(x > 80 && x < 115 && y > 50 && y < 110)) return;
-    int row = 4;
-    if (y < 70) row = 1;
-    else if (y < 80) row = 2;
-    else if (y < 90) row = 3;
+    // The line height of the font cannot fit every year into its click row,
+    // so a click on a drawn year picks that year; elsewhere the rows decide.
+    const int32_t row = BaseYearAtClick(x, y, DrawnYears(*Memo1, BaseYearPositions()));
+    if (row == 0) return;
     Edit1->setText(QString::number(State.YearChoices[row]));
     Edit1Change();
 }

@@ -5,6 +5,7 @@
 #include "KeyFilter.h"
 #include "Lys_erkl.h"
 #include "ViewWindow.h"
+#include "YearLists.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -33,6 +34,11 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFocusPolicy(Qt::NoFocus);
+    // With this margin every year line lies in its 15-pixel click row (from
+    // y 56) and every year within its 65-pixel column. All seven lines fit,
+    // so the margin below them needs no scroll bar.
+    Memo1->document()->setDocumentMargin(11);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->viewport()->installEventFilter(this);
 
     Label1 = AddLabel(this, "Label1", "Vælg årstal: ", 112, 152);
@@ -75,15 +81,8 @@ void TForm8::FormShow() {
     Edit1Change();
 
     // Three header lines, then the years five to a line, eight characters each.
-    QStringList lines = {"          Basisår:  ", " Der er følgende årstal til rådighed:", " "};
-    QString line;
-    for (int i = 1; i <= CensusYearCount; ++i) {
-        line += "    " + QString::number(State.YearChoices[i]);
-        if (i % 5 == 0 || i == CensusYearCount) {
-            lines.append(line);
-            line.clear();
-        }
-    }
+    QStringList lines;
+    for (const std::string& line : CensusYearListLines()) lines.append(QString::fromStdString(line));
     Memo1->setPlainText(lines.join('\n'));
     Memo1->verticalScrollBar()->setValue(0);
     Memo1->horizontalScrollBar()->setValue(0);
@@ -109,19 +108,9 @@ void TForm8::Edit1Change() {
 }
 
 void TForm8::Memo1MouseDown(int x, int y) {
-    int column = 1;
-    int limit = 95;
-    while (x > limit) {
-        limit += 65;
-        ++column;
-    }
-    int row = 0;
-    limit = 70;
-    while (y > limit) {
-        limit += 15;
-        ++row;
-    }
-    const int index = column + 5 * row;
+    // A click on a drawn year picks it, whatever the font; elsewhere the
+    // column and row limits decide.
+    const int32_t index = CensusYearAtClick(x, y, DrawnYears(*Memo1, CensusYearPositions()));
     if (index <= CensusYearCount) Edit1->setText(QString::number(State.YearChoices[index]));
 }
 

@@ -14,10 +14,6 @@
 
 namespace {
 
-// The projection view after "Fortsæt": the continued year's table is on show
-// when the dialog was answered, as after "Inddata".
-constexpr int32_t ContinuedTableMode = 4;
-
 void PrintTableLines(QWidget* parent) {
     PreparePrintLines();
     PrintPages(parent);
@@ -26,14 +22,27 @@ void PrintTableLines(QWidget* parent) {
 // The pyramid or the total graph of the projection or census view, by the
 // DisplayMode values of its chart.
 template <class View>
-void PrintPopulationChart(View* view) {
-    const ChartViewDescription& modes = view->Chart.View();
-    const bool pyramid = State.DisplayMode == modes.PyramidMode;
-    PrintChart(view, PrintoutHeading(), ChartSurfaceFont(), ChartHeading::PrinterPixels,
-               [view, pyramid](Canvas& canvas) {
-                   if (pyramid) view->DrawPyramid(canvas);
-                   else view->DrawTotalGraph(canvas);
-               });
+ChartOutput PopulationChartOutput(View* view) {
+    const bool pyramid = State.DisplayMode == view->Chart.View().PyramidMode;
+    return {
+        .PaintBox = view->ScrollBox1->PaintBox1->size(),
+        .Picture =
+            [view](Canvas& canvas) {
+                view->DrawView(canvas);
+                view->Chart.DrawCurrentCursor(canvas);
+            },
+        .PrintFont = ChartSurfaceFont(),
+        .Where = ChartHeading::PrinterPixels,
+        .Printout =
+            [view, pyramid](Canvas& canvas) {
+                if (pyramid) view->DrawPyramid(canvas);
+                else view->DrawTotalGraph(canvas);
+            },
+    };
+}
+
+void PrintChartOutput(QWidget* parent, const ChartOutput& chart) {
+    PrintChart(parent, PrintoutHeading(), chart.PrintFont, chart.Where, chart.Printout);
 }
 
 template <class View>
@@ -41,7 +50,8 @@ void PrintPopulationView(View* view) {
     const ChartViewDescription& modes = view->Chart.View();
     const int32_t mode = State.DisplayMode;
     if (mode == modes.TextMode) PrintTableLines(view);
-    else if (mode == modes.PyramidMode || mode == modes.TotalGraphMode) PrintPopulationChart(view);
+    else if (mode == modes.PyramidMode || mode == modes.TotalGraphMode)
+        PrintChartOutput(view, PopulationChartOutput(view));
 }
 
 template <class View>
@@ -50,10 +60,8 @@ void CopyPopulationView(View* view) {
         CopyTableLines();
         return;
     }
-    CopyChartPicture(view->ScrollBox1->PaintBox1->size(), [view](Canvas& canvas) {
-        view->DrawView(canvas);
-        view->Chart.DrawCurrentCursor(canvas);
-    });
+    const ChartOutput chart = PopulationChartOutput(view);
+    CopyChartPicture(chart.PaintBox, chart.Picture);
 }
 
 }  // namespace
@@ -65,22 +73,31 @@ void PrintView(TForm2* view) {
 
 void PrintTable(TForm2* view) { PrintTableLines(view); }
 
-// The heading stands in the drawing's own space here, in the graph's font.
-void PrintGraph(TForm2* view) {
-    PrintChart(view, PrintoutHeading(), view->PaintBox1->font(), ChartHeading::ChartSpace,
-               [view](Canvas& canvas) { view->DrawLifetimeGraph(canvas, LifetimeCanvas::Printer); });
-}
+void PrintGraph(TForm2* view) { PrintChartOutput(view, ChartOutputOf(view)); }
 
 void CopyView(TForm2* view) {
     if (!view->StringGrid1->isHidden()) {
         CopyTableLines();
         return;
     }
-    // With the cursor the user set, if any.
-    CopyChartPicture(view->PaintBox1->size(), [view](Canvas& canvas) {
-        view->DrawLifetimeGraph(canvas, LifetimeCanvas::Picture);
-        view->DrawLifetimeCursor(canvas);
-    });
+    const ChartOutput chart = ChartOutputOf(view);
+    CopyChartPicture(chart.PaintBox, chart.Picture);
+}
+
+// The heading stands in the drawing's own space here, in the graph's font;
+// the picture has the cursor the user set, if any.
+ChartOutput ChartOutputOf(TForm2* view) {
+    return {
+        .PaintBox = view->PaintBox1->size(),
+        .Picture =
+            [view](Canvas& canvas) {
+                view->DrawLifetimeGraph(canvas, LifetimeCanvas::Picture);
+                view->DrawLifetimeCursor(canvas);
+            },
+        .PrintFont = view->PaintBox1->font(),
+        .Where = ChartHeading::ChartSpace,
+        .Printout = [view](Canvas& canvas) { view->DrawLifetimeGraph(canvas, LifetimeCanvas::Printer); },
+    };
 }
 
 void PrintView(TForm3* view) {
@@ -92,9 +109,11 @@ void PrintView(TForm3* view) {
     PrintPopulationView(view);
 }
 void CopyView(TForm3* view) { CopyPopulationView(view); }
+ChartOutput ChartOutputOf(TForm3* view) { return PopulationChartOutput(view); }
 
 void PrintView(TForm4* view) { PrintPopulationView(view); }
 void CopyView(TForm4* view) { CopyPopulationView(view); }
+ChartOutput ChartOutputOf(TForm4* view) { return PopulationChartOutput(view); }
 
 QString PrintoutHeading() { return Overskrif ? Overskrif->HeadingText : QString(); }
 

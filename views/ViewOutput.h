@@ -11,6 +11,26 @@ class TForm2;
 class TForm3;
 class TForm4;
 
+// The projection view after "Fortsæt": the continued year's table is on show
+// when the dialog was answered, as after "Inddata".
+constexpr int32_t ContinuedTableMode = 4;
+
+// A chart as the clipboard gets it (ChartPicture(PaintBox, Picture)) and as
+// the printer gets it (PrintChart with PrintFont, Where and Printout).
+struct ChartOutput {
+    QSize PaintBox;
+    ChartDrawing Picture;
+    QFont PrintFont;
+    ChartHeading Where = ChartHeading::PrinterPixels;
+    ChartDrawing Printout;
+};
+
+// The chart each view has on show (the lifetime graph; the pyramid or the
+// total graph by DisplayMode).
+ChartOutput ChartOutputOf(TForm2* view);
+ChartOutput ChartOutputOf(TForm3* view);
+ChartOutput ChartOutputOf(TForm4* view);
+
 // PrintView prints what the view shows (its table or its chart) and nothing
 // when it shows neither; CopyView copies it.
 void PrintView(TForm2* view);

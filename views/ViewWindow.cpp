@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -113,4 +115,19 @@ QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry) {
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     return edit;
+}
+
+std::vector<DrawnYear> DrawnYears(const QPlainTextEdit& memo, const std::vector<ListedYear>& years) {
+    std::vector<DrawnYear> drawn;
+    for (const ListedYear& year : years) {
+        const QTextBlock block = memo.document()->findBlockByNumber(year.Line);
+        if (!block.isValid() || year.Column + year.Length >= block.length()) continue;
+        QTextCursor at(block);
+        at.setPosition(block.position() + year.Column);
+        const QRect first = memo.cursorRect(at);
+        at.setPosition(block.position() + year.Column + year.Length);
+        const QRect after = memo.cursorRect(at);
+        drawn.push_back({year.Entry, first.left(), first.top(), after.left() - 1, first.bottom()});
+    }
+    return drawn;
 }

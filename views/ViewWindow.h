@@ -4,13 +4,18 @@
 // Below it, the small control helpers every window of the program builds with.
 #pragma once
 
+#include "YearLists.h"
+
 #include <QFont>
 #include <QWidget>
+
+#include <vector>
 
 class QFrame;
 class QIcon;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QToolButton;
 
 class ViewWindow : public QWidget {
@@ -63,3 +68,8 @@ QFrame* HiddenPanel(QWidget* parent, const char* name);
 // A label at x, y, as large as its text.
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int x, int y);
 QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& geometry);
+
+// Where the text layout of a year list put each of its years, in the memo's
+// viewport coordinates: from the first character's left edge to just before
+// the edge after the last, over the line's height.
+std::vector<DrawnYear> DrawnYears(const QPlainTextEdit& memo, const std::vector<ListedYear>& years);

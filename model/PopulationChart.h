@@ -4,6 +4,8 @@
 // (ChartViewDescription), not code.
 #pragma once
 
+#include "NumberText.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -70,10 +72,6 @@ private:
 // line. The view adds its own texts to the right of some lines.
 std::vector<std::string> GroupTableLines(const ChartViewDescription& view);
 
-// Geometry rounding: to the nearest integer, halves to the even neighbour.
-int32_t RoundHalfEven(double x);
-int64_t RoundHalfEven64(double x);
-
 class PopulationChart {
 public:
     explicit PopulationChart(const ChartViewDescription& view) : view_(view) {}
@@ -112,6 +110,9 @@ public:
 private:
     friend struct ChartSurfaceHost;
     int32_t BeginChart(Canvas& canvas);
+    // The surface's own canvas: only there do scroll ranges and the cursor
+    // on screen change.
+    bool OnScreen(const Canvas& canvas) const;
     void DrawCursor(Canvas& canvas, bool pyramid);
 
     const ChartViewDescription& view_;

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
@@ -47,27 +46,12 @@ constexpr size_t TableWidth = 25;  // the age label, the men and the women
 // the charts then draw their frame and texts only.
 bool Scaled() { return State.ChartUnit > 0 && std::isfinite(State.ChartUnit); }
 
-template <typename T>
-T RoundTo(double x) {
-    if (!std::isfinite(x)) return 0;
-    double r = std::round(x);  // halves away from zero ...
-    if (std::fabs(x - std::trunc(x)) == 0.5) r = 2.0 * std::round(x / 2.0);  // ... except exact halves
-    constexpr double lo = static_cast<double>(std::numeric_limits<T>::min());
-    constexpr double hi = static_cast<double>(std::numeric_limits<T>::max());
-    if (r <= lo) return std::numeric_limits<T>::min();
-    if (r >= hi) return std::numeric_limits<T>::max();
-    return static_cast<T>(r);
-}
-
 }  // namespace
 
-int32_t RoundHalfEven(double x) { return RoundTo<int32_t>(x); }
-int64_t RoundHalfEven64(double x) { return RoundTo<int64_t>(x); }
-
 const ChartViewDescription ProjectionChartView = {
-    .TextMode = 1,
-    .PyramidMode = 2,
-    .TotalGraphMode = 3,
+    .TextMode = DisplayModes::ProjectionTable,
+    .PyramidMode = DisplayModes::ProjectionPyramid,
+    .TotalGraphMode = DisplayModes::ProjectionTotalGraph,
     .TitleText = ProjectionTitle,
     .TitleX = 150,
     .TitleXAfterOffset = false,
@@ -83,9 +67,9 @@ const ChartViewDescription ProjectionChartView = {
 };
 
 const ChartViewDescription CensusChartView = {
-    .TextMode = 11,
-    .PyramidMode = 12,
-    .TotalGraphMode = 13,
+    .TextMode = DisplayModes::CensusTable,
+    .PyramidMode = DisplayModes::CensusPyramid,
+    .TotalGraphMode = DisplayModes::CensusTotalGraph,
     .TitleText = CensusTitle,
     .TitleX = 250,
     .TitleXAfterOffset = true,
@@ -115,6 +99,10 @@ void PopulationChart::SetSurface(ChartSurfaceHost* surface) {
     surface_->attachedChart_ = this;
 }
 
+bool PopulationChart::OnScreen(const Canvas& canvas) const {
+    return surface_ && &canvas == &surface_->SurfaceCanvas();
+}
+
 int32_t PopulationChart::AxisTop() const {
     return view_.FixedAxisTop > 0 ? view_.FixedAxisTop : BarHeight * Groups() + 60;
 }
@@ -138,11 +126,8 @@ std::vector<std::string> GroupTableLines(const ChartViewDescription& view) {
 
 // The start both charts share; returns the chart's x offset.
 int32_t PopulationChart::BeginChart(Canvas& canvas) {
-    int32_t offset = 0;
-    if (!canvas.IsPrinter()) {
-        offset = 50;
-        if (surface_) surface_->SetScrollRanges(640, 420);
-    }
+    const int32_t offset = canvas.IsPrinter() ? 0 : 50;
+    if (OnScreen(canvas)) surface_->SetScrollRanges(640, 420);
     State.ChartOriginY = ChartOrigin;
     const int32_t titleX = view_.TitleX + (view_.TitleXAfterOffset ? offset : 0);
     canvas.TextOut(titleX, FlipY(380), view_.TitleText());
@@ -298,7 +283,7 @@ void PopulationChart::DrawView(Canvas& canvas) {
         int32_t widest = 0;
         for (const std::string& line : State.TableLines) widest = std::max(widest, canvas.TextWidth(line));
         const auto lines = static_cast<int32_t>(State.TableLines.size());
-        if (surface_ && &canvas == &surface_->SurfaceCanvas())
+        if (OnScreen(canvas))
             surface_->SetScrollRanges(widest + view_.TextWidthExtra,
                                       (lines + view_.TextLinesExtra) * lineHeight + view_.TextHeightExtra);
         int32_t y = 20;
@@ -306,12 +291,12 @@ void PopulationChart::DrawView(Canvas& canvas) {
             canvas.TextOut(50, y, line);
             y += lineHeight;
         }
-    } else if (mode == view_.PyramidMode) {
-        DrawPyramid(canvas);
-        CheckScroll();
-    } else if (mode == view_.TotalGraphMode) {
-        DrawTotalGraph(canvas);
-        CheckScroll();
+    } else if (mode == view_.PyramidMode || mode == view_.TotalGraphMode) {
+        if (mode == view_.PyramidMode) DrawPyramid(canvas);
+        else DrawTotalGraph(canvas);
+        // Only the screen scrolls; a picture or a printout leaves the
+        // screen's cursor and ClickX alone.
+        if (OnScreen(canvas)) CheckScroll();
     }
 }
 

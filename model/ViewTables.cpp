@@ -1,0 +1,48 @@
+#include "ViewTables.h"
+
+#include "Lys_erkl.h"
+#include "NumberText.h"
+#include "PopulationChart.h"
+
+#include <algorithm>
+
+namespace {
+
+// The people aged a to b (single years) in millions and as a share of the
+// grouped total. Ages outside the table's 0..99 are never read.
+std::string Share(int a, int b) {
+    double s = 0;
+    for (int x = std::max(a, 0); x <= std::min(b, 99); ++x) {
+        s = s + State.PopMale[x];
+        s = s + State.PopFemale[x];
+    }
+    const double total = State.TotalMale + State.TotalFemale;
+    const double percent = total > 0 ? s / total * 100 : 0;
+    return FormatFixed(s / 1000000, 6, 3) + " mill. =" + FormatFixed(percent, 5, 1) + "%";
+}
+
+}  // namespace
+
+std::vector<std::string> ProjectionTableLines() {
+    std::vector<std::string> lines = GroupTableLines(ProjectionChartView);
+    const int32_t retirement = State.RetirementAge;
+    lines[1] += "    PROGNOSE  for året " + std::to_string(State.TargetYear) + "    Basisår: " +
+                std::to_string(State.BaseYear);
+    lines[3] += "    Børnetal pr. familie:" + FormatFixed(State.ChildrenPerFamily, 19, 2);
+    lines[5] += "    Pensionsalder:                      " + std::to_string(retirement) + " år";
+    lines[11] += "    Småbørn      ( 0- 4 år): " + Share(0, 4);
+    lines[13] += "    Skolebørn    ( 5-15 år): " + Share(5, 15);
+    lines[15] += "    Produktive   (16-" + std::to_string(retirement - 1) + " år): " + Share(16, retirement - 1);
+    lines[17] += "    Pensionister (" + std::to_string(retirement) + "-99 år): " + Share(retirement, 99);
+    return lines;
+}
+
+std::vector<std::string> CensusTableLines() {
+    std::vector<std::string> lines = GroupTableLines(CensusChartView);
+    lines[1] += "     Folketælling år: " + std::to_string(State.TargetYear);
+    return lines;
+}
+
+void BuildProjectionTable() { State.TableLines = ProjectionTableLines(); }
+
+void BuildCensusTable() { State.TableLines = CensusTableLines(); }

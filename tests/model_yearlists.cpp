@@ -1,0 +1,41 @@
+// The choosers' year lists: their lines and the click rules.
+#include "ModelFixture.h"
+#include "YearLists.h"
+
+#include <climits>
+
+namespace {
+
+class YearListTest : public ModelTest {};
+
+TEST_F(YearListTest, CensusLinesAndPositions) {
+    for (int i = 1; i <= CensusYearCount; ++i) State.YearChoices[i] = 1780 + 10 * i;
+    const std::vector<std::string> lines = CensusYearListLines();
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[3], "    1790    1800    1810    1820    1830");
+    EXPECT_EQ(lines[6], "    1940    1950");
+    for (const ListedYear& year : CensusYearPositions())
+        EXPECT_EQ(lines[year.Line].substr(year.Column, year.Length), std::to_string(State.YearChoices[year.Entry]));
+}
+
+TEST_F(YearListTest, CensusClickRuleOffTheYears) {
+    const struct {
+        int32_t x, y, entry;
+    } rows[] = {{100, 60, 2}, {30, 90, 11}, {30, 110, 16}, {100, 110, 17}, {170, 110, 18},
+                {95, 70, 1},  {96, 71, 7},  {360, 60, 6},  {INT_MAX, INT_MAX, 18}, {INT_MIN, INT_MIN, 1}};
+    for (const auto& r : rows) EXPECT_EQ(CensusYearAtClick(r.x, r.y, {}), r.entry) << r.x << ", " << r.y;
+}
+
+TEST_F(YearListTest, ADrawnYearWinsOverTheRules) {
+    const std::vector<DrawnYear> drawn = {{9, 222, 64, 253, 78}};
+    EXPECT_EQ(CensusYearAtClick(222, 75, drawn), 9);  // the rule would say 8
+    EXPECT_EQ(CensusYearAtClick(221, 75, drawn), 8);
+    const std::vector<DrawnYear> base = {{3, 83, 65, 113, 79}};
+    EXPECT_EQ(BaseYearAtClick(100, 65, base), 3);  // the rule would say 1
+    EXPECT_EQ(BaseYearAtClick(100, 50, {}), 0);
+    EXPECT_EQ(BaseYearAtClick(81, 51, {}), 1);
+    EXPECT_EQ(BaseYearAtClick(114, 109, {}), 4);
+    EXPECT_EQ(BaseYearAtClick(115, 75, {}), 0);
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+#include "SaveView.h"
+
+#include "Dialogs.h"
+#include "HistoricalTables.h"
+#include "Lys_erkl.h"
+#include "SaveFile.h"
+#include "TableExport.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "ViewOutput.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+
+namespace {
+
+const QStringList TableTypes = {"Tekst (*.txt)", "CSV (*.csv)"};
+const QStringList ChartTypes = {"PNG-billede (*.png)", "PDF (*.pdf)"};
+
+struct ViewOnShow {
+    enum Kind { Nothing, Table, Chart } What = Nothing;
+    std::string Csv;      // a table's figures
+    ChartOutput Drawing;  // a chart
+    QString Name;         // the file name proposed, without a type
+};
+
+ViewOnShow TableOnShow(std::string csv, QString name) {
+    if (State.TableLines.empty()) return {};
+    return {ViewOnShow::Table, std::move(csv), {}, std::move(name)};
+}
+
+QString YearName(const char* what) { return QString("%1 %2").arg(what).arg(State.TargetYear); }
+
+// The census view shows the historical tables too; their figures are read
+// from their lines.
+ViewOnShow CensusTableOnShow() {
+    const std::vector<std::string>& lines = State.TableLines;
+    if (lines == LifeExpectancyLines())
+        return TableOnShow(TableLinesCsv(lines, {"Periode", "Mænd", "Kvinder"}), "Middellevetid");
+    if (lines == MortalityLines())
+        return TableOnShow(TableLinesCsv(lines, {"Periode", "0-1 år (%)", "0-10 år (%)"}), "Dødelighed");
+    if (lines == FertilityLines())
+        return TableOnShow(TableLinesCsv(lines, {"År", "Børn pr. kvinde", "Særligt år", "Børn pr. kvinde det år"}),
+                           "Fertilitet");
+    return TableOnShow(GroupFiguresCsv(true), YearName("Folketælling"));
+}
+
+template <class View>
+ViewOnShow PopulationViewOnShow(View* view, bool census) {
+    const ChartViewDescription& modes = view->Chart.View();
+    const int32_t mode = State.DisplayMode;
+    const QString name = YearName(census ? "Folketælling" : "Prognose");
+    if (mode == modes.PyramidMode || mode == modes.TotalGraphMode)
+        return {ViewOnShow::Chart, {}, ChartOutputOf(view), name};
+    if (view->Memo2->isHidden()) return {};
+    if (census && mode == modes.TextMode) return CensusTableOnShow();
+    if (!census && (mode == modes.TextMode || mode == ContinuedTableMode))
+        return TableOnShow(GroupFiguresCsv(false), name);
+    return {};
+}
+
+// The view printing picks, first match wins.
+ViewOnShow FindViewOnShow() {
+    if (Form2 && State.LifetimeViewActive && Form2->IsFrontView()) {
+        if (!Form2->StringGrid1->isHidden()) return TableOnShow(LifetimeCsv(), "Levetid");
+        return {ViewOnShow::Chart, {}, ChartOutputOf(Form2), "Levetid"};
+    }
+    if (Form3 && !Form3->isHidden()) return PopulationViewOnShow(Form3, false);
+    if (Form4 && !Form4->isHidden()) return PopulationViewOnShow(Form4, true);
+    return {};
+}
+
+// "Tekst (*.txt)" -> "txt".
+QString TypeSuffix(const QString& type) { return type.section("*.", 1).section(')', 0, 0); }
+
+bool WritePdf(const QString& path, const ChartOutput& chart, QString& reason) {
+    return SaveFileSafely(
+        path,
+        [&chart](QIODevice& device) {
+            QPdfWriter writer(&device);
+            // The page of the printout: the printer's paper and resolution.
+            writer.setPageLayout(Printer().pageLayout());
+            writer.setResolution(Printer().resolution());
+            writer.setCreator("Lysvandre");
+            return DrawChartPage(writer, PrintoutHeading(), chart.PrintFont, chart.Where, chart.Printout);
+        },
+        reason);
+}
+
+bool WritePng(const QString& path, const ChartOutput& chart, QString& reason) {
+    const QImage picture = ChartPicture(chart.PaintBox, chart.Picture);
+    return SaveFileSafely(path, [&picture](QIODevice& device) { return picture.save(&device, "PNG"); }, reason);
+}
+
+}  // namespace
+
+bool ViewOnShowCanBeSaved() { return FindViewOnShow().What != ViewOnShow::Nothing; }
+
+QStringList SaveFileTypes() {
+    switch (FindViewOnShow().What) {
+        case ViewOnShow::Table:
+            return TableTypes;
+        case ViewOnShow::Chart:
+            return ChartTypes;
+        default:
+            return {};
+    }
+}
+
+void SaveViewOnShow(QWidget* parent) {
+    const ViewOnShow shown = FindViewOnShow();
+    if (shown.What == ViewOnShow::Nothing) return;
+    const bool table = shown.What == ViewOnShow::Table;
+    const QStringList& types = table ? TableTypes : ChartTypes;
+    // The type chosen last for a table or a chart is offered first.
+    static QString lastTableType = TableTypes[0];
+    static QString lastChartType = ChartTypes[0];
+    QString& lastType = table ? lastTableType : lastChartType;
+
+    QString type = lastType;
+    QString path = ExecSaveFileDialog(parent, shown.Name, types, type);
+    if (path.isEmpty()) return;
+    if (!types.contains(type)) type = types[0];
+    lastType = type;
+
+    QString suffix = QFileInfo(path).suffix().toLower();
+    const QString wanted = TypeSuffix(type);
+    if (suffix.isEmpty()) {
+        path += "." + wanted;
+        suffix = wanted;
+    } else if (const QStringList known = {"txt", "csv", "png", "pdf"}; known.contains(suffix)) {
+        // A type that does not fit what is on show: a picture of a table is
+        // not what the name promises.
+        if (suffix != TypeSuffix(types[0]) && suffix != TypeSuffix(types[1])) {
+            ShowMessageBox(table ? "En tabel kan gemmes som tekst (.txt) eller CSV (.csv)."
+                                 : "En graf kan gemmes som billede (.png) eller PDF (.pdf).",
+                           "Gem som");
+            return;
+        }
+    } else {
+        // An extension of no known type: the chosen type, under the name given.
+        suffix = wanted;
+    }
+
+    QString reason;
+    bool saved = false;
+    if (suffix == "txt") {
+        const std::string text = LinesAsText(HeadedLines(PrintoutHeading().toStdString(), State.TableLines));
+        saved = SaveFileSafely(path, QByteArray::fromStdString(text), reason);
+    } else if (suffix == "csv") {
+        saved = SaveFileSafely(path, QByteArray::fromStdString(shown.Csv), reason);
+    } else if (suffix == "png") {
+        saved = WritePng(path, shown.Drawing, reason);
+    } else {
+        saved = WritePdf(path, shown.Drawing, reason);
+    }
+    if (!saved)
+        ShowMessageBox("Filen kunne ikke gemmes:\n" + QDir::toNativeSeparators(path) + "\n\n" + reason, "Gem som");
+}
