@@ -7,11 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/web.sh --build-only
 # The native core's table texts for the same cases as the page.
 mkdir -p build-web/probe
-probe_sources=(model/*.cpp web/test/probe.cpp)
-for f in PopulationChart HistoricalTables; do
-  [ -f "model/$f.cpp" ] || probe_sources+=("views/$f.cpp")
-done
-g++ -std=c++20 -O2 -Wall -Wextra -Imodel -Iviews "${probe_sources[@]}" -o build-web/probe/probe
+g++ -std=c++20 -O2 -Wall -Wextra -Imodel model/*.cpp web/test/probe.cpp -o build-web/probe/probe
 build-web/probe/probe > build-web/probe/tables.json
 export SITE=$PWD/build-web/site PROBE=$PWD/build-web/probe/tables.json SHOTS=$PWD/build-web/shots
 cd web

@@ -11,20 +11,12 @@
 #include "TextInput.h"
 
 #include "HistoricalTables.h"
-#if __has_include("ViewTables.h") && __has_include("YearLists.h")
-#include "ViewTables.h"
-#include "YearLists.h"
-#define HAVE_VIEW_TABLES 1
-#endif
-#if __has_include("LifetimeTable.h") && __has_include("LifetimeGraph.h")
+#include "InputRules.h"
 #include "LifetimeGraph.h"
 #include "LifetimeTable.h"
-#define HAVE_LIFETIME_VIEW 1
-#endif
-#if __has_include("InputRules.h")
-#include "InputRules.h"
-#define HAVE_INPUT_RULES 1
-#endif
+#include "TableExport.h"
+#include "ViewTables.h"
+#include "YearLists.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -229,7 +221,6 @@ val HistoricalTable(const std::string& which) {
     return Strings(FertilityLines());
 }
 
-#ifdef HAVE_INPUT_RULES
 FieldKeys KeysNamed(const std::string& name) {
     if (name == "digits") return FieldKeys::Digits;
     if (name == "decimal") return FieldKeys::Decimal;
@@ -270,9 +261,7 @@ val CheckProjection(const std::string& children, const std::string& year, const 
 std::string ProjectionMessage(int32_t inputError) { return ProjectionInputMessage(inputError, State); }
 std::string ProjectionCaption() { return ProjectionInputCaption; }
 std::string AgeTooHigh() { return AgeTooHighMessage; }
-#endif
 
-#ifdef HAVE_VIEW_TABLES
 val Positions(const std::vector<ListedYear>& listed) {
     val out = val::array();
     for (const ListedYear& y : listed) {
@@ -308,9 +297,7 @@ bool ProjectionInForce() {
     }
     return baseYearListed && State.TargetYear >= State.BaseYear && State.TargetYear <= 2100;
 }
-#endif
 
-#ifdef HAVE_LIFETIME_VIEW
 // The lifetime inputs the view keeps between its handlers.
 val LifetimeGet(const std::string& name) {
     if (name == "AgeA") return val(Lifetime.AgeA);
@@ -362,7 +349,6 @@ void DrawLifetimeCursorOn(val canvas, int32_t viewHeight) {
     JsCanvas target(std::move(canvas));
     DrawLifetimeCursor(target, viewHeight);
 }
-#endif
 
 }  // namespace
 
@@ -388,7 +374,6 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("headedLines", +[](const std::string& heading, const val& lines) {
         return Strings(HeadedLines(heading, StringsFrom(lines)));
     });
-#ifdef HAVE_VIEW_TABLES
     function("buildProjectionTable", &BuildProjectionTable);
     function("buildCensusTable", &BuildCensusTable);
     function("projectionInForce", &ProjectionInForce);
@@ -405,8 +390,6 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("censusYearPositions", +[] { return Positions(CensusYearPositions()); });
     function("baseYearAtClick", +[](int32_t x, int32_t y, const val& drawn) { return BaseYearAtClick(x, y, Drawn(drawn)); });
     function("censusYearAtClick", +[](int32_t x, int32_t y, const val& drawn) { return CensusYearAtClick(x, y, Drawn(drawn)); });
-#endif
-#ifdef HAVE_LIFETIME_VIEW
     function("lifetimeGet", &LifetimeGet);
     function("lifetimeSet", &LifetimeSet);
     function("computeLifetimeResults", &ComputeLifetimeResults);
@@ -415,8 +398,6 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("shownResultLines", &ShownResultLines);
     function("drawLifetimeGraph", &DrawLifetime);
     function("drawLifetimeCursor", &DrawLifetimeCursorOn);
-#endif
-#ifdef HAVE_INPUT_RULES
     function("filterKey", &Filter);
     function("sortsAfterBlank", +[](const std::string& text) { return SortsAfterBlank(text); });
     function("readLifetimeAge", +[](const std::string& text) { return ReadLifetimeAge(text); });
@@ -428,7 +409,6 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("checkProjectionInputs", &CheckProjection);
     function("projectionInputMessage", &ProjectionMessage);
     function("projectionInputCaption", &ProjectionCaption);
-#endif
 
     class_<WebChart>("Chart")
         .constructor<std::string, val>()
