@@ -298,6 +298,30 @@ bool ProjectionInForce() {
     return baseYearListed && State.TargetYear >= State.BaseYear && State.TargetYear <= 2100;
 }
 
+// A census-view table as CSV, with the name a saved file gets: the
+// historical tables by their lines, else the census on show.
+val CensusTableCsv() {
+    const std::vector<std::string>& lines = State.TableLines;
+    std::string csv, name;
+    if (lines == LifeExpectancyLines()) {
+        csv = TableLinesCsv(lines, {"Periode", "Mænd", "Kvinder"});
+        name = "Middellevetid";
+    } else if (lines == MortalityLines()) {
+        csv = TableLinesCsv(lines, {"Periode", "0-1 år (%)", "0-10 år (%)"});
+        name = "Dødelighed";
+    } else if (lines == FertilityLines()) {
+        csv = TableLinesCsv(lines, {"År", "Børn pr. kvinde", "Særligt år", "Børn pr. kvinde det år"});
+        name = "Fertilitet";
+    } else {
+        csv = GroupFiguresCsv(true);
+        name = "Folketælling " + std::to_string(State.TargetYear);
+    }
+    val out = val::object();
+    out.set("csv", csv);
+    out.set("name", name);
+    return out;
+}
+
 // The lifetime inputs the view keeps between its handlers.
 val LifetimeGet(const std::string& name) {
     if (name == "AgeA") return val(Lifetime.AgeA);
@@ -370,6 +394,10 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("formatFixed", select_overload<std::string(double, int, int)>(&FormatFixed));
     function("listCensusYears", &ListCensusYears);
     function("historicalTable", &HistoricalTable);
+    function("linesAsText", +[](const val& lines) { return LinesAsText(StringsFrom(lines)); });
+    function("groupFiguresCsv", &GroupFiguresCsv);
+    function("lifetimeCsv", &LifetimeCsv);
+    function("censusTableCsv", &CensusTableCsv);
     function("headingIsUsed", +[](const std::string& heading) { return HeadingIsUsed(heading); });
     function("headedLines", +[](const std::string& heading, const val& lines) {
         return Strings(HeadedLines(heading, StringsFrom(lines)));

@@ -77,6 +77,10 @@ export interface Core {
   // Printouts and copies
   headedLines(heading: string, lines: string[]): string[];
   headingIsUsed(heading: string): boolean;
+  linesAsText(lines: string[]): string;
+  groupFiguresCsv(lastGroupTo99: boolean): string;
+  lifetimeCsv(): string;
+  censusTableCsv(): { csv: string; name: string };
 
   Chart: new (kind: 'projection' | 'census', surface: ChartSurface) => Chart;
 }

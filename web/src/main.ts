@@ -6,7 +6,8 @@ import { core, loadCore } from './core';
 import { makeAboutBox, makeGuide, Version } from './help';
 import { LifetimeView } from './lifetime';
 import { MenuBar, type MenuSpec } from './menu';
-import { HeadingDialog, Output } from './output';
+import { HeadingDialog, Output, type OutputView } from './output';
+import { SaveDialog, Saver, type ViewOnShow } from './save';
 import { BaseYearDialog, InputDialog, ModelWindow, ProjectionView } from './projection';
 import { AgeGroupDialog } from './agegroups';
 import { el, modalOpen } from './ui';
@@ -63,6 +64,9 @@ async function start(): Promise<void> {
         { name: 'Fertilitet1', caption: 'Fertilitet', run: () => { leaveProjection(); Form4.ShowHistoricalTable('fertility'); } },
       ] },
     ] },
+    { name: 'Ekstra1', caption: 'E&kstra', onOpen: () => app.menu.setEnabled('Gemsom1', viewOnShow() !== null), items: [
+      { name: 'Gemsom1', caption: '&Gem som ...', enabled: false, run: () => void saver.SaveViewOnShow() },
+    ] },
     { name: 'Hjlp1', caption: '&Hjælp', items: [
       { name: 'Vejledning1', caption: 'Vejledning', run: () => void Form9.show() },
       { name: 'Omprogrammet1', caption: '&Om programmet', run: () => void AboutBox.show() },
@@ -85,6 +89,28 @@ async function start(): Promise<void> {
   const Form4 = new CensusView(Form8);
   const Form9 = makeGuide();
   Form2.output = Form3.output = Form4.output = output;
+  const saver = new Saver(new SaveDialog(), output, () => viewOnShow());
+
+  // What printing and saving act on: the lifetime view once it has shown a
+  // result and lies in front, else the projection view, else the census view.
+  function viewOnShow(): ViewOnShow | null {
+    const lines: string[] = core.get('TableLines');
+    const table = (view: OutputView, csv: string, name: string): ViewOnShow | null =>
+      lines.length ? { what: 'table', view, csv, name } : null;
+    if (core.get('LifetimeViewActive') && Form2.isFront())
+      return Form2.tableShown() ? table(Form2, core.lifetimeCsv(), 'Levetid') : { what: 'chart', view: Form2, name: 'Levetid' };
+    for (const [view, census] of [[Form3, false], [Form4, true]] as const) {
+      if (!view.visible) continue;
+      const mode = core.get('DisplayMode');
+      const name = `${census ? 'Folketælling' : 'Prognose'} ${core.get('TargetYear')}`;
+      if (mode === (census ? 12 : 2) || mode === (census ? 13 : 3)) return { what: 'chart', view, name };
+      if (!view.tableShown()) return null;
+      if (census && mode === 11) { const t = core.censusTableCsv(); return table(view, t.csv, t.name); }
+      if (!census && (mode === 1 || mode === 4)) return table(view, core.groupFiguresCsv(false), name);
+      return null;
+    }
+    return null;
+  }
   BtnBottomDlg1.projection = Form3;
   BtnBottomDlg1.output = output;
 
@@ -140,7 +166,7 @@ async function start(): Promise<void> {
     tableLines: (): string[] => core.get('TableLines'),
     core,
     state: (name: string): unknown => core.get(name),
-    windows: { Form2, Form3, Form4, BtnBottomDlg, BtnBottomDlg1, Form7, Form8, Overskrif, AboutBox, Form9, Model },
+    windows: { Form2, Form3, Form4, BtnBottomDlg, BtnBottomDlg1, Form7, Form8, Overskrif, AboutBox, Form9, Model, SaveDialog: saver.dialog },
     timing: { scriptStarted: started, shown, tableShown: 0 },
     ready: true,
   };

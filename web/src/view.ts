@@ -6,6 +6,7 @@ import { core, type Chart, type ChartSurface } from './core';
 import { el } from './ui';
 
 export const views: ViewWindow[] = [];
+let showings = 0;
 
 export class ViewWindow {
   readonly root: HTMLDivElement;
@@ -17,12 +18,20 @@ export class ViewWindow {
     views.push(this);
   }
 
+  private shownAt = 0;
+
   get visible(): boolean { return !this.root.hidden; }
 
   // Shows the view in front of the others.
   showView(): void {
     this.root.hidden = false;
-    for (const v of views) v.root.style.zIndex = v === this ? '2' : '1';
+    this.shownAt = ++showings;
+    this.root.style.zIndex = String(this.shownAt);
+  }
+
+  // Shown, and no other view shown over it since.
+  isFront(): boolean {
+    return this.visible && !views.some((v) => v !== this && v.visible && v.shownAt > this.shownAt);
   }
 
   hide(): void { this.root.hidden = true; }

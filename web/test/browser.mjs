@@ -3,7 +3,7 @@
 // profile and nothing that talks to the outside.
 import { createServer } from 'node:http';
 import { mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
-import { extname, join, normalize } from 'node:path';
+import { extname, join, normalize, resolve } from 'node:path';
 import { tmpdir } from 'node:os';
 import puppeteer from 'puppeteer-core';
 
@@ -13,7 +13,8 @@ const types = {
   '.webmanifest': 'application/manifest+json',
 };
 
-export async function serve(dir) {
+export async function serve(folder) {
+  const dir = resolve(folder);
   const requests = [];
   const server = createServer((req, res) => {
     requests.push(req.url);

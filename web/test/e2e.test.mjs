@@ -7,7 +7,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, statSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, readFileSync, statSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { launch, openPage, serve } from './browser.mjs';
 
@@ -61,7 +61,7 @@ test('a whole session in the browser', async (t) => {
       const enabled = await page.$$eval('[role=menuitem]', (items) => items.filter((i) => i.getAttribute('aria-disabled') === 'false').map((i) => i.dataset.name));
       assert.deepEqual(enabled, ['Filer1', 'Afslut1', 'Rediger1', 'KopiertilKlippebordet1', 'Levetid1', 'enPerson', 'Topersoner1',
         'Prognose1', 'Inddata1', 'Basisr1', 'Folketllinger1', 'Inddata2', 'Historiskedata1', 'Middellevetid1', 'Ddelighed1',
-        'Fertilitet1', 'Hjlp1', 'Vejledning1', 'Omprogrammet1']);
+        'Fertilitet1', 'Ekstra1', 'Hjlp1', 'Vejledning1', 'Omprogrammet1']);
       await page.waitForFunction(() => document.querySelector('[data-name="Image1"]').hidden, { timeout: 5000 });
     });
 
@@ -248,6 +248,38 @@ test('a whole session in the browser', async (t) => {
       assert.ok(await visible('Model'));
       await shot('08-model');
       await key('Escape');
+    });
+
+    await t.test('Gem som: a table as CSV and text, a wrong type refused, a chart as a picture', async () => {
+      const folder = join(shots, 'downloads');
+      mkdirSync(folder, { recursive: true });
+      const cdp = await page.createCDPSession();
+      await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+      const saved = async (file) => {
+        for (let i = 0; i < 100 && !existsSync(join(folder, file)); ++i) await new Promise((r) => setTimeout(r, 20));
+        return readFileSync(join(folder, file), 'utf8');
+      };
+      const save = async (fileName, type) => {
+        await key('Alt+k');
+        await key('g');
+        assert.ok(await visible('SaveDialog'));
+        if (type) await page.select(name('ComboBox1', '#SaveDialog'), type);
+        await typeInto(name('Edit1', '#SaveDialog'), fileName);
+        await key('Enter');
+      };
+      await save('prognose', 'CSV (*.csv)');
+      const csv = await saved('prognose.csv');
+      assert.equal(csv.split('\n').length, 22);  // header, twenty groups, and the last line feed
+      await save('prognose.txt');
+      assert.equal((await saved('prognose.txt')).split('\n')[0], 'Klasse 8b');
+      await save('prognose.png');
+      assert.deepEqual(await message(), { caption: 'Gem som', text: 'En tabel kan gemmes som tekst (.txt) eller CSV (.csv).' });
+      await key('Enter');
+      await menu('Prognose1', 'Pyramide1');
+      await save('pyramide.png', 'PNG-billede (*.png)');
+      for (let i = 0; i < 100 && !existsSync(join(folder, 'pyramide.png')); ++i) await new Promise((r) => setTimeout(r, 20));
+      assert.ok(statSync(join(folder, 'pyramide.png')).size > 1000);
+      await menu('Prognose1', 'Tabel2');
     });
 
     await t.test('age groups beside the censuses; the projection stays', async () => {
