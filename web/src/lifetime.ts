@@ -212,7 +212,9 @@ export class LifetimeView extends ViewWindow implements OutputView {
   // Output
   tableShown(): boolean { return this.gridShown; }
   printKind(): 'text' | 'chart' { return this.gridShown ? 'text' : 'chart'; }
-  chartSize(): { width: number; height: number } { return this.viewSize(); }
+  // The picture is the paint box's size (and 80 more down); the graph on it
+  // is laid out for the whole view, as on screen.
+  chartSize(): { width: number; height: number } { return { width: this.graph.width, height: this.graph.height }; }
   drawChart(canvas: WebCanvas, withCursor: boolean): void {
     canvas.setFont('Courier New', 16, false, true);
     if (canvas.printer) { core.drawLifetimeGraph(canvas, 'printer', 640, 480); return; }
