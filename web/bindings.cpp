@@ -1,20 +1,20 @@
 // The program core as the web page sees it: model operations, state fields
-// by name, the number readers, and the chart renderers drawing on a canvas
-// object the page supplies.
+// by name, the input rules, the table texts, and the chart renderers drawing
+// on canvas objects the page supplies. Only glue lives here: every text,
+// rule and picture comes from the core.
 #include "AgeInterval.h"
 #include "Canvas.h"
+#include "HistoricalTables.h"
+#include "InputRules.h"
 #include "Lifetime.h"
+#include "LifetimeGraph.h"
+#include "LifetimeTable.h"
 #include "Lys_erkl.h"
 #include "NumberText.h"
 #include "PopulationChart.h"
 #include "PrintLayout.h"
-#include "TextInput.h"
-
-#include "HistoricalTables.h"
-#include "InputRules.h"
-#include "LifetimeGraph.h"
-#include "LifetimeTable.h"
 #include "TableExport.h"
+#include "TextInput.h"
 #include "ViewTables.h"
 #include "YearLists.h"
 
@@ -22,7 +22,7 @@
 #include <emscripten/val.h>
 
 #include <map>
-#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
