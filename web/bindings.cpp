@@ -1,7 +1,9 @@
 // The program core as the web page sees it: model operations, state fields
 // by name, the input rules, the table texts, and the chart renderers drawing
-// on canvas objects the page supplies. Only glue lives here: every text,
-// rule and picture comes from the core.
+// on canvas objects the page supplies. Every text, rule and picture comes
+// from the core; the three window steps below that the core does not offer
+// (the census year list, the age-group dialog's check for a projection, a
+// census table's CSV) repeat the desktop windows' own.
 #include "AgeInterval.h"
 #include "Canvas.h"
 #include "HistoricalTables.h"
