@@ -166,6 +166,7 @@ async function start(): Promise<void> {
     tableLines: (): string[] => core.get('TableLines'),
     core,
     state: (name: string): unknown => core.get(name),
+    activeView: (): number => app.activeView,
     windows: { Form2, Form3, Form4, BtnBottomDlg, BtnBottomDlg1, Form7, Form8, Overskrif, AboutBox, Form9, Model, SaveDialog: saver.dialog },
     timing: { scriptStarted: started, shown, tableShown: 0 },
     ready: true,
