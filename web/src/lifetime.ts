@@ -1,7 +1,7 @@
 // The lifetime view (Form2): one or two persons' ages and sexes, their
 // survival table (the string grid) and their survival graph with its click
 // cursor. The core computes and draws; this window stores and shows.
-import { enable } from './app';
+import { app, enable } from './app';
 import { WebCanvas } from './canvas';
 import { core, keyFilter } from './core';
 import type { Output, OutputView } from './output';
@@ -79,8 +79,15 @@ export class LifetimeView extends ViewWindow implements OutputView {
     enter(this.Edit3, () => this.Edit4);
     enter(this.Edit4, () => this.Button1);
     for (const f of [this.Edit1, this.Edit2, this.Edit3, this.Edit4]) f.addEventListener('input', () => this.SetResultControls(false));
-    this.Edit1.addEventListener('blur', () => void this.StoreAge(this.Edit1, 'AgeA'));
-    this.Edit3.addEventListener('blur', () => void this.StoreAge(this.Edit3, 'AgeB'));
+    // Leaving a field for another control stores its age; switching to
+    // another window or opening a menu does not.
+    const exit = (f: HTMLInputElement, which: 'AgeA' | 'AgeB') => f.addEventListener('blur', (e) => {
+      const to = e.relatedTarget as Node | null;
+      if (!document.hasFocus() || (to && app.menu.root.contains(to))) return;
+      void this.StoreAge(f, which);
+    });
+    exit(this.Edit1, 'AgeA');
+    exit(this.Edit3, 'AgeB');
     core.set('ClickX', 0);
     core.set('CursorLineX', 0);
   }
