@@ -298,6 +298,10 @@ test('a whole session in the browser', async (t) => {
       assert.equal(projected.length, 5);  // a blank, the base year, 2031, a blank, 2050
       assert.match(projected[1], /^2008 {2}20\.\.64/);
       await shot('09-age-groups');
+      await page.click(dlg('SpeedButton1'));
+      assert.match(await page.$eval('#printout', (e) => e.textContent), /^Klasse 8b\n \n \n Aldersinterval: {2}20\.\.64\n/);
+      await page.click(dlg('SpeedButton3'));
+      await page.waitForFunction(async () => (await navigator.clipboard.readText()).includes('Fremskrevne data: '));
       await key('Escape');
       assert.ok(!(await visible('BtnBottomDlg1')));
       assert.deepEqual(await page.evaluate(() => window.lysvandre.tableLines()), before);
