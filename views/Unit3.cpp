@@ -267,13 +267,8 @@ void TForm3::ChooseBaseYear() {
 void TForm3::ShowModelText() {
     Model->resize(420, 140);
     Model->Memo1->clear();
-    const QString children = QLocale().toString(State.ChildrenPerFamily, 'f', 2);
-    Model->Memo1->appendPlainText(" ");
-    Model->Memo1->appendPlainText(" Børnetal pr. familie              : " + children);
-    Model->Memo1->appendPlainText(" Årstal (" + QString::number(State.BaseYear) +
-                                  " .. 2100)             : " + QString::number(State.TargetYear));
-    Model->Memo1->appendPlainText(" Pensionsalder (mindst 50)         : " + QString::number(State.RetirementAge));
-    Model->Memo1->appendPlainText(" ");
+    for (const std::string& line : ModelTextLines(QLocale().decimalPoint().toStdString()))
+        Model->Memo1->appendPlainText(QString::fromStdString(line));
     Model->show();
 }
 
