@@ -12,7 +12,6 @@
 #include "LifetimeGraph.h"
 #include "LifetimeTable.h"
 #include "Lys_erkl.h"
-#include "NumberText.h"
 #include "PopulationChart.h"
 #include "PrintLayout.h"
 #include "TableExport.h"
@@ -393,7 +392,6 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("restoreState", +[] { State = Saved(); });
     function("readWholeNumber", &WholeNumber);
     function("readAgeInterval", &AgeIntervalText);
-    function("formatFixed", select_overload<std::string(double, int, int)>(&FormatFixed));
     function("listCensusYears", &ListCensusYears);
     function("historicalTable", &HistoricalTable);
     function("linesAsText", +[](const val& lines) { return LinesAsText(StringsFrom(lines)); });
@@ -405,6 +403,7 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         return Strings(HeadedLines(heading, StringsFrom(lines)));
     });
     function("buildProjectionTable", &BuildProjectionTable);
+    function("modelTextLines", +[](const std::string& decimalSeparator) { return Strings(ModelTextLines(decimalSeparator)); });
     function("buildCensusTable", &BuildCensusTable);
     function("projectionInForce", &ProjectionInForce);
     function("censusIntervalLines", +[] { return Strings(CensusIntervalLines()); });

@@ -35,7 +35,6 @@ export interface Core {
   yearChoices(): number[];
   saveState(): void;
   restoreState(): void;
-  formatFixed(x: number, width: number, decimals: number): string;
 
   // Input rules
   filterKey(keys: string, ch: string): string;
@@ -50,6 +49,7 @@ export interface Core {
 
   // Table texts and year lists
   buildProjectionTable(): void;
+  modelTextLines(decimalSeparator: string): string[];
   buildCensusTable(): void;
   historicalTable(which: string): string[];
   baseYearListLines(): string[];

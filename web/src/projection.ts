@@ -133,13 +133,6 @@ export class ModelWindow extends Dialog {
   }
 }
 
-// The children per family with the reader's own decimal separator, as the
-// model window alone writes it.
-function localeDecimal(x: number): string {
-  const sep = (1.5).toLocaleString(navigator.language).includes(',') ? ',' : '.';
-  return core.formatFixed(x, 0, 2).replace('.', sep);
-}
-
 export class ProjectionView extends ViewWindow implements OutputView {
   readonly area = new ChartArea('projection');
   readonly buttons: Record<string, HTMLButtonElement> = {};
@@ -299,13 +292,10 @@ export class ProjectionView extends ViewWindow implements OutputView {
     if (core.get('BaseYear') !== before) this.DisableProjectionActions();
   }
 
+  // The model window alone writes numbers with the reader's own decimal separator.
   ShowModelText(): void {
-    const lines = [' ',
-      ' Børnetal pr. familie              : ' + localeDecimal(core.get('ChildrenPerFamily')),
-      ` Årstal (${core.get('BaseYear')} .. 2100)             : ${core.get('TargetYear')}`,
-      ' Pensionsalder (mindst 50)         : ' + core.get('RetirementAge'),
-      ' '];
-    this.Model.Memo1.textContent = lines.join('\n');
+    const separator = (1.5).toLocaleString(navigator.language).includes(',') ? ',' : '.';
+    this.Model.Memo1.textContent = core.modelTextLines(separator).join('\n');
     void this.Model.show();
   }
 

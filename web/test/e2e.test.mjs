@@ -247,6 +247,7 @@ test('a whole session in the browser', async (t) => {
       assert.match(await page.$eval(name('Memo2', '#Form3'), (e) => e.textContent), /for året 2031/);
       await page.click(name('SpeedButton6', '#Form3'));
       assert.ok(await visible('Model'));
+      assert.match(await page.$eval(name('Memo1', '#Model'), (e) => e.textContent), /Børnetal pr\. familie +: 1[.,]80\n/);
       await shot('08-model');
       await key('Escape');
     });
