@@ -70,10 +70,13 @@ TForm2::TForm2() {
     setTabOrder(Edit4, Button1);
 
     Bevel1 = AddBevel(Panel1, "Bevel1", QRect(504, 28, 77, 41));
-    SpeedButton3 = AddSpeedButton(Panel1, "SpeedButton3", QRect(508, 32, 33, 33), "Tabel", true, ToolGlyphIcon(ToolGlyph::Table));
-    SpeedButton2 = AddSpeedButton(Panel1, "SpeedButton2", QRect(544, 32, 33, 33), "Graf", true, ToolGlyphIcon(ToolGlyph::Graph));
+    SpeedButton3 = AddSpeedButton(Panel1, "SpeedButton3", QRect(508, 32, 33, 33), "Tabel", true,
+                                  ToolGlyphIcon(ToolGlyph::Table));
+    SpeedButton2 = AddSpeedButton(Panel1, "SpeedButton2", QRect(544, 32, 33, 33), "Graf", true,
+                                  ToolGlyphIcon(ToolGlyph::Graph));
     Bevel2 = AddBevel(Panel1, "Bevel2", QRect(592, 28, 113, 41));
-    SpeedButton1 = AddSpeedButton(Panel1, "SpeedButton1", QRect(596, 32, 33, 33), "Udskriv", true, ToolGlyphIcon(ToolGlyph::Print));
+    SpeedButton1 = AddSpeedButton(Panel1, "SpeedButton1", QRect(596, 32, 33, 33), "Udskriv", true,
+                                  ToolGlyphIcon(ToolGlyph::Print));
     SpeedButton1->setEnabled(false);
     SpeedButton4 = AddSpeedButton(Panel1, "SpeedButton4", QRect(632, 32, 33, 33),
                                   "Navn eller overskrift til udskrifter", true, ToolGlyphIcon(ToolGlyph::Heading));
