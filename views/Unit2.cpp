@@ -6,13 +6,11 @@
 #include "Lifetime.h"
 #include "LifetimeTable.h"
 #include "Lys_erkl.h"
-#include "Mainunit.h"
 #include "NumberText.h"
 #include "ViewOutput.h"
 #include "PopulationChart.h"
 #include "ToolGlyphs.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -162,9 +160,7 @@ void TForm2::FormCreate() {
 }
 
 void TForm2::SetResultControls(bool enabled) {
-    Form1->Graf1->setEnabled(enabled);
-    Form1->Tabel1->setEnabled(enabled);
-    Form1->Udskriv1->setEnabled(enabled);
+    emit CommandsChanged(ViewCommand::Graph | ViewCommand::Table | ViewCommand::Print, enabled);
     SpeedButton2->setEnabled(enabled);
     SpeedButton3->setEnabled(enabled);
     SpeedButton1->setEnabled(enabled);
@@ -366,7 +362,7 @@ void TForm2::ShowLifetimeGraph() {
             SetResultLines(85, ToQString(shown.LineA), ToQString(shown.LineB), ToQString(shown.LineOutlive));
         else SetResultLines(45, ToQString(shown.LineA), " ", " ");
     }
-    Form1->Udskriv1->setEnabled(true);
+    emit CommandsChanged(ViewCommand::Print, true);
     SpeedButton1->setEnabled(true);
     SetGridVisible(false);
     State.LifetimeGraphShown = true;

@@ -3,7 +3,6 @@
 #include "Dialogs.h"
 #include "Inddatp.h"
 #include "Lys_erkl.h"
-#include "Mainunit.h"
 #include "NumberText.h"
 #include "ViewOutput.h"
 #include "ToolGlyphs.h"
@@ -12,7 +11,6 @@
 #include "Unit7.h"
 #include "ViewTables.h"
 
-#include <QAction>
 #include <QFrame>
 #include <QLineEdit>
 #include <QLocale>
@@ -63,8 +61,6 @@ TForm3::TForm3(QWidget* host) : PopulationView(ProjectionChartView, host) {
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::ShowModelText);
 
     connect(PaintBox1, &ChartPaintBox::Clicked, this, &TForm3::PaintBox1Click);
-    connect(Form1->Fortst1, &QAction::changed, SpeedButton4,
-            [this] { SpeedButton4->setEnabled(Form1->Fortst1->isEnabled()); });
 
     // FormCreate
     State.ClickX = 0;
@@ -87,7 +83,7 @@ void TForm3::FitToMainWindow() {
 }
 
 void TForm3::EnableProjectionActions() {
-    Form1->Aldersgrupper1->setEnabled(true);
+    emit CommandsChanged(ViewCommand::AgeGroups, true);
     SetProjectionActionsEnabled(true);
 }
 
@@ -96,16 +92,16 @@ void TForm3::EnableProjectionActions() {
 void TForm3::DisableProjectionActions() { SetProjectionActionsEnabled(false); }
 
 void TForm3::SetProjectionActionsEnabled(bool enabled) {
-    Form1->Udskriv1->setEnabled(enabled);
-    Form1->Tabel2->setEnabled(enabled);
-    Form1->Pyramide1->setEnabled(enabled);
-    Form1->Ialtgraf1->setEnabled(enabled);
-    Form1->Fortst1->setEnabled(enabled && State.TargetYear < 2100);
+    // Nothing continues past 2100.
+    const bool canContinue = enabled && State.TargetYear < 2100;
+    emit CommandsChanged(ViewCommand::Print | ViewCommand::Table | ViewCommand::Pyramid | ViewCommand::TotalGraph,
+                         enabled);
+    emit CommandsChanged(ViewCommand::Continue, canContinue);
     for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton5, SpeedButton6})
         b->setEnabled(enabled);
     // "Fortsæt" on the tool bar does what the menu item does, so it is
-    // available exactly when the menu item is (not at 2100).
-    SpeedButton4->setEnabled(Form1->Fortst1->isEnabled());
+    // available exactly when the menu item is.
+    SpeedButton4->setEnabled(canContinue);
 }
 
 void TForm3::ClearChartArea() {
@@ -119,7 +115,7 @@ void TForm3::EnterInputs() {
     ListBaseYears();
     State.DisplayMode = DisplayModes::Nothing;
     ClearChartArea();
-    // DisplayMode 0: the dialog's OK sets the projection up.
+    // With DisplayModes::Nothing the dialog's OK sets the projection up.
     ExecModal(*BtnBottomDlg);
     if (State.InputsAccepted) {
         EnableProjectionActions();
@@ -164,7 +160,7 @@ void TForm3::ContinueProjection() {
     bool asked = false;
     if (State.TargetYear < 2100) {
         BtnBottomDlg->Edit3->setText(QString::number(State.TargetYear + 1));
-        // DisplayMode is not 0 here, so OK leaves the set-up to this view.
+        // DisplayMode is not Nothing here, so OK leaves the set-up to this view.
         ExecModal(*BtnBottomDlg);
         asked = true;
     }
