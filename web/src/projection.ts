@@ -60,8 +60,8 @@ export class InputDialog extends Dialog {
       this.close();
       return;
     }
+    // The dialog stays; the focus goes back where it was.
     await messageBox(core.projectionInputMessage(this.InputError), core.projectionInputCaption());
-    this.Edit1.focus();
   }
 
   CancelBtnClick(): void {
