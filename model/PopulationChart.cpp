@@ -82,6 +82,7 @@ ChartComparison GroupedAs(ModelState work, std::string name, void (*prepare)()) 
     ChartComparison c;
     c.Name = std::move(name);
     c.GroupCount = std::clamp(count, 0, MaxGroups);
+    c.GroupSpan = span;
     for (int32_t g = 0; g < c.GroupCount; ++g) {
         c.Male[g] = State.GroupMale[g];
         c.Female[g] = State.GroupFemale[g];
@@ -155,7 +156,7 @@ PopulationChart::Scale PopulationChart::ChartScale(bool pyramid) const {
     s.step = percent_ ? 0 : State.ScaleStep;
     s.left = State.MaxMaleGroup * s.factor;
     s.right = (pyramid ? State.MaxFemaleGroup : State.MaxMaleGroup + State.MaxFemaleGroup) * s.factor;
-    if (const ChartComparison* other = Comparison()) {
+    if (const ChartComparison* other = DrawnComparison()) {
         double maxMale = 0, maxFemale = 0, otherTotal = 0;
         for (int32_t g = 0; g < other->GroupCount; ++g) {
             maxMale = std::max(maxMale, other->Male[g]);
@@ -174,6 +175,12 @@ PopulationChart::Scale PopulationChart::ChartScale(bool pyramid) const {
     }
     if (percent_ && s.unit > 0) s.step = PercentStep(s.unit);
     return s;
+}
+
+const ChartComparison* PopulationChart::DrawnComparison() const {
+    const ChartComparison* other = Comparison();
+    if (!other || other->GroupSpan != State.GroupSpan || other->GroupCount != Groups()) return nullptr;
+    return other;
 }
 
 void PopulationChart::SetComparison(const ChartComparison* other) {
@@ -372,7 +379,7 @@ void PopulationChart::DrawUnitText(Canvas& canvas, int32_t offset) {
 // The outline of the other population in its own colour, and a legend
 // naming both.
 void PopulationChart::DrawComparison(Canvas& canvas, int32_t offset, bool pyramid, const Scale& scale) {
-    const ChartComparison* other = Comparison();
+    const ChartComparison* other = DrawnComparison();
     if (!other) return;
     canvas.SetPenColor(ComparisonColor);
     if (scale.scaled) {
@@ -380,7 +387,7 @@ void PopulationChart::DrawComparison(Canvas& canvas, int32_t offset, bool pyrami
         const int32_t start = pyramid ? PyramidCentre : TotalGraphStart;
         ChartPoint* p = State.MarkerPoints;
         p[0].x = p[3].x = start;
-        for (int32_t g = 0; g < std::min(Groups(), other->GroupCount); ++g) {
+        for (int32_t g = 0; g < other->GroupCount; ++g) {
             const int32_t y = BarHeight * g + BaseY;
             p[0].y = y, p[1].y = y, p[2].y = y + BarHeight, p[3].y = y + BarHeight;
             if (pyramid) {

@@ -52,6 +52,7 @@ class PopulationChart;
 struct ChartComparison {
     std::string Name;  // the legend's text for it, e.g. "basisår 2008"
     int32_t GroupCount = 0;
+    int32_t GroupSpan = 0;  // drawn only over a chart grouped the same way
     double Male[MaxGroups] = {};
     double Female[MaxGroups] = {};
 };
@@ -151,6 +152,8 @@ private:
     // on screen change.
     bool OnScreen(const Canvas& canvas) const;
     void DrawCursor(Canvas& canvas, bool pyramid);
+    // The comparison, when it is grouped as the chart on show.
+    const ChartComparison* DrawnComparison() const;
     struct Scale;
     Scale ChartScale(bool pyramid) const;
     void DrawComparison(Canvas& canvas, int32_t offset, bool pyramid, const Scale& scale);

@@ -128,6 +128,15 @@ TEST_F(ExtraChartTest, CensusComparisonIsGroupedAsTheChartOnShow) {
     EXPECT_NEAR(total, census, 1e-6);
     EXPECT_EQ(State.GroupCount, 10);
     EXPECT_EQ(CensusComparison(1902).GroupCount, 0);  // not a census year
+
+    // Over a chart grouped otherwise it is left out.
+    PopulationChart chart(CensusChartView);
+    chart.SetComparison(&c);
+    CensusState(1901);
+    RecordingCanvas canvas;
+    chart.DrawPyramid(canvas);
+    EXPECT_TRUE(BarEnds(canvas, Red).empty());
+    EXPECT_TRUE(canvas.TextsEqual("folketælling 1901").empty());
 }
 
 TEST_F(ExtraChartTest, PercentBarsAddUpToTheWholePopulation) {
