@@ -55,3 +55,19 @@ void PopulationView::ShowMemoText(const QString& text) {
     Memo2->verticalScrollBar()->setValue(0);
     Memo2->horizontalScrollBar()->setValue(0);
 }
+
+bool PopulationView::ChartOnShow() const {
+    const ChartViewDescription& modes = Chart.View();
+    return !isHidden() && Memo2->isHidden() &&
+           (State.DisplayMode == modes.PyramidMode || State.DisplayMode == modes.TotalGraphMode);
+}
+
+void PopulationView::TogglePercent() {
+    Chart.SetPercent(!Chart.Percent());
+    ScrollBox1->Invalidate();
+}
+
+void PopulationView::ToggleComparison(const ChartComparison* other) {
+    Chart.SetComparison(Chart.Comparison() ? nullptr : other);
+    ScrollBox1->Invalidate();
+}

@@ -31,6 +31,10 @@ public:
     void ResetCensusView();
     void ClearChart();
 
+    // "Sammenlign med folketælling ...": a census chosen in the census-year
+    // chooser outlined over the chart; again takes it away.
+    void ToggleCensusComparison();
+
     // The historical tables.
     void ShowLifeExpectancyTable();
     void ShowMortalityTable();
