@@ -373,7 +373,7 @@ void PopulationChart::DrawTicks(Canvas& canvas, int32_t x0, double maximum, int3
 }
 
 void PopulationChart::DrawUnitText(Canvas& canvas, int32_t offset) {
-    canvas.TextOut(offset + 10, FlipY(30), percent_ ? "Procent af befolkningen" : "Antal i 10.000");
+    canvas.TextOut(offset + 10, FlipY(30), percent_ ? "Procent" : "Antal i 10.000");
 }
 
 // The outline of the other population in its own colour, and a legend
@@ -400,15 +400,19 @@ void PopulationChart::DrawComparison(Canvas& canvas, int32_t offset, bool pyrami
             DrawBar(canvas, offset);
         }
     }
-    const int32_t x = offset + 470;
-    canvas.MoveTo(x, FlipY(330));
-    canvas.LineTo(x + 20, FlipY(330));
+    // Under "Kvinder", where the top bars leave room; each line in the
+    // middle of its text.
+    const int32_t x = offset + 420;
+    canvas.SetPenColor(Black);
+    canvas.MoveTo(x, FlipY(338) + 7);
+    canvas.LineTo(x + 20, FlipY(338) + 7);
+    canvas.SetPenColor(ComparisonColor);
+    canvas.MoveTo(x, FlipY(323) + 7);
+    canvas.LineTo(x + 20, FlipY(323) + 7);
+    canvas.SetPenColor(Black);
     canvas.SetTextColor(ComparisonColor);
     canvas.TextOut(x + 26, FlipY(323), other->Name);
     canvas.SetTextColor(Black);
-    canvas.SetPenColor(Black);
-    canvas.MoveTo(x, FlipY(345));
-    canvas.LineTo(x + 20, FlipY(345));
     canvas.TextOut(x + 26, FlipY(338), "år " + std::to_string(State.TargetYear));
 }
 

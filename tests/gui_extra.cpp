@@ -190,7 +190,7 @@ TEST_F(ExtraTest, PercentShowsSharesWhileTheTableStaysInPersons) {
     EXPECT_TRUE(Form1->Visiprocent1->isChecked());
     RecordingCanvas canvas;
     Form4->DrawView(canvas);
-    EXPECT_EQ(canvas.TextsEqual("Procent af befolkningen").size(), 1u);
+    EXPECT_EQ(canvas.TextsEqual("Procent").size(), 1u);
     Form1->Tabel3->trigger();
     EXPECT_EQ(State.TableLines, table);
     Form1->Pyramide2->trigger();
