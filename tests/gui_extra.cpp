@@ -197,3 +197,35 @@ TEST_F(ExtraTest, PercentShowsSharesWhileTheTableStaysInPersons) {
     Form1->Visiprocent1->trigger();
     EXPECT_FALSE(Form4->Chart.Percent());
 }
+
+// The README's pictures (made on request, never in a test run): a projection
+// played and stopped half way, its pyramid over its base year, and a census
+// in percent with an older census outlined.
+TEST_F(ExtraTest, DISABLED_ReadmePictures) {
+    const QDir docs(QString::fromStdString(PicturesDir()));
+    Form1->resize(900, 640);
+    const auto save = [&](const char* name) {
+        QTest::qWait(200);
+        EXPECT_TRUE(Form1->grab().save(docs.filePath(name))) << name;
+    };
+    ProjectPyramid();
+    Form3->PlayProjection();
+    ASSERT_TRUE(QTest::qWaitFor([] { return Form3->PlaybackYear() >= 2015; }, 10000));
+    Form3->StopPlayback();
+    save("extra-playback.png");
+
+    Form1->Pyramide1->trigger();
+    Form3->ToggleBaseYearComparison();
+    save("extra-compare.png");
+
+    CensusPyramid(1901);
+    Form4->TogglePercent();
+    dialogs.OnExec = [](QDialog& dialog) {
+        if (&dialog != Form8) return int(QDialog::Rejected);
+        Form8->FormShow();
+        Form8->Edit1->setText("1801");
+        return int(QDialog::Accepted);
+    };
+    Form4->ToggleCensusComparison();
+    save("extra-percent.png");
+}
