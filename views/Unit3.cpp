@@ -95,11 +95,26 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
+            case QEvent::ShortcutOverride:
+                // A shortcut key stops too, and then runs its command on the
+                // year reached; any other key is then only a stop.
+                if (!playing_()) break;
+                stop_();
+                swallowKey_ = true;
+                break;
             case QEvent::KeyPress:
+                if (swallowKey_) return true;
+                if (!playing_()) break;
+                stop_();
+                swallowKey_ = true;
+                return true;
+            case QEvent::KeyRelease:
+                swallowKey_ = false;
+                break;
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
                 if (!playing_()) break;
-                swallowRelease_ = event->type() != QEvent::KeyPress;
+                swallowRelease_ = true;
                 stop_();
                 return true;
             case QEvent::MouseButtonRelease:
@@ -116,6 +131,7 @@ private:
     std::function<bool()> playing_;
     std::function<void()> stop_;
     bool swallowRelease_ = false;
+    bool swallowKey_ = false;
 };
 
 }  // namespace
