@@ -114,10 +114,12 @@ ChartComparison CensusComparison(int32_t year) {
     if (!IsCensusYear(year)) return {};
     ModelState work = State;
     work.BaseYear = year;
-    return GroupedAs(std::move(work), "folketælling " + std::to_string(year), [] {
+    ChartComparison c = GroupedAs(std::move(work), "folketælling " + std::to_string(year), [] {
         double total = 0;
         GroupCensus(total);
     });
+    c.Census = true;
+    return c;
 }
 
 GroupShares SharesOf(const double* male, const double* female, int32_t groups) {

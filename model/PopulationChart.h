@@ -51,6 +51,7 @@ class PopulationChart;
 // grouped as the chart on show is.
 struct ChartComparison {
     std::string Name;  // the legend's text for it, e.g. "basisår 2008"
+    bool Census = false;
     int32_t GroupCount = 0;
     int32_t GroupSpan = 0;  // drawn only over a chart grouped the same way
     double Male[MaxGroups] = {};

@@ -157,6 +157,21 @@ TEST_F(ExtraTest, BaseYearOutlineIsAToggleThatPrintingAndCopyingShow) {
     CopyView(Form3);
     EXPECT_EQ(RedPixels(), 0);
 
+    // The projection may have a census outlined instead.
+    dialogs.OnExec = [](QDialog& dialog) {
+        if (&dialog != Form8) return int(QDialog::Rejected);
+        Form8->FormShow();
+        Form8->Edit1->setText("1901");
+        return int(QDialog::Accepted);
+    };
+    const ModelState before = State;
+    Form1->Sammenlignfolketlling1->trigger();
+    EXPECT_TRUE(State == before);
+    ASSERT_NE(Form3->Chart.Comparison(), nullptr);
+    EXPECT_EQ(Form3->Chart.Comparison()->Name, "folketælling 1901");
+    EXPECT_TRUE(Form1->Sammenlignfolketlling1->isChecked());
+    EXPECT_FALSE(Form1->Sammenlign1->isChecked());
+
     // A table offers neither.
     Form1->Tabel2->trigger();
     Form1->UpdateExtraItems();
@@ -169,6 +184,7 @@ TEST_F(ExtraTest, CensusOutlineIsChosenInTheCensusChooserAndKeepsTheCensusOnShow
     const ModelState before = State;
     Form1->UpdateExtraItems();
     EXPECT_EQ(Form1->Sammenlign1->text(), "&Sammenlign med folketælling …");
+    EXPECT_FALSE(Form1->Sammenlignfolketlling1->isVisible());
     for (const bool cancel : {true, false}) {
         dialogs.OnExec = [cancel](QDialog& dialog) {
             if (&dialog != Form8) return int(QDialog::Rejected);

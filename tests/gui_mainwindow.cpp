@@ -155,6 +155,7 @@ TEST(MainMenu, ItemsCaptionsShortcutsAndEnabledStateAtStart) {
         {"Ekstra1", "E&kstra", "", "", true},
         {"Afspilprognose1", "&Afspil prognose", "Ekstra1", "", false},
         {"Sammenlign1", "&Sammenlign med basisåret", "Ekstra1", "", false},
+        {"Sammenlignfolketlling1", "Sammenlign med &folketælling …", "Ekstra1", "", false},
         {"Visiprocent1", "Vis i &procent", "Ekstra1", "", false},
         {"Gemsom1", "&Gem som ...", "Ekstra1", "", false},
         {"Hjlp1", "&Hjælp", "", "", true},

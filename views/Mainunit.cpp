@@ -135,8 +135,12 @@ TForm1::TForm1() {
     connect(Ekstra1->menu(), &QMenu::aboutToShow, this, &TForm1::UpdateExtraItems);
     Afspilprognose1 = AddItem(Ekstra1, "Afspilprognose1", "&Afspil prognose", &TForm1::Afspilprognose1Click, false);
     // The caption follows the view on show: the projection compares with its
-    // base year, a census with another census.
+    // base year, a census with another census; the projection has a census
+    // item of its own below.
     Sammenlign1 = AddItem(Ekstra1, "Sammenlign1", "&Sammenlign med basisåret", &TForm1::Sammenlign1Click, false);
+    Sammenlignfolketlling1 = AddItem(Ekstra1, "Sammenlignfolketlling1", "Sammenlign med &folketælling …",
+                                     &TForm1::Sammenlignfolketlling1Click, false);
+    Sammenlignfolketlling1->setCheckable(true);
     Visiprocent1 = AddItem(Ekstra1, "Visiprocent1", "Vis i &procent", &TForm1::Visiprocent1Click, false);
     Sammenlign1->setCheckable(true);
     Visiprocent1->setCheckable(true);
@@ -378,7 +382,11 @@ void TForm1::UpdateExtraItems() {
     const bool census = Form4 && Form4->isVisible() && !(Form3 && Form3->isVisible());
     Sammenlign1->setText(census ? "&Sammenlign med folketælling …" : "&Sammenlign med basisåret");
     Sammenlign1->setEnabled(chart != nullptr);
-    Sammenlign1->setChecked(chart && chart->Chart.Comparison());
+    const ChartComparison* other = chart ? chart->Chart.Comparison() : nullptr;
+    Sammenlign1->setChecked(other && (census || !other->Census));
+    Sammenlignfolketlling1->setVisible(!census);
+    Sammenlignfolketlling1->setEnabled(chart == Form3 && chart);
+    Sammenlignfolketlling1->setChecked(!census && other && other->Census);
     Visiprocent1->setEnabled(chart != nullptr);
     Visiprocent1->setChecked(chart && chart->Chart.Percent());
     Gemsom1->setEnabled(ViewOnShowCanBeSaved());
@@ -391,6 +399,11 @@ void TForm1::Afspilprognose1Click() {
 void TForm1::Sammenlign1Click() {
     if (Form3 && Form3->ChartOnShow()) Form3->ToggleBaseYearComparison();
     else if (Form4 && Form4->ChartOnShow()) Form4->ToggleCensusComparison();
+    UpdateExtraItems();
+}
+
+void TForm1::Sammenlignfolketlling1Click() {
+    if (Form3 && Form3->ChartOnShow()) Form3->ToggleCensusComparison();
     UpdateExtraItems();
 }
 

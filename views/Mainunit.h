@@ -66,6 +66,7 @@ public:
     QAction* Ekstra1;
     QAction* Afspilprognose1;
     QAction* Sammenlign1;
+    QAction* Sammenlignfolketlling1;
     QAction* Visiprocent1;
     QAction* Gemsom1;
     QAction* Hjlp1;
@@ -106,6 +107,7 @@ public:
     void UpdateExtraItems();
     void Afspilprognose1Click();
     void Sammenlign1Click();
+    void Sammenlignfolketlling1Click();
     void Visiprocent1Click();
     void Gemsom1Click();
 

@@ -44,6 +44,10 @@ public:
     // Another population outlined over the chart; nullptr (or choosing it
     // while one is shown) takes it away.
     void ToggleComparison(const ChartComparison* other);
+    // "Sammenlign med folketælling ...": a census chosen in the census-year
+    // chooser outlined over the chart; again takes it away. State, and so
+    // the population on show, stays as it was.
+    void ToggleCensusComparison();
 
 protected:
     // The tool bar's two groups: print, heading and copy in Bevel2 from

@@ -184,22 +184,3 @@ void TForm4::SpeedButton5Click() { PrintView(this); }
 void TForm4::SpeedButton6Click() { ShowHeadingDialog(); }
 
 void TForm4::SpeedButton7Click() { CopyView(this); }
-
-void TForm4::ToggleCensusComparison() {
-    if (!ChartOnShow()) return;
-    if (Chart.Comparison()) {
-        ToggleComparison(nullptr);
-        return;
-    }
-    // The chooser works on State; the census on show stays as it is.
-    const ModelState saved = State;
-    int n = 1;
-    for (const EarlyCensusRecord& census : State.EarlyCensuses) State.YearChoices[n++] = census.Year;
-    for (const CensusRecord& census : State.Censuses) State.YearChoices[n++] = census.Year;
-    const bool chosen = ExecModal(*Form8) == QDialog::Accepted && ChosenCensusYearValid;
-    const int32_t year = ChosenCensusYear;
-    State = saved;
-    if (!chosen) return;
-    const ChartComparison other = CensusComparison(year);
-    if (other.GroupCount > 0) ToggleComparison(&other);
-}

@@ -31,10 +31,6 @@ public:
     void ResetCensusView();
     void ClearChart();
 
-    // "Sammenlign med folketælling ...": a census chosen in the census-year
-    // chooser outlined over the chart; again takes it away.
-    void ToggleCensusComparison();
-
     // The historical tables.
     void ShowLifeExpectancyTable();
     void ShowMortalityTable();
