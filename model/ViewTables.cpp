@@ -46,3 +46,15 @@ std::vector<std::string> CensusTableLines() {
 void BuildProjectionTable() { State.TableLines = ProjectionTableLines(); }
 
 void BuildCensusTable() { State.TableLines = CensusTableLines(); }
+
+std::vector<std::string> ModelTextLines(const std::string& decimalSeparator) {
+    std::string children = FormatFixed(State.ChildrenPerFamily, 2);
+    if (const auto point = children.find('.'); point != std::string::npos)
+        children.replace(point, 1, decimalSeparator);
+    return {" ",
+            " Børnetal pr. familie              : " + children,
+            " Årstal (" + std::to_string(State.BaseYear) + " .. 2100)             : " +
+                std::to_string(State.TargetYear),
+            " Pensionsalder (mindst 50)         : " + std::to_string(State.RetirementAge),
+            " "};
+}

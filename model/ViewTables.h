@@ -13,6 +13,11 @@ std::vector<std::string> ProjectionTableLines();
 // after GroupCensus and ComputeGroupTotals.
 std::vector<std::string> CensusTableLines();
 
+// The lines of the model-text window: the projection's inputs, the children
+// per family with the user's decimal separator (the one text that follows
+// the locale).
+std::vector<std::string> ModelTextLines(const std::string& decimalSeparator);
+
 // The same into State.TableLines, which printing and copying read.
 void BuildProjectionTable();
 void BuildCensusTable();

@@ -29,6 +29,10 @@ QPrinter& Printer();
 // The text font of every text printout: Courier New, bold, 10 point.
 QFont PrintTextFont();
 
+// Once a text printout has run, chart headings in printer pixels use the
+// printer's text font; this forgets it, as at program start.
+void ForgetPrinterTextFont();
+
 // How lineCount lines in PrintTextFont() fall on the pages of device.
 TextPageLayout MeasureTextPage(QPaintDevice& device, int32_t lineCount);
 

@@ -61,6 +61,8 @@ void AbortDocument(QPainter& painter, QPrinter& printer) {
 
 }  // namespace
 
+void ForgetPrinterTextFont() { PrinterTextFont.reset(); }
+
 QPrinter& Printer() { return *ProgramPrinter(); }
 
 QFont PrintTextFont() {

@@ -4,16 +4,26 @@
 // order) can still check the start state after other tests changed things.
 #pragma once
 
+#include "AgeInterval.h"
+#include "Dialogs.h"
 #include "Forms.h"
 #include "Lifetime.h"
 #include "Lys_erkl.h"
 #include "Mainunit.h"
+#include "Output.h"
+#include "Overskr.h"
+#include "Unit6.h"
+#include "Unit4.h"
+#include "Unit8.h"
+#include "Unit9.h"
 #include "ViewWindow.h"
 
 #include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -22,6 +32,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -68,6 +80,8 @@ struct StartState {
     bool TimerActive = false;
     int TimerInterval = 0;
     std::vector<MenuItemState> Menu;  // display order, depth first
+    QPoint GuidePosition;          // Form9 as created, before any showing moves it
+    bool CensusPanelsHidden = false;  // Form4's Panel2-4 and Memo2
     QElapsedTimer SinceShown;
 };
 
@@ -109,6 +123,9 @@ inline const StartState& ProgramStart() {
     start->TimerActive = Form1->Timer1->isActive();
     start->TimerInterval = Form1->Timer1->interval();
     harness_detail::CollectMenu(Form1->MainMenu1->actions(), "", start->Menu);
+    start->GuidePosition = Form9->pos();
+    start->CensusPanelsHidden = Form4->Panel2->isHidden() && Form4->Panel3->isHidden() &&
+                                Form4->Panel4->isHidden() && Form4->Memo2->isHidden();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(Form1));
     start->Maximised = Form1->windowState().testFlag(Qt::WindowMaximized);
     start->FrameGeometry = Form1->frameGeometry();
@@ -116,14 +133,33 @@ inline const StartState& ProgramStart() {
     return *start;
 }
 
+// Every global of the program as it is right after start, so that no test
+// depends on what an earlier test in the same process left behind.
+inline void ResetProgramGlobals() {
+    State = ModelState();
+    LoadAllData();
+    Lifetime = LifetimeState();
+    ActiveView = 0;
+    std::fill(std::begin(YearList), std::end(YearList), 0);
+    YearListCount = 2;
+    HistoricalLineCount = 0;
+    ChosenCensusYear = 0;
+    ChosenCensusYearValid = false;
+    IntervalFrom = IntervalTo = 0;
+    BaseIntervalLine.clear();
+    TargetIntervalLine.clear();
+    SavedHeading.clear();
+    Overskrif->HeadingText.clear();
+    Overskrif->Edit1->clear();
+    ForgetPrinterTextFont();
+}
+
 // The program started, a fresh model and lifetime state, no view on show and
 // the main window active: another window shown and hidden by an earlier test
 // may still count as the active one, and focus moves only inside it.
 inline void StartFresh() {
     ProgramStart();
-    State = ModelState();
-    LoadAllData();
-    Lifetime = LifetimeState();
+    ResetProgramGlobals();
     HideViews();
     Form1->activateWindow();
     QApplication::setActiveWindow(Form1);

@@ -408,7 +408,7 @@ TEST(AgeGroupsFromTheProjectionView, NextTableShowsTheRestoredYear) {
 }
 
 // The picture in the README: both lists filled.
-TEST_F(AgeGroupDialog, RendersTheDocumentationPicture) {
+TEST_F(AgeGroupDialog, DISABLED_ReadmePictures) {
     Type(Dlg()->Edit2, "2030");
     Type(Dlg()->Edit2, "2050");
     ShowResultFor("65..99");

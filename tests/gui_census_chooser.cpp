@@ -285,6 +285,7 @@ TEST_F(ChooserTest, OkAndFortrydBothLeaveTheLastYearAndClearTheDisplayMode) {
 TEST_F(ChooserTest, EnterConfirmsATypedCensusYear) {
     Form8->hide();
     QTimer::singleShot(0, Form8, [] {
+        Form8->Edit1->setFocus();  // the year is typed into its field
         QTest::keyClicks(Form8->Edit1, "1970");
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : Form8, Qt::Key_Return);

@@ -98,7 +98,7 @@ TEST(LifetimeGraph, ACursorMovedAfterAModeSwitchLeavesNoTrace) {
 }
 
 // Pictures of a two-person table and graph for the README, when asked for.
-TEST(LifetimeGraph, ReadmePictures) {
+TEST(LifetimeGraph, DISABLED_ReadmePictures) {
     const QString docs = qEnvironmentVariable("LYSVANDRE_DOCS_DIR");
     const QString dir = docs.isEmpty() ? QDir::tempPath() : docs;
     ProgramStart();

@@ -7,8 +7,12 @@
 #include <QFontInfo>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QToolButton>
 
 #include "About.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
 
 namespace {
 
@@ -110,6 +114,7 @@ TEST(StartSequence, StartPictureIsCentredThenHiddenByTheTimerForGood) {
     // run again, so the picture stays hidden and the state stays as it was.
     const int32_t activeView = ActiveView;
     ActiveView = 2;
+    State.BaseYear = 1980;  // loading the data again would make it 2008
     Form1->showMinimized();
     QTest::qWait(20);
     Form1->showMaximized();
@@ -119,8 +124,9 @@ TEST(StartSequence, StartPictureIsCentredThenHiddenByTheTimerForGood) {
     EXPECT_TRUE(Form1->Image1->isHidden());
     EXPECT_FALSE(Form1->Timer1->isActive());
     EXPECT_EQ(ActiveView, 2);
-    EXPECT_EQ(State.BaseYear, 2008);
+    EXPECT_EQ(State.BaseYear, 1980);
     ActiveView = activeView;
+    ResetProgramGlobals();
 }
 
 TEST(MainMenu, ItemsCaptionsShortcutsAndEnabledStateAtStart) {
@@ -274,6 +280,75 @@ TEST(Fonts, DesignFontsResolveToInstalledLookAlikes) {
         EXPECT_EQ(info.family(), row.Resolved);
         EXPECT_EQ(info.fixedPitch(), row.FixedPitch);
     }
+}
+
+// The views say which of their commands are available; the main window keeps
+// its items to that. Each view's signal reaches its own items and no others.
+TEST(MenuCommands, EachViewDrivesExactlyItsOwnItems) {
+    ProgramStart();
+    struct Row {
+        ViewWindow* View;
+        ViewCommand Command;
+        QAction* Item;  // nullptr: the view has no such item
+    };
+    const Row rows[] = {
+        {Form2, ViewCommand::Print, Form1->Udskriv1},    {Form2, ViewCommand::Graph, Form1->Graf1},
+        {Form2, ViewCommand::Table, Form1->Tabel1},      {Form2, ViewCommand::Pyramid, nullptr},
+        {Form3, ViewCommand::Print, Form1->Udskriv1},    {Form3, ViewCommand::Table, Form1->Tabel2},
+        {Form3, ViewCommand::Pyramid, Form1->Pyramide1}, {Form3, ViewCommand::TotalGraph, Form1->Ialtgraf1},
+        {Form3, ViewCommand::Continue, Form1->Fortst1},  {Form3, ViewCommand::AgeGroups, Form1->Aldersgrupper1},
+        {Form3, ViewCommand::Graph, nullptr},            {Form4, ViewCommand::Print, Form1->Udskriv1},
+        {Form4, ViewCommand::Table, Form1->Tabel3},      {Form4, ViewCommand::Pyramid, Form1->Pyramide2},
+        {Form4, ViewCommand::TotalGraph, Form1->Ialtgraf2}, {Form4, ViewCommand::Continue, nullptr},
+    };
+    const QList<QAction*> items = Form1->findChildren<QAction*>();
+    std::vector<bool> before;
+    for (QAction* item : items) before.push_back(item->isEnabled());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.View->objectName().toStdString() + " " + std::to_string(int(row.Command)));
+        for (bool available : {true, false}) {
+            for (QAction* item : items) item->setEnabled(!available);
+            emit row.View->CommandsChanged(row.Command, available);
+            for (QAction* item : items)
+                EXPECT_EQ(item->isEnabled(), item == row.Item ? available : !available)
+                    << item->objectName().toStdString();
+        }
+    }
+    for (qsizetype i = 0; i < items.size(); ++i) items[i]->setEnabled(before[size_t(i)]);
+}
+
+// A view the main window has not connected (a second projection view here)
+// cannot switch the menu: the views never reach into it.
+TEST(MenuCommands, AnUnconnectedViewLeavesTheMenuAlone) {
+    ProgramStart();
+    const ModelState state = State;
+    const bool wasEnabled = Form1->Tabel2->isEnabled();
+    Form1->Tabel2->setEnabled(true);
+    {
+        QWidget host;
+        TForm3 other(&host);
+        other.DisableProjectionActions();
+        EXPECT_FALSE(other.SpeedButton1->isEnabled());
+    }
+    EXPECT_TRUE(Form1->Tabel2->isEnabled());
+    Form1->Tabel2->setEnabled(wasEnabled);
+    State = state;
+}
+
+// "Gem som" is looked at again once a view's output commands change, not
+// only as its menu opens.
+TEST(MenuCommands, SaveFollowsWhatIsOnShowAfterAViewsOutputCommandsChange) {
+    StartFresh();
+    DialogRecorder dialogs;
+    Form1->Gemsom1->setEnabled(false);
+    Form1->Middellevetid1->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Form1->Gemsom1->isEnabled()) << "a table on show";
+    dialogs.OnExec = [](QDialog&) { return int(QDialog::Rejected); };
+    Form1->Inddata1->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Form1->Gemsom1->isEnabled()) << "nothing on show after a cancelled input";
+    HideViews();
 }
 
 }  // namespace

@@ -415,7 +415,7 @@ TEST_F(ProjectionViewTest, AgeGroupDialogLeavesTheProjectionAsItWas) {
 }
 
 // The README's pictures of the projection view.
-TEST_F(ProjectionViewTest, Pictures) {
+TEST_F(ProjectionViewTest, DISABLED_ReadmePictures) {
     Project(2000, "1.8", "2030", "67");
     const QString dir = QString::fromStdString(PicturesDir());
     QApplication::processEvents();

@@ -51,6 +51,7 @@ void CreateForms() {
     Create(Form2);
     Create(Form3);
     Create(Form4);
+    Form1->ConnectViews();
     Create(Model, Form1);
     Create(BtnBottomDlg1, Form1);
     Create(Form7, Form1);

@@ -110,7 +110,7 @@ void TBtnBottomDlg::OKBtnClick() {
     ValidateInputs();
     if (InputError == 0) {
         State.InputsAccepted = true;
-        if (State.DisplayMode == 0) SetUpProjection();
+        if (State.DisplayMode == DisplayModes::Nothing) SetUpProjection();
     } else {
         ShowMessageBox(QString::fromStdString(ProjectionInputMessage(InputError, State)),
                        QString::fromUtf8(ProjectionInputCaption));
@@ -120,7 +120,7 @@ void TBtnBottomDlg::OKBtnClick() {
 
 void TBtnBottomDlg::CancelBtnClick() {
     State.InputsAccepted = false;
-    State.DisplayMode = 0;
+    State.DisplayMode = DisplayModes::Nothing;
     InputError = 0;
     QDialog::done(QDialog::Rejected);
 }

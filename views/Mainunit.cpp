@@ -26,7 +26,7 @@
 #include <QTranslator>
 
 TForm1* Form1 = nullptr;
-int32_t ActiveView = 0;
+int32_t ActiveView = ActiveViews::None;
 
 QTranslator* InstallDanishToolkitTexts() {
     auto* translator = new QTranslator(QCoreApplication::instance());
@@ -77,7 +77,9 @@ TForm1::TForm1() {
     MainMenu1 = menuBar();
     MainMenu1->setObjectName("MainMenu1");
     // The window's Courier New is for its client area; the menu keeps the
-    // desktop's menu font.
+    // desktop's menu font. Setting each attribute to its own value is not a
+    // no-op: it marks the attribute as chosen, so that the menu bar does not
+    // take it from the window's font.
     QFont menuFont = QApplication::font(MainMenu1);
     menuFont.setFamily(menuFont.family());
     menuFont.setPointSizeF(menuFont.pointSizeF());
@@ -204,7 +206,7 @@ void TForm1::FormShow() {
     setGeometry(workArea);
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     LoadAllData();
-    ActiveView = 0;
+    ActiveView = ActiveViews::None;
     Image1->move(workArea.width() / 2 - 140, workArea.height() / 2 - 120);
     Levetid1->setEnabled(true);
     Prognose1->setEnabled(true);
@@ -326,13 +328,13 @@ void TForm1::FormClose() {}
 // Copy dispatch by the main menu opened last; any other value copies nothing.
 void TForm1::KopiertilKlippebordet1Click() {
     switch (ActiveView) {
-        case 1:
+        case ActiveViews::Lifetime:
             CopyView(Form2);
             break;
-        case 2:
+        case ActiveViews::Projection:
             CopyView(Form3);
             break;
-        case 3:
+        case ActiveViews::Census:
             CopyView(Form4);
             break;
         default:
@@ -341,15 +343,15 @@ void TForm1::KopiertilKlippebordet1Click() {
 }
 
 void TForm1::Levetid1Click() {
-    ActiveView = 1;
+    ActiveView = ActiveViews::Lifetime;
 }
 
 void TForm1::Prognose1Click() {
-    ActiveView = 2;
+    ActiveView = ActiveViews::Projection;
 }
 
 void TForm1::Folketllinger1Click() {
-    ActiveView = 3;
+    ActiveView = ActiveViews::Census;
 }
 
 void TForm1::Timer1Timer() {
@@ -376,6 +378,8 @@ PopulationView* ChartViewOnShow() {
 
 }  // namespace
 
+// Also run as the menu opens: a view covered or uncovered changes what is on
+// show without a change of its commands.
 void TForm1::UpdateExtraItems() {
     Afspilprognose1->setEnabled(Form3 && Form3->CanPlayProjection());
     PopulationView* chart = ChartViewOnShow();
@@ -414,4 +418,34 @@ void TForm1::Visiprocent1Click() {
 
 void TForm1::Gemsom1Click() {
     SaveViewOnShow(this);
+}
+
+void TForm1::ConnectView(ViewWindow* view, const CommandItems& items) {
+    connect(view, &ViewWindow::CommandsChanged, this, [this, items](ViewCommands commands, bool available) {
+        for (const auto& [command, item] : items)
+            if (commands.testFlag(command)) item->setEnabled(available);
+        // "Gem som" is an output command like "Udskriv". What is on show is
+        // settled when the view's handler has finished, so look then.
+        if (commands.testFlag(ViewCommand::Print) && !ExtraItemsDue) {
+            ExtraItemsDue = true;
+            QTimer::singleShot(0, this, [this] {
+                ExtraItemsDue = false;
+                UpdateExtraItems();
+            });
+        }
+    });
+}
+
+void TForm1::ConnectViews() {
+    ConnectView(Form2, {{ViewCommand::Print, Udskriv1}, {ViewCommand::Graph, Graf1}, {ViewCommand::Table, Tabel1}});
+    ConnectView(Form3, {{ViewCommand::Print, Udskriv1},
+                        {ViewCommand::Table, Tabel2},
+                        {ViewCommand::Pyramid, Pyramide1},
+                        {ViewCommand::TotalGraph, Ialtgraf1},
+                        {ViewCommand::Continue, Fortst1},
+                        {ViewCommand::AgeGroups, Aldersgrupper1}});
+    ConnectView(Form4, {{ViewCommand::Print, Udskriv1},
+                        {ViewCommand::Table, Tabel3},
+                        {ViewCommand::Pyramid, Pyramide2},
+                        {ViewCommand::TotalGraph, Ialtgraf2}});
 }

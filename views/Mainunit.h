@@ -2,8 +2,13 @@
 // the start picture and the client area in which the three views live.
 #pragma once
 
+#include "ViewWindow.h"
+
 #include <QMainWindow>
+
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -19,8 +24,8 @@ class QTranslator;
 // when the toolkit's Danish translations are not installed.
 QTranslator* InstallDanishToolkitTexts();
 
-// The main menu opened last: 0 none (after start), 1 "&Levetid",
-// 2 "&Prognose", 3 "Folke&tællinger". "Kopier til Klippebordet" copies that view.
+// The main menu opened last (ActiveViews::None after start, else Lifetime,
+// Projection or Census). "Kopier til Klippebordet" copies that view.
 extern int32_t ActiveView;
 
 class TForm1 : public QMainWindow {
@@ -111,6 +116,14 @@ public:
     void Visiprocent1Click();
     void Gemsom1Click();
 
+    // Keeps the menu items to the commands the view says are available;
+    // each item runs the command it is paired with. The views announce
+    // their commands themselves and never switch these items.
+    using CommandItems = std::vector<std::pair<ViewCommand, QAction*>>;
+    void ConnectView(ViewWindow* view, const CommandItems& items);
+    // The lifetime, projection and census views, once they exist.
+    void ConnectViews();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -122,6 +135,7 @@ private:
                      bool enabled = true);
 
     bool Shown = false;
+    bool ExtraItemsDue = false;  // "Ekstra" is looked at again once events run
 };
 
 extern TForm1* Form1;

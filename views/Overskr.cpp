@@ -10,42 +10,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 #include <QPushButton>
 
 TOverskrif* Overskrif = nullptr;
 QString SavedHeading;
-
-namespace {
-
-// A green tick on OK.
-QIcon OkGlyph() {
-    QPixmap glyph = BlankGlyph(19, 16);
-    QPainter p(&glyph);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0, 128, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    QPainterPath tick;
-    tick.moveTo(3, 8.5);
-    tick.lineTo(7.5, 13);
-    tick.lineTo(16, 3);
-    p.drawPath(tick);
-    return QIcon(glyph);
-}
-
-// A red cross on Fortryd.
-QIcon CancelGlyph() {
-    QPixmap glyph = BlankGlyph(20, 20);
-    QPainter p(&glyph);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(192, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(5, 5), QPointF(15, 15));
-    p.drawLine(QPointF(15, 5), QPointF(5, 15));
-    return QIcon(glyph);
-}
-
-}  // namespace
 
 TOverskrif::TOverskrif(QWidget* parent) : QDialog(parent) {
     setObjectName("Overskrif");
@@ -73,13 +41,13 @@ TOverskrif::TOverskrif(QWidget* parent) : QDialog(parent) {
     // Free text: every key passes but Enter, and Alt keeps its letters.
     FilterKeys(Edit1, [this](char32_t& key) { Edit1KeyPress(key); })->SetFreeText(true);
 
-    BitBtn1 = new QPushButton(OkGlyph(), "OK", this);
+    BitBtn1 = new QPushButton(ToolGlyphIcon(ToolGlyph::Ok), "OK", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(56, 88, 65, 25);
     BitBtn1->setIconSize(QSize(19, 16));
     connect(BitBtn1, &QPushButton::clicked, this, &TOverskrif::BitBtn1Click);
 
-    BitBtn2 = new QPushButton(CancelGlyph(), "&Fortryd", this);
+    BitBtn2 = new QPushButton(ToolGlyphIcon(ToolGlyph::Cancel), "&Fortryd", this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(264, 88, 89, 25);
     BitBtn2->setIconSize(QSize(20, 20));

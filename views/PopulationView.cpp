@@ -36,7 +36,8 @@ PopulationView::ToolButtons PopulationView::AddToolButtons(int outputX, int pict
                                headingHintShown, ToolGlyphIcon(ToolGlyph::Heading));
     b.Copy = AddSpeedButton(Panel1, names.Copy, QRect(x + 72, 8, 33, 33), "Kopier til Klippebordet", true,
                             ToolGlyphIcon(ToolGlyph::Copy));
-    b.Table = AddSpeedButton(Panel1, names.Table, QRect(144, 8, 33, 33), "Tabel", true, ToolGlyphIcon(ToolGlyph::Table));
+    b.Table =
+        AddSpeedButton(Panel1, names.Table, QRect(144, 8, 33, 33), "Tabel", true, ToolGlyphIcon(ToolGlyph::Table));
     b.Pyramid = AddSpeedButton(Panel1, names.Pyramid, QRect(180, 8, 33, 33), "Pyramide", true,
                                ToolGlyphIcon(ToolGlyph::Pyramid));
     b.TotalGraph = AddSpeedButton(Panel1, names.TotalGraph, QRect(216, 8, 33, 33), "I alt graf", true,

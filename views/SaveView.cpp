@@ -59,7 +59,7 @@ ViewOnShow PopulationViewOnShow(View* view, bool census) {
         return {ViewOnShow::Chart, {}, ChartOutputOf(view), name};
     if (view->Memo2->isHidden()) return {};
     if (census && mode == modes.TextMode) return CensusTableOnShow();
-    if (!census && (mode == modes.TextMode || mode == ContinuedTableMode))
+    if (!census && (mode == modes.TextMode || mode == DisplayModes::ContinuedTable))
         return TableOnShow(GroupFiguresCsv(false), name);
     return {};
 }

@@ -1,7 +1,7 @@
-// The pictures on the view tool bars' buttons, drawn at run time. The
-// projection view and the census view show the same six commands, so they
-// share these. Each glyph is drawn at 1x and 2x (and at the screen's own
-// ratio), so it stays sharp on high-density screens.
+// The pictures on the program's buttons, drawn at run time. The views and
+// the age-group dialog show the same output commands, so they share these.
+// Each glyph is drawn at 1x and 2x (and at the screen's own ratio), so it
+// stays sharp on high-density screens.
 #pragma once
 
 #include <QIcon>
@@ -11,7 +11,25 @@
 
 class QPainter;
 
-enum class ToolGlyph { Print, Heading, Copy, Table, Pyramid, TotalGraph, Graph };
+// 25 x 25, but Graph 16 x 16 (with a grey picture of its own when disabled),
+// Ok 19 x 16 and Cancel 20 x 20.
+enum class ToolGlyph {
+    Print,
+    Heading,
+    Copy,
+    Table,
+    Pyramid,
+    TotalGraph,
+    Graph,
+    Continue,    // the projection view's "Fortsæt"
+    AgeGroups,   // its "Aldersgruppe"
+    Model,       // its model text
+    Leave,       // the age-group dialog's close buttons
+    ListResult,  // its "list the result"
+    ClearAll,    // its "Slet alt"
+    Ok,          // the heading dialog's buttons
+    Cancel,
+};
 
 QIcon ToolGlyphIcon(ToolGlyph kind);
 

@@ -6,13 +6,11 @@
 #include "Lifetime.h"
 #include "LifetimeTable.h"
 #include "Lys_erkl.h"
-#include "Mainunit.h"
 #include "NumberText.h"
 #include "ViewOutput.h"
 #include "PopulationChart.h"
 #include "ToolGlyphs.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -70,10 +68,13 @@ TForm2::TForm2() {
     setTabOrder(Edit4, Button1);
 
     Bevel1 = AddBevel(Panel1, "Bevel1", QRect(504, 28, 77, 41));
-    SpeedButton3 = AddSpeedButton(Panel1, "SpeedButton3", QRect(508, 32, 33, 33), "Tabel", true, ToolGlyphIcon(ToolGlyph::Table));
-    SpeedButton2 = AddSpeedButton(Panel1, "SpeedButton2", QRect(544, 32, 33, 33), "Graf", true, ToolGlyphIcon(ToolGlyph::Graph));
+    SpeedButton3 = AddSpeedButton(Panel1, "SpeedButton3", QRect(508, 32, 33, 33), "Tabel", true,
+                                  ToolGlyphIcon(ToolGlyph::Table));
+    SpeedButton2 = AddSpeedButton(Panel1, "SpeedButton2", QRect(544, 32, 33, 33), "Graf", true,
+                                  ToolGlyphIcon(ToolGlyph::Graph));
     Bevel2 = AddBevel(Panel1, "Bevel2", QRect(592, 28, 113, 41));
-    SpeedButton1 = AddSpeedButton(Panel1, "SpeedButton1", QRect(596, 32, 33, 33), "Udskriv", true, ToolGlyphIcon(ToolGlyph::Print));
+    SpeedButton1 = AddSpeedButton(Panel1, "SpeedButton1", QRect(596, 32, 33, 33), "Udskriv", true,
+                                  ToolGlyphIcon(ToolGlyph::Print));
     SpeedButton1->setEnabled(false);
     SpeedButton4 = AddSpeedButton(Panel1, "SpeedButton4", QRect(632, 32, 33, 33),
                                   "Navn eller overskrift til udskrifter", true, ToolGlyphIcon(ToolGlyph::Heading));
@@ -159,9 +160,7 @@ void TForm2::FormCreate() {
 }
 
 void TForm2::SetResultControls(bool enabled) {
-    Form1->Graf1->setEnabled(enabled);
-    Form1->Tabel1->setEnabled(enabled);
-    Form1->Udskriv1->setEnabled(enabled);
+    emit CommandsChanged(ViewCommand::Graph | ViewCommand::Table | ViewCommand::Print, enabled);
     SpeedButton2->setEnabled(enabled);
     SpeedButton3->setEnabled(enabled);
     SpeedButton1->setEnabled(enabled);
@@ -363,7 +362,7 @@ void TForm2::ShowLifetimeGraph() {
             SetResultLines(85, ToQString(shown.LineA), ToQString(shown.LineB), ToQString(shown.LineOutlive));
         else SetResultLines(45, ToQString(shown.LineA), " ", " ");
     }
-    Form1->Udskriv1->setEnabled(true);
+    emit CommandsChanged(ViewCommand::Print, true);
     SpeedButton1->setEnabled(true);
     SetGridVisible(false);
     State.LifetimeGraphShown = true;

@@ -3,7 +3,6 @@
 #include "Dialogs.h"
 #include "Inddatp.h"
 #include "Lys_erkl.h"
-#include "Mainunit.h"
 #include "NumberText.h"
 #include "ViewOutput.h"
 #include "ToolGlyphs.h"
@@ -12,14 +11,11 @@
 #include "Unit7.h"
 #include "ViewTables.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPainter>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
@@ -31,53 +27,6 @@
 TForm3* Form3 = nullptr;
 
 namespace {
-
-// The pictures of the three buttons only this view has, in the manner of
-// the shared tool glyphs.
-enum class ProjectionGlyph { Continue, AgeGroups, Model };
-
-QIcon Glyph(ProjectionGlyph kind) {
-    QPixmap glyph = BlankGlyph(25, 25);
-    QPainter p(&glyph);
-    p.setPen(QPen(Qt::black, 1));
-    switch (kind) {
-        case ProjectionGlyph::Continue: {
-            // A time line with an arrow running on to a later year.
-            p.drawLine(2, 18, 22, 18);
-            for (int x = 4; x <= 20; x += 4) p.drawLine(x, 16, x, 20);
-            p.setBrush(QColor(0, 128, 0));
-            const QPoint arrow[] = {{6, 6}, {16, 6}, {16, 2}, {23, 9}, {16, 16}, {16, 12}, {6, 12}};
-            p.drawPolygon(arrow, 7);
-            break;
-        }
-        case ProjectionGlyph::AgeGroups: {
-            // A stack of age bars with a bracket round some of them.
-            const int widths[] = {14, 13, 11, 9, 6};
-            p.setBrush(QColor(200, 170, 90));
-            for (int i = 0; i < 5; ++i) p.drawRect(3, 19 - 4 * i, widths[i], 3);
-            p.setPen(QPen(QColor(160, 0, 0), 2));
-            p.drawLine(20, 8, 22, 8);
-            p.drawLine(22, 8, 22, 19);
-            p.drawLine(20, 19, 22, 19);
-            break;
-        }
-        case ProjectionGlyph::Model: {
-            // A small form with three filled-in fields.
-            p.setBrush(Qt::white);
-            p.drawRect(3, 3, 18, 18);
-            p.setBrush(QColor(200, 215, 240));
-            for (int y = 6; y <= 16; y += 5) {
-                p.setPen(QColor(128, 128, 128));
-                p.drawLine(6, y + 1, 11, y + 1);
-                p.setPen(Qt::black);
-                p.drawRect(13, y, 6, 3);
-            }
-            break;
-        }
-    }
-    p.end();
-    return QIcon(glyph);
-}
 
 // The age-group dialog re-projects the working population for every year it
 // lists. The whole model state is put back afterwards so that the table and
@@ -150,11 +99,11 @@ TForm3::TForm3(QWidget* host) : PopulationView(ProjectionChartView, host) {
     SpeedButton2 = buttons.Pyramid;
     SpeedButton3 = buttons.TotalGraph;
     SpeedButton4 = AddSpeedButton(Panel1, "SpeedButton4", QRect(252, 8, 33, 33), "Fortsæt", true,
-                                  Glyph(ProjectionGlyph::Continue));
+                                  ToolGlyphIcon(ToolGlyph::Continue));
     SpeedButton5 = AddSpeedButton(Panel1, "SpeedButton5", QRect(288, 8, 33, 33), "Aldersgruppe", true,
-                                  Glyph(ProjectionGlyph::AgeGroups));
+                                  ToolGlyphIcon(ToolGlyph::AgeGroups));
     SpeedButton6 = AddSpeedButton(Panel1, "SpeedButton6", QRect(324, 8, 33, 33), "Model", true,
-                                  Glyph(ProjectionGlyph::Model));
+                                  ToolGlyphIcon(ToolGlyph::Model));
     connect(SpeedButton7, &QToolButton::clicked, this, &TForm3::SpeedButton7Click);
     connect(SpeedButton8, &QToolButton::clicked, this, &TForm3::SpeedButton8Click);
     connect(SpeedButton9, &QToolButton::clicked, this, &TForm3::SpeedButton9Click);
@@ -166,8 +115,6 @@ TForm3::TForm3(QWidget* host) : PopulationView(ProjectionChartView, host) {
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::ShowModelText);
 
     connect(PaintBox1, &ChartPaintBox::Clicked, this, &TForm3::PaintBox1Click);
-    connect(Form1->Fortst1, &QAction::changed, SpeedButton4,
-            [this] { SpeedButton4->setEnabled(Form1->Fortst1->isEnabled()); });
 
     PlaybackTimer = new QTimer(this);
     PlaybackTimer->setObjectName("PlaybackTimer");
@@ -196,7 +143,7 @@ void TForm3::FitToMainWindow() {
 }
 
 void TForm3::EnableProjectionActions() {
-    Form1->Aldersgrupper1->setEnabled(true);
+    emit CommandsChanged(ViewCommand::AgeGroups, true);
     SetProjectionActionsEnabled(true);
 }
 
@@ -205,16 +152,16 @@ void TForm3::EnableProjectionActions() {
 void TForm3::DisableProjectionActions() { SetProjectionActionsEnabled(false); }
 
 void TForm3::SetProjectionActionsEnabled(bool enabled) {
-    Form1->Udskriv1->setEnabled(enabled);
-    Form1->Tabel2->setEnabled(enabled);
-    Form1->Pyramide1->setEnabled(enabled);
-    Form1->Ialtgraf1->setEnabled(enabled);
-    Form1->Fortst1->setEnabled(enabled && State.TargetYear < 2100);
+    // Nothing continues past 2100.
+    const bool canContinue = enabled && State.TargetYear < 2100;
+    emit CommandsChanged(ViewCommand::Print | ViewCommand::Table | ViewCommand::Pyramid | ViewCommand::TotalGraph,
+                         enabled);
+    emit CommandsChanged(ViewCommand::Continue, canContinue);
     for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton5, SpeedButton6})
         b->setEnabled(enabled);
     // "Fortsæt" on the tool bar does what the menu item does, so it is
-    // available exactly when the menu item is (not at 2100).
-    SpeedButton4->setEnabled(Form1->Fortst1->isEnabled());
+    // available exactly when the menu item is.
+    SpeedButton4->setEnabled(canContinue);
 }
 
 void TForm3::ClearChartArea() {
@@ -231,7 +178,7 @@ void TForm3::EnterInputs() {
     ListBaseYears();
     State.DisplayMode = DisplayModes::Nothing;
     ClearChartArea();
-    // DisplayMode 0: the dialog's OK sets the projection up.
+    // With DisplayModes::Nothing the dialog's OK sets the projection up.
     ExecModal(*BtnBottomDlg);
     if (State.InputsAccepted) {
         EnableProjectionActions();
@@ -278,7 +225,7 @@ void TForm3::ContinueProjection() {
     bool asked = false;
     if (State.TargetYear < 2100) {
         BtnBottomDlg->Edit3->setText(QString::number(State.TargetYear + 1));
-        // DisplayMode is not 0 here, so OK leaves the set-up to this view.
+        // DisplayMode is not Nothing here, so OK leaves the set-up to this view.
         ExecModal(*BtnBottomDlg);
         asked = true;
     }
@@ -332,13 +279,8 @@ void TForm3::ChooseBaseYear() {
 void TForm3::ShowModelText() {
     Model->resize(420, 140);
     Model->Memo1->clear();
-    const QString children = QLocale().toString(State.ChildrenPerFamily, 'f', 2);
-    Model->Memo1->appendPlainText(" ");
-    Model->Memo1->appendPlainText(" Børnetal pr. familie              : " + children);
-    Model->Memo1->appendPlainText(" Årstal (" + QString::number(State.BaseYear) +
-                                  " .. 2100)             : " + QString::number(State.TargetYear));
-    Model->Memo1->appendPlainText(" Pensionsalder (mindst 50)         : " + QString::number(State.RetirementAge));
-    Model->Memo1->appendPlainText(" ");
+    for (const std::string& line : ModelTextLines(QLocale().decimalPoint().toStdString()))
+        Model->Memo1->appendPlainText(QString::fromStdString(line));
     Model->show();
 }
 

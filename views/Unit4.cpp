@@ -4,13 +4,11 @@
 #include "Dialogs.h"
 #include "HistoricalTables.h"
 #include "Lys_erkl.h"
-#include "Mainunit.h"
 #include "ViewOutput.h"
 #include "ToolGlyphs.h"
 #include "Unit8.h"
 #include "ViewTables.h"
 
-#include <QAction>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -65,10 +63,8 @@ void TForm4::FormShow() {
 }
 
 void TForm4::SetCensusActionsEnabled(bool enabled) {
-    Form1->Udskriv1->setEnabled(enabled);
-    Form1->Tabel3->setEnabled(enabled);
-    Form1->Pyramide2->setEnabled(enabled);
-    Form1->Ialtgraf2->setEnabled(enabled);
+    emit CommandsChanged(ViewCommand::Print | ViewCommand::Table | ViewCommand::Pyramid | ViewCommand::TotalGraph,
+                         enabled);
     SpeedButton1->setEnabled(enabled);
     SpeedButton2->setEnabled(enabled);
     SpeedButton3->setEnabled(enabled);

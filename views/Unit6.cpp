@@ -13,8 +13,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -33,56 +31,6 @@ int32_t HistoricalLineCount = 0;
 namespace {
 
 constexpr int LastYear = 2100;  // added years stay below it
-
-// An open door: leave the dialog.
-QIcon CloseGlyph() {
-    QPixmap glyph = BlankGlyph(25, 25);
-    QPainter p(&glyph);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(230, 230, 230));
-    p.drawRect(5, 3, 14, 19);  // the frame
-    p.setBrush(QColor(170, 120, 60));
-    QPolygonF door;
-    door << QPointF(5, 3) << QPointF(12, 6) << QPointF(12, 24) << QPointF(5, 22);
-    p.drawPolygon(door);
-    p.setBrush(Qt::black);
-    p.drawEllipse(QPointF(10.5, 14), 0.8, 0.8);
-    return QIcon(glyph);
-}
-
-// A green arrow into a list: compute and list the result.
-QIcon ShowResultGlyph() {
-    QPixmap glyph = BlankGlyph(25, 25);
-    QPainter p(&glyph);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawRect(11, 3, 11, 18);
-    p.setPen(QColor(128, 128, 128));
-    for (int y = 7; y <= 18; y += 3) p.drawLine(13, y, 20, y);
-    p.setPen(QPen(QColor(0, 128, 0), 1));
-    p.setBrush(QColor(0, 160, 0));
-    QPolygonF arrow;
-    arrow << QPointF(2, 10) << QPointF(8, 10) << QPointF(8, 6) << QPointF(14, 12) << QPointF(8, 18)
-          << QPointF(8, 14) << QPointF(2, 14);
-    p.drawPolygon(arrow);
-    return QIcon(glyph);
-}
-
-// A red cross over a sheet: clear everything.
-QIcon ClearGlyph() {
-    QPixmap glyph = BlankGlyph(25, 25);
-    QPainter p(&glyph);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawRect(5, 3, 14, 19);
-    p.setPen(QPen(QColor(192, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(7, 7), QPointF(17, 18));
-    p.drawLine(QPointF(17, 7), QPointF(7, 18));
-    return QIcon(glyph);
-}
 
 QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry, bool verticalScrollBar) {
     auto* memo = new QPlainTextEdit(parent);
@@ -116,7 +64,7 @@ TBtnBottomDlg1::TBtnBottomDlg1(QWidget* parent) : QDialog(parent) {
     setFixedSize(723, 506);
 
     // Out of sight under Panel1 (made first, so the panel covers them).
-    BitBtn1 = new QPushButton(CloseGlyph(), QString(), this);
+    BitBtn1 = new QPushButton(ToolGlyphIcon(ToolGlyph::Leave), QString(), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(160, 16, 75, 25);
     Button2 = new QPushButton("OK", this);
@@ -144,7 +92,8 @@ TBtnBottomDlg1::TBtnBottomDlg1(QWidget* parent) : QDialog(parent) {
     SpeedButton3 = AddSpeedButton(Panel1, "SpeedButton3", QRect(96, 12, 33, 33), QString(), false,
                                   ToolGlyphIcon(ToolGlyph::Copy));
     Bevel4 = AddBevel(Panel1, "Bevel4", QRect(152, 8, 41, 41));
-    SpeedButton4 = AddSpeedButton(Panel1, "SpeedButton4", QRect(156, 12, 33, 33), QString(), false, CloseGlyph());
+    SpeedButton4 = AddSpeedButton(Panel1, "SpeedButton4", QRect(156, 12, 33, 33), QString(), false,
+                                  ToolGlyphIcon(ToolGlyph::Leave));
 
     Label1 = AddLabel(this, "Label1", "Aldersinterval (a..b):", 56, 68);
     Edit1 = new QLineEdit(this);
@@ -158,8 +107,9 @@ TBtnBottomDlg1::TBtnBottomDlg1(QWidget* parent) : QDialog(parent) {
     Edit2->setGeometry(224, 104, 49, 24);
     Bevel5 = AddBevel(this, "Bevel5", QRect(244, 132, 81, 41));
     SpeedButton5 = AddSpeedButton(this, "SpeedButton5", QRect(249, 136, 33, 33), "Vis resultat", true,
-                                  ShowResultGlyph());
-    SpeedButton6 = AddSpeedButton(this, "SpeedButton6", QRect(287, 136, 33, 33), "Slet alt", true, ClearGlyph());
+                                  ToolGlyphIcon(ToolGlyph::ListResult));
+    SpeedButton6 = AddSpeedButton(this, "SpeedButton6", QRect(287, 136, 33, 33), "Slet alt", true,
+                                  ToolGlyphIcon(ToolGlyph::ClearAll));
     Label6 = AddLabel(this, "Label6", "Fremskrevne data:", 56, 152);
     Memo1 = AddMemo(this, "Memo1", QRect(24, 176, 313, 313), true);
 

@@ -94,12 +94,12 @@ void TForm7::Memo1MouseDown(int x, int y) {
 void TForm7::BitBtn1Click() {
     State.BaseYear = ChosenYear;
     accept();
-    State.DisplayMode = 0;
+    State.DisplayMode = DisplayModes::Nothing;
 }
 
 void TForm7::BitBtn2Click() {
     QDialog::reject();
-    State.DisplayMode = 0;
+    State.DisplayMode = DisplayModes::Nothing;
 }
 
 // Escape is Fortryd.

@@ -116,13 +116,13 @@ void TForm8::Memo1MouseDown(int x, int y) {
 
 void TForm8::BitBtn1Click() {
     State.BaseYear = ChosenCensusYear;
-    State.DisplayMode = 0;
+    State.DisplayMode = DisplayModes::Nothing;
     accept();
 }
 
 void TForm8::BitBtn2Click() {
     QDialog::reject();
-    State.DisplayMode = 0;
+    State.DisplayMode = DisplayModes::Nothing;
 }
 
 void TForm8::reject() {

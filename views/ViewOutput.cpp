@@ -101,7 +101,7 @@ ChartOutput ChartOutputOf(TForm2* view) {
 }
 
 void PrintView(TForm3* view) {
-    if (State.DisplayMode == ContinuedTableMode) {
+    if (State.DisplayMode == DisplayModes::ContinuedTable) {
         // A cancelled continuation from a chart leaves nothing on show.
         if (!view->Memo2->isHidden()) PrintTableLines(view);
         return;

@@ -11,10 +11,6 @@ class TForm2;
 class TForm3;
 class TForm4;
 
-// The projection view after "Fortsæt": the continued year's table is on show
-// when the dialog was answered, as after "Inddata".
-constexpr int32_t ContinuedTableMode = 4;
-
 // A chart as the clipboard gets it (ChartPicture(PaintBox, Picture)) and as
 // the printer gets it (PrintChart with PrintFont, Where and Printout).
 struct ChartOutput {

@@ -6,6 +6,7 @@
 
 #include "YearLists.h"
 
+#include <QFlags>
 #include <QFont>
 #include <QWidget>
 
@@ -17,6 +18,21 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QToolButton;
+
+// The commands a view offers beside its tool bar, in the main window's menu.
+// The view says which of them are available; the main window keeps its menu
+// items to that.
+enum class ViewCommand {
+    Print = 0x01,
+    Table = 0x02,
+    Graph = 0x04,
+    Pyramid = 0x08,
+    TotalGraph = 0x10,
+    Continue = 0x20,
+    AgeGroups = 0x40,
+};
+Q_DECLARE_FLAGS(ViewCommands, ViewCommand)
+Q_DECLARE_OPERATORS_FOR_FLAGS(ViewCommands)
 
 class ViewWindow : public QWidget {
     Q_OBJECT
@@ -34,6 +50,11 @@ public:
     void ShowView();
 
     QWidget* Host() const { return HostArea; }
+
+signals:
+    // The commands have become available (or unavailable); those not named
+    // stay as they were.
+    void CommandsChanged(ViewCommands commands, bool available);
 
 protected:
     // Runs when the view is shown by the program (not when the whole
