@@ -30,8 +30,10 @@ public:
     void TearDown() override {
         Form3->PlaybackTimer->setInterval(100);
         Form3->ShowTable();
-        Form3->Chart.SetPercent(false);
-        Form4->Chart.SetPercent(false);
+        for (PopulationView* view : {static_cast<PopulationView*>(Form3), static_cast<PopulationView*>(Form4)}) {
+            view->Chart.SetPercent(false);
+            view->Chart.SetComparison(nullptr);
+        }
         HideViews();
     }
 
@@ -227,6 +229,7 @@ TEST_F(ExtraTest, PercentShowsSharesWhileTheTableStaysInPersons) {
 // in percent with an older census outlined.
 TEST_F(ExtraTest, DISABLED_ReadmePictures) {
     const QDir docs(QString::fromStdString(PicturesDir()));
+    const QSize size = Form1->size();
     Form1->resize(900, 640);
     const auto save = [&](const char* name) {
         QTest::qWait(200);
@@ -252,4 +255,5 @@ TEST_F(ExtraTest, DISABLED_ReadmePictures) {
     };
     Form4->ToggleCensusComparison();
     save("extra-percent.png");
+    Form1->resize(size);
 }
