@@ -52,23 +52,27 @@ struct BaseDataSet {
     double ChildrenPerWoman = 0;
     double NewbornMortalityMale = 0;
     double NewbornMortalityFemale = 0;
+    bool operator==(const BaseDataSet&) const = default;
 };
 
 struct CensusRecord {
     int32_t Year = 0;
     double Male[19] = {};  // 0-4 .. 85-89, then everybody aged 90 and over
     double Female[19] = {};
+    bool operator==(const CensusRecord&) const = default;
 };
 
 struct EarlyCensusRecord {
     int32_t Year = 0;
     double Male[10] = {};  // 0-9 .. 90-99
     double Female[10] = {};
+    bool operator==(const EarlyCensusRecord&) const = default;
 };
 
 struct ChartPoint {
     int32_t x = 0;
     int32_t y = 0;
+    bool operator==(const ChartPoint&) const = default;
 };
 
 struct ModelState {
@@ -114,6 +118,8 @@ struct ModelState {
     std::string OutliveChanceText;
     std::vector<std::string> TableLines;  // UTF-8
     std::vector<std::string> PrintLines;  // UTF-8
+    // Whole states compare equal when every field does (a snapshot put back).
+    bool operator==(const ModelState&) const = default;
 };
 
 extern ModelState State;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -46,7 +47,159 @@ constexpr size_t TableWidth = 25;  // the age label, the men and the women
 // the charts then draw their frame and texts only.
 bool Scaled() { return State.ChartUnit > 0 && std::isfinite(State.ChartUnit); }
 
+constexpr uint32_t Black = 0x000000;
+constexpr uint32_t ComparisonColor = 0xC00000;
+
+// The labelled ticks of a scale in persons, as the model chooses them for its
+// own chart unit.
+int32_t PersonStep(double unit) {
+    if (unit > 32000) return 200;
+    if (unit > 10000) return 100;
+    if (unit > 5000) return 50;
+    if (unit > 2500) return 10;
+    if (unit > 500) return 5;
+    return 2;
+}
+
+// Percent ticks at least 30 pixels apart.
+int32_t PercentStep(double unit) {
+    for (int32_t step : {1, 2, 5, 10, 20}) {
+        if (step / unit >= 30) return step;
+    }
+    return 50;
+}
+
+// The group figures of another population, grouped as State is: the
+// population is put in State only while it is grouped.
+ChartComparison GroupedAs(ModelState work, std::string name, void (*prepare)()) {
+    const int32_t count = State.GroupCount;
+    const int32_t span = State.GroupSpan;
+    std::swap(State, work);
+    prepare();
+    State.GroupCount = count;
+    State.GroupSpan = span;
+    ComputeGroupTotals();
+    ChartComparison c;
+    c.Name = std::move(name);
+    c.GroupCount = std::clamp(count, 0, MaxGroups);
+    c.GroupSpan = span;
+    for (int32_t g = 0; g < c.GroupCount; ++g) {
+        c.Male[g] = State.GroupMale[g];
+        c.Female[g] = State.GroupFemale[g];
+    }
+    std::swap(State, work);
+    return c;
+}
+
+bool IsCensusYear(int32_t year) {
+    for (const EarlyCensusRecord& r : State.EarlyCensuses)
+        if (r.Year == year) return true;
+    for (const CensusRecord& r : State.Censuses)
+        if (r.Year == year) return true;
+    return false;
+}
+
 }  // namespace
+
+ChartComparison BaseYearComparison() {
+    ModelState work = State;
+    ChartComparison c = GroupedAs(std::move(work), "", SetUpProjection);
+    c.Name = "basisår " + std::to_string(State.BaseYear);
+    return c;
+}
+
+ChartComparison CensusComparison(int32_t year) {
+    // Any other year would leave the population as it is and compare it
+    // with itself under a census's name.
+    if (!IsCensusYear(year)) return {};
+    ModelState work = State;
+    work.BaseYear = year;
+    ChartComparison c = GroupedAs(std::move(work), "folketælling " + std::to_string(year), [] {
+        double total = 0;
+        GroupCensus(total);
+    });
+    c.Census = true;
+    return c;
+}
+
+GroupShares SharesOf(const double* male, const double* female, int32_t groups) {
+    GroupShares s;
+    groups = std::clamp(groups, 0, MaxGroups);
+    double total = 0;
+    for (int32_t g = 0; g < groups; ++g) total += male[g] + female[g];
+    if (!(total > 0)) return s;
+    for (int32_t g = 0; g < groups; ++g) {
+        s.Male[g] = male[g] / total * 100;
+        s.Female[g] = female[g] / total * 100;
+    }
+    return s;
+}
+
+// How chart values become pixels: persons, or percent of the whole
+// population, per pixel, shared by the chart and an outline over it.
+struct PopulationChart::Scale {
+    bool scaled = false;
+    double unit = 0;      // chart value per pixel
+    double perTick = 0;   // chart value of one tick number
+    int32_t step = 0;     // every step-th tick is labelled
+    double left = 0;      // largest value left of the pyramid's axis (men)
+    double right = 0;     // largest value right of the axis (women; the total graph's sum)
+    double factor = 1;    // State's persons to chart values
+    double otherFactor = 1;
+};
+
+PopulationChart::Scale PopulationChart::ChartScale(bool pyramid) const {
+    Scale s;
+    const double total = State.TotalMale + State.TotalFemale;
+    s.scaled = Scaled() && (!percent_ || total > 0);
+    s.factor = percent_ ? (total > 0 ? 100 / total : 0) : 1;
+    s.unit = State.ChartUnit * s.factor;
+    s.perTick = percent_ ? 1 : 10000.0;
+    s.step = percent_ ? 0 : State.ScaleStep;
+    s.left = State.MaxMaleGroup * s.factor;
+    s.right = (pyramid ? State.MaxFemaleGroup : State.MaxMaleGroup + State.MaxFemaleGroup) * s.factor;
+    if (const ChartComparison* other = DrawnComparison()) {
+        double maxMale = 0, maxFemale = 0, otherTotal = 0;
+        for (int32_t g = 0; g < other->GroupCount; ++g) {
+            maxMale = std::max(maxMale, other->Male[g]);
+            maxFemale = std::max(maxFemale, other->Female[g]);
+            otherTotal += other->Male[g] + other->Female[g];
+        }
+        s.otherFactor = percent_ ? (otherTotal > 0 ? 100 / otherTotal : 0) : 1;
+        const double otherUnit = (maxMale + maxFemale) * s.otherFactor / 360;
+        if (otherUnit > s.unit && std::isfinite(otherUnit)) {
+            s.unit = otherUnit;
+            s.step = percent_ ? 0 : PersonStep(otherUnit);
+            s.scaled = true;
+        }
+        s.left = std::max(s.left, maxMale * s.otherFactor);
+        s.right = std::max(s.right, (pyramid ? maxFemale : maxMale + maxFemale) * s.otherFactor);
+    }
+    if (percent_ && s.unit > 0) s.step = PercentStep(s.unit);
+    return s;
+}
+
+const ChartComparison* PopulationChart::DrawnComparison() const {
+    const ChartComparison* other = Comparison();
+    if (!other || other->GroupSpan != State.GroupSpan || other->GroupCount != Groups()) return nullptr;
+    return other;
+}
+
+void PopulationChart::SetComparison(const ChartComparison* other) {
+    comparison_ = other ? *other : ChartComparison();
+}
+
+PopulationChart::FrameScope::FrameScope(PopulationChart& chart) : chart_(chart) {
+    if (!chart_.frame_ || chart_.frameInState_) return;
+    std::swap(State, *chart_.frame_);
+    chart_.frameInState_ = swapped_ = true;
+}
+
+PopulationChart::FrameScope::~FrameScope() {
+    if (!swapped_) return;
+    std::swap(State, *chart_.frame_);
+    chart_.frameInState_ = false;
+}
 
 const ChartViewDescription ProjectionChartView = {
     .TextMode = DisplayModes::ProjectionTable,
@@ -135,52 +288,50 @@ int32_t PopulationChart::BeginChart(Canvas& canvas) {
 }
 
 void PopulationChart::DrawPyramid(Canvas& canvas) {
+    const FrameScope frame(*this);
     const int32_t offset = BeginChart(canvas);
     canvas.TextOut(offset + 30, FlipY(350), "Alder");
     canvas.TextOut(offset + 150, FlipY(360), "Mænd");
     canvas.TextOut(offset + 500, FlipY(360), "Kvinder");
 
-    const bool scaled = Scaled();
-    const double unit = State.ChartUnit;
+    const Scale scale = ChartScale(true);
+    const bool scaled = scale.scaled;
+    const double unit = scale.unit;
     ChartPoint* p = State.MarkerPoints;
     p[0].x = PyramidCentre;
     p[3].x = PyramidCentre;
     for (int32_t g = 0; g < Groups(); ++g) {
         const int32_t y = BarHeight * g + BaseY;
         p[0].y = y, p[1].y = y, p[2].y = y + BarHeight, p[3].y = y + BarHeight;
-        if (scaled) p[1].x = p[2].x = PyramidCentre + RoundHalfEven(State.GroupFemale[g] / unit);
+        if (scaled) p[1].x = p[2].x = PyramidCentre + RoundHalfEven(State.GroupFemale[g] * scale.factor / unit);
         canvas.TextOut(offset + 30, FlipY(y + BarHeight), GroupLabel(g));
         if (!scaled) continue;
         DrawBar(canvas, offset);
-        p[1].x = p[2].x = PyramidCentre - RoundHalfEven(State.GroupMale[g] / unit);
+        p[1].x = p[2].x = PyramidCentre - RoundHalfEven(State.GroupMale[g] * scale.factor / unit);
         DrawBar(canvas, offset);
     }
+    DrawComparison(canvas, offset, true, scale);
 
     canvas.MoveTo(offset + PyramidCentre + 30, FlipY(AxisTop()));
     canvas.LineTo(offset + PyramidCentre + 30, FlipY(BaseY));
     canvas.MoveTo(offset + 100, FlipY(BaseY));
     canvas.LineTo(offset + 540, FlipY(BaseY));
 
-    if (scaled && State.ScaleStep > 0) {
-        const double perTenThousand = 10000.0 / unit;
-        const int32_t women = RoundHalfEven(State.MaxFemaleGroup / 10000.0);
-        for (int32_t i = 0; i <= women; ++i)
-            if (i % State.ScaleStep == 0)
-                DrawAxisTick(canvas, i, offset + PyramidCentre + RoundHalfEven(perTenThousand * i));
-        const int32_t men = RoundHalfEven(State.MaxMaleGroup / 10000.0);
-        for (int32_t i = 1; i <= men; ++i)
-            if (i % State.ScaleStep == 0)
-                DrawAxisTick(canvas, i, offset + RoundHalfEven(PyramidCentre - perTenThousand * i));
+    if (scaled && scale.step > 0) {
+        DrawTicks(canvas, offset + PyramidCentre, scale.right, 0, 1, scale);
+        DrawTicks(canvas, offset, scale.left, 1, -1, scale);
     }
-    canvas.TextOut(offset + 10, FlipY(30), "Antal i 10.000");
+    DrawUnitText(canvas, offset);
 }
 
 void PopulationChart::DrawTotalGraph(Canvas& canvas) {
+    const FrameScope frame(*this);
     const int32_t offset = BeginChart(canvas);
     canvas.TextOut(offset + 30, FlipY(350), view_.TotalGraphHeader);
 
-    const bool scaled = Scaled();
-    const double unit = State.ChartUnit;
+    const Scale scale = ChartScale(false);
+    const bool scaled = scale.scaled;
+    const double unit = scale.unit;
     const double total = State.TotalMale + State.TotalFemale;
     ChartPoint* p = State.MarkerPoints;
     p[0].x = TotalGraphStart;
@@ -189,7 +340,7 @@ void PopulationChart::DrawTotalGraph(Canvas& canvas) {
         const double v = State.GroupMale[g] + State.GroupFemale[g];
         const int32_t y = BarHeight * g + BaseY;
         p[0].y = y, p[1].y = y, p[2].y = y + BarHeight, p[3].y = y + BarHeight;
-        if (scaled) p[1].x = p[2].x = TotalGraphStart + RoundHalfEven(v / unit);
+        if (scaled) p[1].x = p[2].x = TotalGraphStart + RoundHalfEven(v * scale.factor / unit);
         std::string label = GroupLabel(g);
         if (view_.TotalGraphShowsShare && total > 0) {
             const double share = RoundHalfEven(v / total * 1000) / 10.0;
@@ -198,24 +349,79 @@ void PopulationChart::DrawTotalGraph(Canvas& canvas) {
         canvas.TextOut(offset + 30, FlipY(y + BarHeight), label);
         if (scaled) DrawBar(canvas, offset);
     }
+    DrawComparison(canvas, offset, false, scale);
 
     canvas.MoveTo(offset + TotalGraphStart + 30, FlipY(AxisTop()));
     canvas.LineTo(offset + TotalGraphStart + 30, FlipY(BaseY));
     canvas.LineTo(offset + 510, FlipY(BaseY));
 
-    if (scaled && State.ScaleStep > 0) {
-        const double perTenThousand = 10000.0 / unit;
-        const int32_t n = RoundHalfEven((State.MaxMaleGroup + State.MaxFemaleGroup) / 10000.0);
-        for (int32_t i = 0; i <= n; ++i)
-            if (i % State.ScaleStep == 0)
-                DrawAxisTick(canvas, i, offset + TotalGraphStart + RoundHalfEven(perTenThousand * i));
+    if (scaled && scale.step > 0) DrawTicks(canvas, offset + TotalGraphStart, scale.right, 0, 1, scale);
+    DrawUnitText(canvas, offset);
+}
+
+// Ticks numbered from first while they stay within maximum, away from the
+// axis at x0 (+30) to the right (direction 1) or to the left.
+void PopulationChart::DrawTicks(Canvas& canvas, int32_t x0, double maximum, int32_t first, int32_t direction,
+                                const Scale& scale) {
+    const double perTick = scale.perTick / scale.unit;
+    const int32_t n = RoundHalfEven(maximum / scale.perTick);
+    for (int32_t i = first; i <= n; ++i) {
+        if (i % scale.step != 0) continue;
+        // Left of the axis the offset stays outside the rounding.
+        const int32_t x = direction > 0 ? x0 + RoundHalfEven(perTick * i)
+                                        : x0 + RoundHalfEven(PyramidCentre - perTick * i);
+        DrawAxisTick(canvas, i, x);
     }
-    canvas.TextOut(offset + 10, FlipY(30), "Antal i 10.000");
+}
+
+void PopulationChart::DrawUnitText(Canvas& canvas, int32_t offset) {
+    canvas.TextOut(offset + 10, FlipY(30), percent_ ? "Procent" : "Antal i 10.000");
+}
+
+// The outline of the other population in its own colour, and a legend
+// naming both.
+void PopulationChart::DrawComparison(Canvas& canvas, int32_t offset, bool pyramid, const Scale& scale) {
+    const ChartComparison* other = DrawnComparison();
+    if (!other) return;
+    canvas.SetPenColor(ComparisonColor);
+    if (scale.scaled) {
+        const double f = scale.otherFactor / scale.unit;
+        const int32_t start = pyramid ? PyramidCentre : TotalGraphStart;
+        ChartPoint* p = State.MarkerPoints;
+        p[0].x = p[3].x = start;
+        for (int32_t g = 0; g < other->GroupCount; ++g) {
+            const int32_t y = BarHeight * g + BaseY;
+            p[0].y = y, p[1].y = y, p[2].y = y + BarHeight, p[3].y = y + BarHeight;
+            if (pyramid) {
+                p[1].x = p[2].x = start + RoundHalfEven(other->Female[g] * f);
+                DrawBar(canvas, offset);
+                p[1].x = p[2].x = start - RoundHalfEven(other->Male[g] * f);
+            } else {
+                p[1].x = p[2].x = start + RoundHalfEven((other->Male[g] + other->Female[g]) * f);
+            }
+            DrawBar(canvas, offset);
+        }
+    }
+    // Under "Kvinder", where the top bars leave room; each line in the
+    // middle of its text.
+    const int32_t x = offset + 420;
+    canvas.SetPenColor(Black);
+    canvas.MoveTo(x, FlipY(338) + 7);
+    canvas.LineTo(x + 20, FlipY(338) + 7);
+    canvas.SetPenColor(ComparisonColor);
+    canvas.MoveTo(x, FlipY(323) + 7);
+    canvas.LineTo(x + 20, FlipY(323) + 7);
+    canvas.SetPenColor(Black);
+    canvas.SetTextColor(ComparisonColor);
+    canvas.TextOut(x + 26, FlipY(323), other->Name);
+    canvas.SetTextColor(Black);
+    canvas.TextOut(x + 26, FlipY(338), "år " + std::to_string(State.TargetYear));
 }
 
 // Inverting lines: drawing the same line again removes it, so the chart
 // under the cursor never has to be drawn again.
 void PopulationChart::DrawCursor(Canvas& canvas, bool pyramid) {
+    const FrameScope frame(*this);
     const PenMode saved = canvas.GetPenMode();
     canvas.SetPenMode(PenMode::Invert);
     State.ChartOriginY = ChartOrigin;
@@ -237,10 +443,17 @@ void PopulationChart::DrawCursor(Canvas& canvas, bool pyramid) {
     } else {
         State.CursorLineX = x;
         const int32_t d = std::abs(x - (pyramid ? PyramidAxisX : TotalGraphAxisX));
-        const int64_t count = Scaled() ? RoundHalfEven64(d * State.ChartUnit / 1000) * 1000 : 0;
+        const Scale scale = ChartScale(pyramid);
+        std::string text;
+        if (percent_) {
+            text = FormatFixed(scale.scaled ? d * scale.unit : 0, 0, 1) + "%";
+        } else {
+            const int64_t count = scale.scaled ? RoundHalfEven64(d * scale.unit / 1000) * 1000 : 0;
+            text = std::to_string(count);
+        }
         canvas.MoveTo(x, top);
         canvas.LineTo(x, bottom);
-        canvas.TextOut(x, FlipY(10), std::to_string(count));
+        canvas.TextOut(x, FlipY(10), text);
     }
     canvas.SetPenMode(saved);
 }
@@ -250,11 +463,13 @@ void PopulationChart::DrawPyramidCursor(Canvas& canvas) { DrawCursor(canvas, tru
 void PopulationChart::DrawTotalCursor(Canvas& canvas) { DrawCursor(canvas, false); }
 
 void PopulationChart::DrawCurrentCursor(Canvas& canvas) {
+    const FrameScope frame(*this);
     if (State.DisplayMode == view_.PyramidMode) DrawPyramidCursor(canvas);
     else if (State.DisplayMode == view_.TotalGraphMode) DrawTotalCursor(canvas);
 }
 
 void PopulationChart::RemoveCursor() {
+    const FrameScope frame(*this);
     State.ClickX = 1;
     const bool chartShown = State.DisplayMode == view_.PyramidMode || State.DisplayMode == view_.TotalGraphMode;
     if (!surface_ || !chartShown) {
@@ -267,6 +482,7 @@ void PopulationChart::RemoveCursor() {
 }
 
 void PopulationChart::CheckScroll() {
+    const FrameScope frame(*this);
     if (!surface_) return;
     const int32_t pos = surface_->VerticalScrollPos();
     if (State.SavedScrollPos == pos) return;
@@ -276,6 +492,7 @@ void PopulationChart::CheckScroll() {
 }
 
 void PopulationChart::DrawView(Canvas& canvas) {
+    const FrameScope frame(*this);
     const int32_t mode = State.DisplayMode;
     if (mode == view_.TextMode) {
         canvas.SetFontPointSize(12);
@@ -301,6 +518,7 @@ void PopulationChart::DrawView(Canvas& canvas) {
 }
 
 void PopulationChart::PaintBox1Paint() {
+    const FrameScope frame(*this);
     if (!surface_) return;
     Canvas& canvas = surface_->SurfaceCanvas();
     canvas.SetFont(FontName, FontPixels, false, true);
@@ -311,6 +529,7 @@ void PopulationChart::PaintBox1Paint() {
 }
 
 void PopulationChart::PaintBox1MouseUp(bool leftButton, int32_t x, int32_t /*y*/) {
+    const FrameScope frame(*this);
     // A second click on the line already shown would invert it away while
     // its count stays, and the next click would then leave a stray line.
     if (leftButton && x != 0 && x == State.CursorLineX && x == State.ClickX) return;

@@ -4,6 +4,7 @@
 // (ChartViewDescription), not code.
 #pragma once
 
+#include "Lys_erkl.h"
 #include "NumberText.h"
 
 #include <cstdint>
@@ -45,6 +46,31 @@ extern const ChartViewDescription ProjectionChartView;
 extern const ChartViewDescription CensusChartView;
 
 class PopulationChart;
+
+// A second population outlined over the chart: another year's group figures,
+// grouped as the chart on show is.
+struct ChartComparison {
+    std::string Name;  // the legend's text for it, e.g. "basisår 2008"
+    bool Census = false;
+    int32_t GroupCount = 0;
+    int32_t GroupSpan = 0;  // drawn only over a chart grouped the same way
+    double Male[MaxGroups] = {};
+    double Female[MaxGroups] = {};
+};
+
+// The base year of the projection in State, grouped as State is.
+ChartComparison BaseYearComparison();
+// A census year, grouped as State is (its ages spread as the census view
+// spreads them).
+ChartComparison CensusComparison(int32_t year);
+
+// The share of the whole population (men and women of all groups) in each
+// bar, in percent; the chart's percent mode draws these.
+struct GroupShares {
+    double Male[MaxGroups] = {};
+    double Female[MaxGroups] = {};
+};
+GroupShares SharesOf(const double* male, const double* female, int32_t groups);
 
 // What the renderer needs from the chart surface it shows on screen. A
 // surface and its renderer forget each other when either goes away first.
@@ -103,6 +129,19 @@ public:
     // The age label " 0- 4", "15-19", ... of group g.
     std::string GroupLabel(int32_t g) const;
 
+    // Bars as shares of the whole population, with a percent scale.
+    void SetPercent(bool on) { percent_ = on; }
+    bool Percent() const { return percent_; }
+    // Another population outlined over the chart on a common scale; nullptr
+    // removes it.
+    void SetComparison(const ChartComparison* other);
+    const ChartComparison* Comparison() const { return comparison_.Name.empty() ? nullptr : &comparison_; }
+    // Draws (and handles clicks on) this population instead of State's, a
+    // year of a playback, until set back to nullptr; State itself is left
+    // alone. The chart does not own it.
+    void ShowInstead(ModelState* frame) { frame_ = frame; }
+    ModelState* ShownInstead() const { return frame_; }
+
     // The chart surface's own font.
     static constexpr const char* FontName = "Courier New";
     static constexpr int32_t FontPixels = 13;
@@ -114,7 +153,33 @@ private:
     // on screen change.
     bool OnScreen(const Canvas& canvas) const;
     void DrawCursor(Canvas& canvas, bool pyramid);
+    // The comparison, when it is grouped as the chart on show.
+    const ChartComparison* DrawnComparison() const;
+    struct Scale;
+    Scale ChartScale(bool pyramid) const;
+    void DrawComparison(Canvas& canvas, int32_t offset, bool pyramid, const Scale& scale);
+    void DrawTicks(Canvas& canvas, int32_t x0, double maximum, int32_t first, int32_t direction,
+                   const Scale& scale);
+    void DrawUnitText(Canvas& canvas, int32_t offset);
+
+    // Puts the frame shown instead in State for its lifetime (once, however
+    // deeply the drawing nests).
+    class FrameScope {
+    public:
+        explicit FrameScope(PopulationChart& chart);
+        ~FrameScope();
+        FrameScope(const FrameScope&) = delete;
+        FrameScope& operator=(const FrameScope&) = delete;
+
+    private:
+        PopulationChart& chart_;
+        bool swapped_ = false;
+    };
 
     const ChartViewDescription& view_;
     ChartSurfaceHost* surface_ = nullptr;
+    bool percent_ = false;
+    ChartComparison comparison_;
+    ModelState* frame_ = nullptr;
+    bool frameInState_ = false;
 };

@@ -132,11 +132,20 @@ TForm1::TForm1() {
     Ddelighed1 = AddItem(Historiskedata1, "Ddelighed1", "Dødelighed", &TForm1::Ddelighed1Click);
     Fertilitet1 = AddItem(Historiskedata1, "Fertilitet1", "Fertilitet", &TForm1::Fertilitet1Click);
 
-    // Commands beyond the original menus. The items keep their places in
-    // this order: "Afspil prognose" (Afspilprognose1), "Sammenlign med ..."
-    // (Sammenlign1) and "Vis i procent" (Visiprocent1) go above "Gem som".
+    // Commands beyond the original menus.
     Ekstra1 = AddMenu(MainMenu1, "Ekstra1", "E&kstra");
     connect(Ekstra1->menu(), &QMenu::aboutToShow, this, &TForm1::UpdateExtraItems);
+    Afspilprognose1 = AddItem(Ekstra1, "Afspilprognose1", "&Afspil prognose", &TForm1::Afspilprognose1Click, false);
+    // The caption follows the view on show: the projection compares with its
+    // base year, a census with another census; the projection has a census
+    // item of its own below.
+    Sammenlign1 = AddItem(Ekstra1, "Sammenlign1", "&Sammenlign med basisåret", &TForm1::Sammenlign1Click, false);
+    Sammenlignfolketlling1 = AddItem(Ekstra1, "Sammenlignfolketlling1", "Sammenlign med &folketælling …",
+                                     &TForm1::Sammenlignfolketlling1Click, false);
+    Sammenlignfolketlling1->setCheckable(true);
+    Visiprocent1 = AddItem(Ekstra1, "Visiprocent1", "Vis i &procent", &TForm1::Visiprocent1Click, false);
+    Sammenlign1->setCheckable(true);
+    Visiprocent1->setCheckable(true);
     Gemsom1 = AddItem(Ekstra1, "Gemsom1", "&Gem som ...", &TForm1::Gemsom1Click, false);
 
     Hjlp1 = AddMenu(MainMenu1, "Hjlp1", "&Hjælp");
@@ -358,10 +367,53 @@ void TForm1::Vejledning1Click() {
     ExecModal(*Form9);
 }
 
+namespace {
+
+// The projection or census view whose chart is on show, if any.
+PopulationView* ChartViewOnShow() {
+    if (Form3 && Form3->ChartOnShow()) return Form3;
+    if (Form4 && Form4->ChartOnShow()) return Form4;
+    return nullptr;
+}
+
+}  // namespace
+
 // Also run as the menu opens: a view covered or uncovered changes what is on
 // show without a change of its commands.
 void TForm1::UpdateExtraItems() {
+    Afspilprognose1->setEnabled(Form3 && Form3->CanPlayProjection());
+    PopulationView* chart = ChartViewOnShow();
+    const bool census = Form4 && Form4->isVisible() && !(Form3 && Form3->isVisible());
+    Sammenlign1->setText(census ? "&Sammenlign med folketælling …" : "&Sammenlign med basisåret");
+    Sammenlign1->setEnabled(chart != nullptr);
+    const ChartComparison* other = chart ? chart->Chart.Comparison() : nullptr;
+    Sammenlign1->setChecked(other && (census || !other->Census));
+    Sammenlignfolketlling1->setVisible(!census);
+    Sammenlignfolketlling1->setEnabled(chart == Form3 && chart);
+    Sammenlignfolketlling1->setChecked(!census && other && other->Census);
+    Visiprocent1->setEnabled(chart != nullptr);
+    Visiprocent1->setChecked(chart && chart->Chart.Percent());
     Gemsom1->setEnabled(ViewOnShowCanBeSaved());
+}
+
+void TForm1::Afspilprognose1Click() {
+    if (Form3) Form3->PlayProjection();
+}
+
+void TForm1::Sammenlign1Click() {
+    if (Form3 && Form3->ChartOnShow()) Form3->ToggleBaseYearComparison();
+    else if (Form4 && Form4->ChartOnShow()) Form4->ToggleCensusComparison();
+    UpdateExtraItems();
+}
+
+void TForm1::Sammenlignfolketlling1Click() {
+    if (Form3 && Form3->ChartOnShow()) Form3->ToggleCensusComparison();
+    UpdateExtraItems();
+}
+
+void TForm1::Visiprocent1Click() {
+    if (PopulationView* chart = ChartViewOnShow()) chart->TogglePercent();
+    UpdateExtraItems();
 }
 
 void TForm1::Gemsom1Click() {

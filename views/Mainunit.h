@@ -69,6 +69,10 @@ public:
     QAction* Ddelighed1;
     QAction* Fertilitet1;
     QAction* Ekstra1;
+    QAction* Afspilprognose1;
+    QAction* Sammenlign1;
+    QAction* Sammenlignfolketlling1;
+    QAction* Visiprocent1;
     QAction* Gemsom1;
     QAction* Hjlp1;
     QAction* Vejledning1;
@@ -106,6 +110,10 @@ public:
     // Enables the items of "Ekstra" that apply to what is on show; runs as
     // the menu opens.
     void UpdateExtraItems();
+    void Afspilprognose1Click();
+    void Sammenlign1Click();
+    void Sammenlignfolketlling1Click();
+    void Visiprocent1Click();
     void Gemsom1Click();
 
     // Keeps the menu items to the commands the view says are available;

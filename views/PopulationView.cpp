@@ -1,7 +1,9 @@
 #include "PopulationView.h"
 
+#include "Dialogs.h"
 #include "Lys_erkl.h"
 #include "ToolGlyphs.h"
+#include "Unit8.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>
@@ -55,4 +57,39 @@ void PopulationView::ShowMemoText(const QString& text) {
     Memo2->moveCursor(QTextCursor::Start);
     Memo2->verticalScrollBar()->setValue(0);
     Memo2->horizontalScrollBar()->setValue(0);
+}
+
+bool PopulationView::ChartOnShow() const {
+    const ChartViewDescription& modes = Chart.View();
+    return !isHidden() && Memo2->isHidden() &&
+           (State.DisplayMode == modes.PyramidMode || State.DisplayMode == modes.TotalGraphMode);
+}
+
+void PopulationView::TogglePercent() {
+    Chart.SetPercent(!Chart.Percent());
+    ScrollBox1->Invalidate();
+}
+
+void PopulationView::ToggleComparison(const ChartComparison* other) {
+    Chart.SetComparison(Chart.Comparison() ? nullptr : other);
+    ScrollBox1->Invalidate();
+}
+
+void PopulationView::ToggleCensusComparison() {
+    if (!ChartOnShow()) return;
+    if (Chart.Comparison()) {
+        ToggleComparison(nullptr);
+        return;
+    }
+    // The chooser works on State.
+    const ModelState saved = State;
+    int n = 1;
+    for (const EarlyCensusRecord& census : State.EarlyCensuses) State.YearChoices[n++] = census.Year;
+    for (const CensusRecord& census : State.Censuses) State.YearChoices[n++] = census.Year;
+    const bool chosen = ExecModal(*Form8) == QDialog::Accepted && ChosenCensusYearValid;
+    const int32_t year = ChosenCensusYear;
+    State = saved;
+    if (!chosen) return;
+    const ChartComparison other = CensusComparison(year);
+    if (other.GroupCount > 0) ToggleComparison(&other);
 }

@@ -37,6 +37,18 @@ public:
     void RemoveCursor() { Chart.RemoveCursor(); }
     void CheckScroll() { Chart.CheckScroll(); }
 
+    // The pyramid or the total graph of this view is on show.
+    bool ChartOnShow() const;
+    // "Vis i procent" on and off.
+    void TogglePercent();
+    // Another population outlined over the chart; nullptr (or choosing it
+    // while one is shown) takes it away.
+    void ToggleComparison(const ChartComparison* other);
+    // "Sammenlign med folketælling ...": a census chosen in the census-year
+    // chooser outlined over the chart; again takes it away. State, and so
+    // the population on show, stays as it was.
+    void ToggleCensusComparison();
+
 protected:
     // The tool bar's two groups: print, heading and copy in Bevel2 from
     // outputX; table, pyramid and total graph (and whatever the view adds)

@@ -11,12 +11,17 @@
 #include "Unit7.h"
 #include "ViewTables.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
+
+#include <functional>
 
 
 TForm3* Form3 = nullptr;
@@ -28,6 +33,55 @@ namespace {
 // the charts keep describing the projection on show (or the census, when the
 // dialog was opened from there).
 using PopulationSnapshot = ModelState;
+
+// While a projection plays, the first key or click anywhere only stops it
+// (the click's release goes too, so it never lands as a click).
+class StopOnKeyOrClick : public QObject {
+public:
+    explicit StopOnKeyOrClick(std::function<bool()> playing, std::function<void()> stop)
+        : playing_(std::move(playing)), stop_(std::move(stop)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::ShortcutOverride:
+                // A shortcut key stops too, and then runs its command on the
+                // year reached; any other key is then only a stop.
+                if (!playing_()) break;
+                stop_();
+                swallowKey_ = true;
+                break;
+            case QEvent::KeyPress:
+                if (swallowKey_) return true;
+                if (!playing_()) break;
+                stop_();
+                swallowKey_ = true;
+                return true;
+            case QEvent::KeyRelease:
+                swallowKey_ = false;
+                break;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                if (!playing_()) break;
+                swallowRelease_ = true;
+                stop_();
+                return true;
+            case QEvent::MouseButtonRelease:
+                if (!swallowRelease_) break;
+                swallowRelease_ = false;
+                return true;
+            default:
+                break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool()> playing_;
+    std::function<void()> stop_;
+    bool swallowRelease_ = false;
+    bool swallowKey_ = false;
+};
 
 }  // namespace
 
@@ -61,6 +115,12 @@ TForm3::TForm3(QWidget* host) : PopulationView(ProjectionChartView, host) {
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm3::ShowModelText);
 
     connect(PaintBox1, &ChartPaintBox::Clicked, this, &TForm3::PaintBox1Click);
+
+    PlaybackTimer = new QTimer(this);
+    PlaybackTimer->setObjectName("PlaybackTimer");
+    PlaybackTimer->setInterval(100);
+    connect(PlaybackTimer, &QTimer::timeout, this, &TForm3::PlaybackTimerTimer);
+    PlaybackStopper = std::make_unique<StopOnKeyOrClick>([this] { return Playing(); }, [this] { StopPlayback(); });
 
     // FormCreate
     State.ClickX = 0;
@@ -105,6 +165,9 @@ void TForm3::SetProjectionActionsEnabled(bool enabled) {
 }
 
 void TForm3::ClearChartArea() {
+    EndPlayback();
+    // A new projection may have another base year.
+    Chart.SetComparison(nullptr);
     State.TableLines.clear();
     ScrollBox1->verticalScrollBar()->setValue(0);
     ScrollBox1->ClearChart();
@@ -130,6 +193,7 @@ void TForm3::EnterInputs() {
 }
 
 void TForm3::ShowTable() {
+    EndPlayback();
     State.DisplayMode = DisplayModes::ProjectionTable;
     BuildProjectionTable();
     ShowTableLines();
@@ -140,6 +204,7 @@ void TForm3::ShowPyramid() { ShowChart(Chart.View().PyramidMode); }
 void TForm3::ShowTotalGraph() { ShowChart(Chart.View().TotalGraphMode); }
 
 void TForm3::ShowChart(int32_t mode) {
+    EndPlayback();
     Memo2->hide();
     State.DisplayMode = mode;
     State.YearsToProject = State.TargetYear - State.BaseYear;
@@ -228,3 +293,55 @@ void TForm3::SpeedButton7Click() { PrintView(this); }
 void TForm3::SpeedButton8Click() { ShowHeadingDialog(); }
 
 void TForm3::SpeedButton9Click() { CopyView(this); }
+
+bool TForm3::CanPlayProjection() const {
+    // The pyramid button is available exactly while a projection is in force.
+    return !isHidden() && SpeedButton2->isEnabled();
+}
+
+void TForm3::PlayProjection() {
+    if (!CanPlayProjection()) return;
+    const ChartViewDescription& modes = Chart.View();
+    const int32_t mode = State.DisplayMode == modes.TotalGraphMode ? modes.TotalGraphMode : modes.PyramidMode;
+    ShowChart(mode);
+    Playback = std::make_unique<ProjectionPlayback>(mode);
+    if (Playback->AtEnd()) {
+        Playback.reset();  // only the target year: nothing to play
+        return;
+    }
+    Chart.ShowInstead(&Playback->Frame());
+    qApp->installEventFilter(PlaybackStopper.get());
+    PlaybackTimer->start();
+}
+
+bool TForm3::Playing() const { return PlaybackTimer->isActive(); }
+
+void TForm3::PlaybackTimerTimer() {
+    if (!Playback) {
+        PlaybackTimer->stop();
+        return;
+    }
+    Playback->Step();
+    if (Playback->AtEnd()) ShowChart(Playback->Frame().DisplayMode);
+    else ScrollBox1->Invalidate();
+}
+
+void TForm3::StopPlayback() {
+    PlaybackTimer->stop();
+    // The year reached stays on show until the next command.
+    ScrollBox1->Invalidate();
+}
+
+void TForm3::EndPlayback() {
+    PlaybackTimer->stop();
+    if (!Playback) return;
+    Chart.ShowInstead(nullptr);
+    Playback.reset();
+    ScrollBox1->Invalidate();
+}
+
+void TForm3::ToggleBaseYearComparison() {
+    if (!ChartOnShow()) return;
+    const ChartComparison base = BaseYearComparison();
+    ToggleComparison(&base);
+}

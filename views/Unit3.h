@@ -4,10 +4,13 @@
 #pragma once
 
 #include "PopulationView.h"
+#include "ProjectionPlayback.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
+class QTimer;
 class QToolButton;
 
 class TForm3 : public PopulationView {
@@ -47,6 +50,20 @@ public:
     void SpeedButton8Click();
     void SpeedButton9Click();
 
+    // "Afspil prognose": the chart on show (the pyramid unless the total
+    // graph is) for every year of the projection in force, ten a second;
+    // any key or click stops at the year reached, and the end shows the
+    // target year as "Pyramide" does. State is never touched meanwhile.
+    bool CanPlayProjection() const;
+    void PlayProjection();
+    bool Playing() const;
+    int32_t PlaybackYear() const { return Playback ? Playback->Year() : 0; }
+    void StopPlayback();
+    QTimer* PlaybackTimer;
+
+    // "Sammenlign med basisåret".
+    void ToggleBaseYearComparison();
+
 protected:
     void FormShow() override;
 
@@ -54,6 +71,11 @@ private:
     void EnableProjectionActions();
     void SetProjectionActionsEnabled(bool enabled);
     void ShowChart(int32_t mode);
+    void PlaybackTimerTimer();
+    void EndPlayback();
+
+    std::unique_ptr<ProjectionPlayback> Playback;
+    std::unique_ptr<QObject> PlaybackStopper;
 };
 
 extern TForm3* Form3;

@@ -78,6 +78,7 @@ void TForm4::ResetCensusView() {
 }
 
 void TForm4::ClearChart() {
+    Chart.SetComparison(nullptr);
     ScrollBox1->ClearChart();
 }
 
