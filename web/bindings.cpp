@@ -14,6 +14,7 @@
 #include "Lys_erkl.h"
 #include "PopulationChart.h"
 #include "PrintLayout.h"
+#include "ProjectionPlayback.h"
 #include "TableExport.h"
 #include "TextInput.h"
 #include "ViewTables.h"
@@ -23,6 +24,7 @@
 #include <emscripten/val.h>
 
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -88,6 +90,29 @@ public:
     void Paint() { chart_.PaintBox1Paint(); }
     void MouseUp(bool left, int32_t x, int32_t y) { chart_.PaintBox1MouseUp(left, x, y); }
     void RemoveCursor() { chart_.RemoveCursor(); }
+    bool Percent() const { return chart_.Percent(); }
+    void SetPercent(bool on) { chart_.SetPercent(on); }
+    bool Compared() const { return chart_.Comparison() != nullptr; }
+    bool ComparedWithCensus() const { return chart_.Comparison() && chart_.Comparison()->Census; }
+    void CompareWithBaseYear() { Compare(BaseYearComparison()); }
+    void CompareWithCensus(int32_t year) { Compare(CensusComparison(year)); }
+    void EndComparison() { chart_.SetComparison(nullptr); }
+    // A playback of the projection in State, year by year from its base year.
+    bool StartPlayback(int32_t displayMode) {
+        playback_ = std::make_unique<ProjectionPlayback>(displayMode);
+        if (playback_->AtEnd()) {
+            playback_.reset();  // only the target year: nothing to play
+            return false;
+        }
+        chart_.ShowInstead(&playback_->Frame());
+        return true;
+    }
+    // On to the next year; false at the end.
+    bool StepPlayback() { return playback_ && playback_->Step() && !playback_->AtEnd(); }
+    void EndPlayback() {
+        chart_.ShowInstead(nullptr);
+        playback_.reset();
+    }
     // Draws the current view on another canvas (printout, clipboard picture).
     void DrawOn(val canvas, bool withCursor) {
         JsCanvas target(std::move(canvas));
@@ -97,8 +122,13 @@ public:
     }
 
 private:
+    void Compare(const ChartComparison& other) {
+        if (other.GroupCount > 0) chart_.SetComparison(&other);
+    }
+
     PopulationChart chart_;
     WebSurface surface_;
+    std::unique_ptr<ProjectionPlayback> playback_;
 };
 
 val Strings(const std::vector<std::string>& lines) {
@@ -444,5 +474,15 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         .function("paint", &WebChart::Paint)
         .function("mouseUp", &WebChart::MouseUp)
         .function("removeCursor", &WebChart::RemoveCursor)
-        .function("drawOn", &WebChart::DrawOn);
+        .function("drawOn", &WebChart::DrawOn)
+        .function("percent", &WebChart::Percent)
+        .function("setPercent", &WebChart::SetPercent)
+        .function("compared", &WebChart::Compared)
+        .function("comparedWithCensus", &WebChart::ComparedWithCensus)
+        .function("compareWithBaseYear", &WebChart::CompareWithBaseYear)
+        .function("compareWithCensus", &WebChart::CompareWithCensus)
+        .function("endComparison", &WebChart::EndComparison)
+        .function("startPlayback", &WebChart::StartPlayback)
+        .function("stepPlayback", &WebChart::StepPlayback)
+        .function("endPlayback", &WebChart::EndPlayback);
 }

@@ -13,6 +13,7 @@ export class CensusYearDialog extends Dialog {
   readonly BitBtn1: HTMLButtonElement;
   ChosenCensusYear = 0;
   ChosenCensusYearValid = false;
+  accepted = false;
 
   constructor() {
     super('Form8', ' ', 425, 230);
@@ -33,6 +34,7 @@ export class CensusYearDialog extends Dialog {
       if (k > 0) setText(this.Edit1, String(core.yearChoices()[k - 1]));
     });
     this.onShow = () => {
+      this.accepted = false;
       this.Edit1.value = '';
       this.Edit1Change();
       this.Memo1.textContent = core.censusYearListLines().join('\n');
@@ -54,6 +56,7 @@ export class CensusYearDialog extends Dialog {
   BitBtn1Click(): void {
     core.set('BaseYear', this.ChosenCensusYear);
     core.set('DisplayMode', 0);
+    this.accepted = true;
     this.close();
   }
 
@@ -65,6 +68,8 @@ export class CensusYearDialog extends Dialog {
 
 export class CensusView extends ViewWindow implements OutputView {
   readonly area = new ChartArea('census');
+  readonly pyramidMode = 12;
+  readonly totalGraphMode = 13;
   readonly buttons: Record<string, HTMLButtonElement> = {};
   output: Output | null = null;
 

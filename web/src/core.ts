@@ -14,6 +14,16 @@ export interface Chart {
   mouseUp(left: boolean, x: number, y: number): void;
   removeCursor(): void;
   drawOn(canvas: CoreCanvas, withCursor: boolean): void;
+  percent(): boolean;
+  setPercent(on: boolean): void;
+  compared(): boolean;
+  comparedWithCensus(): boolean;
+  compareWithBaseYear(): void;
+  compareWithCensus(year: number): void;
+  endComparison(): void;
+  startPlayback(displayMode: number): boolean;
+  stepPlayback(): boolean;
+  endPlayback(): void;
 }
 
 export interface NumberText { value: number; valid: boolean }

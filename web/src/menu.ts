@@ -81,6 +81,30 @@ export class MenuBar {
     entry.item.classList.toggle('disabled', !on);
   }
 
+  // A caption changed while the program runs (its access letter too).
+  setCaption(name: string, caption: string): void {
+    const e = this.byName.get(name);
+    if (!e) return;
+    const c = captionNodes(caption);
+    e.spec.caption = caption;
+    e.letter = c.letter;
+    e.item.setAttribute('aria-label', c.text);
+    e.item.querySelector('.caption')?.replaceChildren(...c.nodes);
+  }
+
+  // A checkable item's mark.
+  setChecked(name: string, on: boolean): void {
+    const e = this.byName.get(name);
+    if (!e) return;
+    e.item.setAttribute('role', 'menuitemcheckbox');
+    e.item.setAttribute('aria-checked', String(on));
+  }
+
+  setVisible(name: string, on: boolean): void {
+    const e = this.byName.get(name);
+    if (e) e.item.hidden = !on;
+  }
+
   isEnabled(name: string): boolean { return this.byName.get(name)?.spec.enabled !== false; }
 
   item(name: string): HTMLElement | undefined { return this.byName.get(name)?.item; }
@@ -156,7 +180,7 @@ export class MenuBar {
       let i = inMenu ? list.indexOf(this.highlighted!) : -1;
       for (let n = 0; n < list.length; ++n) {
         i = (i + (k === 'ArrowDown' ? 1 : list.length - 1)) % list.length;
-        if (list[i].spec.enabled) break;
+        if (list[i].spec.enabled && !list[i].item.hidden) break;
       }
       this.highlight(list[i] ?? null);
     } else if (k === 'ArrowRight' || k === 'ArrowLeft') {

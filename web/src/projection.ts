@@ -6,6 +6,7 @@ import { ChartArea, ViewWindow } from './view';
 import { button, Dialog, drawnYears, el, field, label, messageBox, setText } from './ui';
 import type { WebCanvas } from './canvas';
 import type { Output, OutputView } from './output';
+import { Playback } from './extra';
 
 export class InputDialog extends Dialog {
   readonly Edit1 = field('Edit1', 'Børnetal pr. familie', keyFilter('decimal'));
@@ -135,6 +136,9 @@ export class ModelWindow extends Dialog {
 
 export class ProjectionView extends ViewWindow implements OutputView {
   readonly area = new ChartArea('projection');
+  readonly pyramidMode = 2;
+  readonly totalGraphMode = 3;
+  readonly playback = new Playback(this.area);
   readonly buttons: Record<string, HTMLButtonElement> = {};
   output: Output | null = null;
 
@@ -184,6 +188,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
   }
 
   ClearChartArea(): void {
+    this.EndPlayback();
     core.set('TableLines', []);
     this.area.scrollBox.scrollTop = 0;
     this.area.clearChart();
@@ -208,6 +213,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
   }
 
   ShowTable(): void {
+    this.EndPlayback();
     core.set('DisplayMode', 1);
     core.buildProjectionTable();
     const lines: string[] = core.get('TableLines');
@@ -223,6 +229,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
   ShowTotalGraph(): void { this.ShowChart(3); }
 
   private ShowChart(mode: number): void {
+    this.EndPlayback();
     this.area.memo.hidden = true;
     core.set('DisplayMode', mode);
     core.set('YearsToProject', core.get('TargetYear') - core.get('BaseYear'));
@@ -297,6 +304,18 @@ export class ProjectionView extends ViewWindow implements OutputView {
     const separator = (1.5).toLocaleString(navigator.language).includes(',') ? ',' : '.';
     this.Model.Memo1.textContent = core.modelTextLines(separator).join('\n');
     void this.Model.show();
+  }
+
+  private EndPlayback(): void { this.playback.End(); }
+
+  // The pyramid button is available exactly while a projection is in force.
+  CanPlayProjection(): boolean { return this.visible && !this.buttons.SpeedButton2.disabled; }
+
+  PlayProjection(): void {
+    if (!this.CanPlayProjection()) return;
+    const mode = core.get('DisplayMode') === 3 ? 3 : 2;
+    this.ShowChart(mode);
+    this.playback.Start(mode);
   }
 
   tableShown(): boolean { return !this.area.memo.hidden; }

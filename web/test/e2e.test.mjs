@@ -170,6 +170,24 @@ test('a whole session in the browser', async (t) => {
       await shot('07-total-graph');
     });
 
+    await t.test('Ekstra: percent, the base year outlined, the projection played', async () => {
+      const checked = (n) => page.$eval(name(n), (e) => e.getAttribute('aria-checked'));
+      await menu('Prognose1', 'Pyramide1');
+      await menu('Ekstra1', 'Visiprocent1');
+      await menu('Ekstra1', 'Sammenlign1');
+      await menu('Ekstra1');
+      assert.equal(await checked('Visiprocent1'), 'true');
+      assert.equal(await checked('Sammenlign1'), 'true');
+      await shot('07b-percent-compared');
+      await key('Escape');
+      await menu('Ekstra1', 'Visiprocent1');
+      await menu('Ekstra1', 'Sammenlign1');
+      await menu('Ekstra1', 'Afspilprognose1');
+      assert.equal(await page.evaluate(() => window.lysvandre.windows.Form3.playback.playing), true);
+      await page.waitForFunction(() => !window.lysvandre.windows.Form3.playback.playing, { timeout: 10000 });
+      await shot('07c-played');
+    });
+
     await t.test('heading, copy to the clipboard, printout to PDF', async () => {
       await menu('Prognose1', 'Tabel2');
       await page.click(name('SpeedButton8', '#Form3'));
