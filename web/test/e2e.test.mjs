@@ -394,6 +394,17 @@ test('a whole session in the browser', async (t) => {
       await shot('11-census-table');
       await menu('Folketllinger1', 'Pyramide2');
       await shot('12-census-pyramid');
+      // Another census outlined over this one, chosen in the census chooser.
+      await menu('Ekstra1');
+      assert.equal(await page.$eval(name('Sammenlign1'), (e) => e.getAttribute('aria-label')), 'Sammenlign med folketælling …');
+      assert.equal(await page.$eval(name('Sammenlignfolketlling1'), (e) => e.hidden), true);
+      await page.click(name('Sammenlign1'));
+      assert.ok(await visible('Form8'));
+      await page.type(name('Edit1', '#Form8'), '1801');
+      await key('Enter');
+      assert.equal(await page.evaluate(() => window.lysvandre.windows.Form4.area.chart.compared()), true);
+      assert.equal(await page.evaluate(() => window.lysvandre.state('TargetYear')), 1901);
+      await shot('12b-census-compared');
       for (const item of ['Middellevetid1', 'Ddelighed1', 'Fertilitet1']) {
         await menu('Folketllinger1', 'Historiskedata1', item);
         const lines = await page.evaluate(() => window.lysvandre.tableLines());
