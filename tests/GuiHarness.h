@@ -6,7 +6,9 @@
 
 #include "AgeInterval.h"
 #include "Dialogs.h"
+#include "DialogRecorder.h"
 #include "Forms.h"
+#include "Inddatp.h"
 #include "Lifetime.h"
 #include "Lys_erkl.h"
 #include "Mainunit.h"
@@ -24,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -165,4 +168,26 @@ inline void StartFresh() {
     QApplication::setActiveWindow(Form1);
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
     ASSERT_EQ(QApplication::activeWindow(), Form1);
+}
+
+// A projection from baseYear through the main menu's "Inddata", the input
+// dialog answered as a user would (each field typed anew, so the dialog stores
+// it in the model); the table is on show afterwards.
+inline void ProjectThroughMenu(DialogRecorder& dialogs, int32_t baseYear, const char* children = "1.8",
+                               const char* year = "2030", const char* retirementAge = "67") {
+    State.BaseYear = baseYear;
+    dialogs.OnExec = [=](QDialog& dialog) {
+        if (&dialog != BtnBottomDlg) return int(QDialog::Rejected);
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
+        for (auto [edit, text] : {std::pair{BtnBottomDlg->Edit1, children}, {BtnBottomDlg->Edit3, year},
+                                  {BtnBottomDlg->Edit4, retirementAge}}) {
+            edit->clear();
+            edit->setText(text);
+        }
+        BtnBottomDlg->OKBtn->click();
+        dialog.hide();
+        return dialog.result();
+    };
+    Form1->Inddata1->trigger();
 }

@@ -55,21 +55,7 @@ public:
 
     // A projection from 2000 to 2030 through "Inddata"; the table is on show.
     void Project() {
-        State.BaseYear = 2000;
-        dialogs.OnExec = [](QDialog& dialog) {
-            if (&dialog != BtnBottomDlg) return int(QDialog::Rejected);
-            dialog.setResult(QDialog::Rejected);
-            dialog.show();
-            for (auto [edit, text] : {std::pair{BtnBottomDlg->Edit1, "1.8"}, {BtnBottomDlg->Edit3, "2030"},
-                                      {BtnBottomDlg->Edit4, "67"}}) {
-                edit->clear();
-                edit->setText(text);
-            }
-            BtnBottomDlg->OKBtn->click();
-            dialog.hide();
-            return dialog.result();
-        };
-        Form1->Inddata1->trigger();
+        ProjectThroughMenu(dialogs, 2000);
         ASSERT_EQ(State.DisplayMode, 1);
     }
 
