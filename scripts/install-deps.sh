@@ -21,3 +21,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -q
   $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+# The web edition's toolchain and the browser its tests run in.
+"$(dirname "$0")/install-web-deps.sh"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once in a
 # normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer;
-# then every conversion of typed text is fuzzed for a few seconds.
+# then every conversion of typed text is fuzzed for a few seconds, and the web
+# edition is built and tested in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -18,3 +19,5 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j2
 
 tests/fuzz_test.sh
+
+scripts/web-test.sh
