@@ -193,6 +193,9 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.SetGridVisible(false);
     core.set('LifetimeGraphShown', true);
     core.set('ClickX', 1);
+    // Erase the cursor from the picture it was drawn on before drawing anew:
+    // afterwards CursorLineX no longer names a line that is not there.
+    core.drawLifetimeCursor(this.graph, this.viewSize().height);
     this.PaintBox1Paint();
   }
 

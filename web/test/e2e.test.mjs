@@ -361,6 +361,12 @@ test('a whole session in the browser', async (t) => {
       assert.equal(await page.$$eval(f('StringGrid1') + ' thead tr', (r) => r.length), 2);
       await shot('15-lifetime-two-table');
       await menu('Levetid1', 'Graf1');
+      // The one-person graph's cursor at x 300 went with its picture.
+      const stray = await page.$eval(f('PaintBox1'), (c) => {
+        const scale = c.width / c.clientWidth;
+        return Array.from(c.getContext('2d').getImageData(Math.round(300 * scale), Math.round(200 * scale), 1, 1).data);
+      });
+      assert.deepEqual(stray.slice(0, 3), [255, 255, 255]);
       await page.mouse.click(box[0] + 350, box[1] + 300);
       await shot('16-lifetime-two-graph');
       // Udskriv now prints the lifetime view, whatever else is visible:
