@@ -104,3 +104,24 @@ std::vector<std::string> ProjectedIntervalLines(const std::vector<int32_t>& targ
     }
     return lines;
 }
+
+std::vector<std::string> AgeGroupPrintLines(const std::string& interval, const std::vector<std::string>& projected,
+                                            const std::vector<std::string>& historical,
+                                            int32_t historicalLineCount) {
+    std::vector<std::string> out = {" ", " Aldersinterval:  " + interval, " ", " Fremskrevne data: ", " "};
+    out.insert(out.end(), projected.begin(), projected.end());
+    out.insert(out.end(), {" ", " Historiske data: ", " "});
+    for (int32_t i = 0; i <= historicalLineCount; ++i)
+        out.push_back(i < static_cast<int32_t>(historical.size()) ? historical[i] : std::string());
+    out.push_back(" ");
+    return out;
+}
+
+std::vector<std::string> AgeGroupCopyLines(const std::vector<std::string>& projected,
+                                           const std::vector<std::string>& historical) {
+    std::vector<std::string> out = {"Fremskrevne data: "};
+    out.insert(out.end(), projected.begin(), projected.end());
+    out.insert(out.end(), {" ", "Historiske data: "});
+    out.insert(out.end(), historical.begin(), historical.end());
+    return out;
+}

@@ -26,3 +26,13 @@ std::vector<std::string> CensusIntervalLines();
 // year, its line; the first comes after a blank and the base year's line and
 // is followed by a blank. Leaves the last year's projection in the state.
 std::vector<std::string> ProjectedIntervalLines(const std::vector<int32_t>& targetYears);
+
+// The age-group dialog's printout, without the heading: the interval as
+// typed, the projected list and the historical list with the empty lines the
+// list keeps below its historicalLineCount lines.
+std::vector<std::string> AgeGroupPrintLines(const std::string& interval, const std::vector<std::string>& projected,
+                                            const std::vector<std::string>& historical,
+                                            int32_t historicalLineCount);
+// Its clipboard text, without the heading: both lists under their titles.
+std::vector<std::string> AgeGroupCopyLines(const std::vector<std::string>& projected,
+                                           const std::vector<std::string>& historical);

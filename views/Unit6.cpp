@@ -240,6 +240,12 @@ QStringList TBtnBottomDlg1::MemoLines(const QPlainTextEdit* memo) {
     return text.split('\n');
 }
 
+std::vector<std::string> TBtnBottomDlg1::MemoStrings(const QPlainTextEdit* memo) {
+    std::vector<std::string> lines;
+    for (const QString& line : MemoLines(memo)) lines.push_back(line.toStdString());
+    return lines;
+}
+
 void TBtnBottomDlg1::SpeedButton1Click() {
     std::vector<std::string>& out = State.PrintLines;
     out.clear();
@@ -247,20 +253,9 @@ void TBtnBottomDlg1::SpeedButton1Click() {
         out.push_back(Overskrif->HeadingText.toStdString());
         out.push_back(" ");
     }
-    out.push_back(" ");
-    out.push_back(" Aldersinterval:  " + Edit1->text().toStdString());
-    out.push_back(" ");
-    out.push_back(" Fremskrevne data: ");
-    out.push_back(" ");
-    for (const QString& line : MemoLines(Memo1)) out.push_back(line.toStdString());
-    out.push_back(" ");
-    out.push_back(" Historiske data: ");
-    out.push_back(" ");
-    // The historical list and the empty lines below it.
-    const QStringList historical = MemoLines(Memo2);
-    for (int i = 0; i <= HistoricalLineCount; ++i)
-        out.push_back(i < historical.size() ? historical[i].toStdString() : std::string());
-    out.push_back(" ");
+    const std::vector<std::string> lines = AgeGroupPrintLines(
+        Edit1->text().toStdString(), MemoStrings(Memo1), MemoStrings(Memo2), HistoricalLineCount);
+    out.insert(out.end(), lines.begin(), lines.end());
     PrintPages(this);
 }
 
@@ -273,7 +268,8 @@ void TBtnBottomDlg1::SpeedButton2Click() {
 void TBtnBottomDlg1::SpeedButton3Click() {
     QStringList lines;
     if (HeadingUsed()) lines << Overskrif->HeadingText << " ";
-    lines << "Fremskrevne data: " << MemoLines(Memo1) << " " << "Historiske data: " << MemoLines(Memo2);
+    for (const std::string& line : AgeGroupCopyLines(MemoStrings(Memo1), MemoStrings(Memo2)))
+        lines << QString::fromStdString(line);
     CopyLines(lines);
 }
 

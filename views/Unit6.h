@@ -84,6 +84,7 @@ public:
     // The lines of a memo as the printout and the copy take them (none when
     // it is empty).
     static QStringList MemoLines(const QPlainTextEdit* memo);
+    static std::vector<std::string> MemoStrings(const QPlainTextEdit* memo);
 
 protected:
     void showEvent(QShowEvent* event) override;

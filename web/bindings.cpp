@@ -131,6 +131,14 @@ private:
     std::unique_ptr<ProjectionPlayback> playback_;
 };
 
+// A JavaScript array of strings as lines.
+std::vector<std::string> StringList(const val& lines) {
+    std::vector<std::string> out;
+    const auto n = lines["length"].as<unsigned>();
+    for (unsigned i = 0; i < n; ++i) out.push_back(lines[i].as<std::string>());
+    return out;
+}
+
 val Strings(const std::vector<std::string>& lines) {
     val out = val::array();
     for (const std::string& line : lines) out.call<void>("push", line);
@@ -442,6 +450,13 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         const auto n = years["length"].as<unsigned>();
         for (unsigned i = 0; i < n; ++i) list.push_back(years[i].as<int32_t>());
         return Strings(ProjectedIntervalLines(list));
+    });
+    function("ageGroupPrintLines", +[](const std::string& interval, const val& projected, const val& historical,
+                                       int32_t historicalLineCount) {
+        return Strings(AgeGroupPrintLines(interval, StringList(projected), StringList(historical), historicalLineCount));
+    });
+    function("ageGroupCopyLines", +[](const val& projected, const val& historical) {
+        return Strings(AgeGroupCopyLines(StringList(projected), StringList(historical)));
     });
     function("baseYearListLines", +[] { return Strings(BaseYearListLines()); });
     function("censusYearListLines", +[] { return Strings(CensusYearListLines()); });

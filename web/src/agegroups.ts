@@ -116,17 +116,12 @@ export class AgeGroupDialog extends Dialog {
   }
 
   private SpeedButton1Click(): void {
-    const historical = this.memoLines(this.Memo2);
-    const lines = [' ', ' Aldersinterval:  ' + this.Edit1.value, ' ', ' Fremskrevne data: ', ' ', ...this.memoLines(this.Memo1),
-      ' ', ' Historiske data: ', ' '];
-    for (let i = 0; i <= this.HistoricalLineCount; ++i) lines.push(historical[i] ?? '');
-    lines.push(' ');
-    this.output?.PrintHeadedLines(lines);
+    this.output?.PrintHeadedLines(core.ageGroupPrintLines(this.Edit1.value, this.memoLines(this.Memo1),
+      this.memoLines(this.Memo2), this.HistoricalLineCount));
   }
 
   private async SpeedButton3Click(): Promise<void> {
-    const lines = ['Fremskrevne data: ', ...this.memoLines(this.Memo1), ' ', 'Historiske data: ', ...this.memoLines(this.Memo2)];
-    await this.output?.CopyLines(lines);
+    await this.output?.CopyLines(core.ageGroupCopyLines(this.memoLines(this.Memo1), this.memoLines(this.Memo2)));
   }
 
   private SpeedButton6Click(): void {

@@ -70,6 +70,8 @@ export interface Core {
   censusYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
   projectionInForce(): boolean;
   censusIntervalLines(): string[];
+  ageGroupPrintLines(interval: string, projected: string[], historical: string[], historicalLineCount: number): string[];
+  ageGroupCopyLines(projected: string[], historical: string[]): string[];
   projectedIntervalLines(years: number[]): string[];
 
   // Lifetime
