@@ -5,6 +5,7 @@
 #include "NumberText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <sstream>
 
@@ -90,4 +91,44 @@ std::string TableLinesCsv(const std::vector<std::string>& lines, const std::vect
         if (startsWithYear) csv += CsvRow(fields);
     }
     return csv;
+}
+
+std::vector<std::string> SaveFileTypesFor(bool table) {
+    if (table) return {"Tekst (*.txt)", "CSV (*.csv)"};
+    return {"PNG-billede (*.png)", "PDF (*.pdf)"};
+}
+
+namespace {
+
+// "Tekst (*.txt)" -> "txt".
+std::string TypeSuffix(const std::string& type) {
+    const auto star = type.find("*.");
+    if (star == std::string::npos) return {};
+    const auto end = type.find(')', star);
+    return type.substr(star + 2, end == std::string::npos ? std::string::npos : end - star - 2);
+}
+
+}  // namespace
+
+SaveTarget ResolveSaveTarget(const std::string& path, const std::string& chosenType, bool table) {
+    const std::vector<std::string> types = SaveFileTypesFor(table);
+    const bool offered = std::find(types.begin(), types.end(), chosenType) != types.end();
+    const std::string wanted = TypeSuffix(offered ? chosenType : types[0]);
+
+    // The suffix of the file's own name, not of a folder on the way.
+    const auto nameStart = path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1;
+    const auto dot = path.rfind('.');
+    std::string suffix;
+    if (dot != std::string::npos && dot >= nameStart) {
+        suffix = path.substr(dot + 1);
+        for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+
+    if (suffix.empty()) return {path + (dot == path.size() - 1 ? "" : ".") + wanted, wanted, {}};
+    const bool known = suffix == "txt" || suffix == "csv" || suffix == "png" || suffix == "pdf";
+    if (!known) return {path, wanted, {}};
+    if (suffix != TypeSuffix(types[0]) && suffix != TypeSuffix(types[1]))
+        return {{}, {}, table ? "En tabel kan gemmes som tekst (.txt) eller CSV (.csv)."
+                              : "En graf kan gemmes som billede (.png) eller PDF (.pdf)."};
+    return {path, suffix, {}};
 }

@@ -29,3 +29,19 @@ std::string LifetimeCsv();
 // rows under header: each blank-separated word a field, with brackets and
 // colons left out, so " 1945   2.98   (1946:  3.02)" gives 1945,2.98,1946,3.02.
 std::string TableLinesCsv(const std::vector<std::string>& lines, const std::vector<std::string>& header);
+
+// "Gem som": the file types offered for a table or for a chart, as the save
+// dialog lists them ("Tekst (*.txt)", ...).
+std::vector<std::string> SaveFileTypesFor(bool table);
+
+// Where a save goes and in which type ("txt", "csv", "png" or "pdf"): a name
+// without a suffix gets the chosen type's; a name with a known suffix that
+// does not fit what is on show is refused with Message; any other suffix
+// keeps the name and takes the chosen type. A chosen type not offered counts
+// as the first one offered.
+struct SaveTarget {
+    std::string Path;
+    std::string Type;
+    std::string Message;  // not empty: nothing is to be written
+};
+SaveTarget ResolveSaveTarget(const std::string& path, const std::string& chosenType, bool table);

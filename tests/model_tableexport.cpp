@@ -79,3 +79,31 @@ TEST(TableExport, LifetimeRowsLeaveAPersonOutPastOneHundred) {
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows[5], (std::vector<std::string>{"100", "3.0"}));
 }
+
+// Where "Gem som" writes and in which type, whatever the front end.
+TEST(SaveTarget, FollowsTheNameElseTheChosenType) {
+    struct Row {
+        const char* name;
+        const char* path;
+        const char* chosen;
+        bool table;
+        const char* wantPath;
+        const char* wantType;
+        bool refused;
+    };
+    const Row rows[] = {
+        {"no suffix takes the chosen type", "/tmp/a/Prognose 2030", "CSV (*.csv)", true, "/tmp/a/Prognose 2030.csv", "csv", false},
+        {"a fitting suffix wins", "/tmp/a/tal.TXT", "CSV (*.csv)", true, "/tmp/a/tal.TXT", "txt", false},
+        {"an unknown suffix keeps the name", "/tmp/a/tal.dat", "Tekst (*.txt)", true, "/tmp/a/tal.dat", "txt", false},
+        {"a picture of a table is refused", "/tmp/a/tal.png", "Tekst (*.txt)", true, "", "", true},
+        {"a dot in a folder is no suffix", "/tmp/a.b/graf", "PDF (*.pdf)", false, "/tmp/a.b/graf.pdf", "pdf", false},
+        {"a type not offered counts as the first", "/tmp/graf", "CSV (*.csv)", false, "/tmp/graf.png", "png", false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const SaveTarget t = ResolveSaveTarget(r.path, r.chosen, r.table);
+        EXPECT_EQ(t.Message.empty(), !r.refused);
+        EXPECT_EQ(t.Path, r.wantPath);
+        EXPECT_EQ(t.Type, r.wantType);
+    }
+}

@@ -12,15 +12,20 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 
 namespace {
 
-const QStringList TableTypes = {"Tekst (*.txt)", "CSV (*.csv)"};
-const QStringList ChartTypes = {"PNG-billede (*.png)", "PDF (*.pdf)"};
+QStringList TypesFor(bool table) {
+    QStringList types;
+    for (const std::string& type : SaveFileTypesFor(table)) types << QString::fromStdString(type);
+    return types;
+}
+
+const QStringList TableTypes = TypesFor(true);
+const QStringList ChartTypes = TypesFor(false);
 
 struct ViewOnShow {
     enum Kind { Nothing, Table, Chart } What = Nothing;
@@ -75,9 +80,6 @@ ViewOnShow FindViewOnShow() {
     return {};
 }
 
-// "Tekst (*.txt)" -> "txt".
-QString TypeSuffix(const QString& type) { return type.section("*.", 1).section(')', 0, 0); }
-
 bool WritePdf(const QString& path, const ChartOutput& chart, QString& reason) {
     return SaveFileSafely(
         path,
@@ -128,24 +130,13 @@ void SaveViewOnShow(QWidget* parent) {
     if (!types.contains(type)) type = types[0];
     lastType = type;
 
-    QString suffix = QFileInfo(path).suffix().toLower();
-    const QString wanted = TypeSuffix(type);
-    if (suffix.isEmpty()) {
-        path += "." + wanted;
-        suffix = wanted;
-    } else if (const QStringList known = {"txt", "csv", "png", "pdf"}; known.contains(suffix)) {
-        // A type that does not fit what is on show: a picture of a table is
-        // not what the name promises.
-        if (suffix != TypeSuffix(types[0]) && suffix != TypeSuffix(types[1])) {
-            ShowMessageBox(table ? "En tabel kan gemmes som tekst (.txt) eller CSV (.csv)."
-                                 : "En graf kan gemmes som billede (.png) eller PDF (.pdf).",
-                           "Gem som");
-            return;
-        }
-    } else {
-        // An extension of no known type: the chosen type, under the name given.
-        suffix = wanted;
+    const SaveTarget target = ResolveSaveTarget(path.toStdString(), type.toStdString(), table);
+    if (!target.Message.empty()) {
+        ShowMessageBox(QString::fromStdString(target.Message), "Gem som");
+        return;
     }
+    path = QString::fromStdString(target.Path);
+    const QString suffix = QString::fromStdString(target.Type);
 
     QString reason;
     bool saved = false;

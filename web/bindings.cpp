@@ -131,14 +131,6 @@ private:
     std::unique_ptr<ProjectionPlayback> playback_;
 };
 
-// A JavaScript array of strings as lines.
-std::vector<std::string> StringList(const val& lines) {
-    std::vector<std::string> out;
-    const auto n = lines["length"].as<unsigned>();
-    for (unsigned i = 0; i < n; ++i) out.push_back(lines[i].as<std::string>());
-    return out;
-}
-
 val Strings(const std::vector<std::string>& lines) {
     val out = val::array();
     for (const std::string& line : lines) out.call<void>("push", line);
@@ -433,6 +425,15 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("listCensusYears", &ListCensusYears);
     function("historicalTable", &HistoricalTable);
     function("linesAsText", +[](const val& lines) { return LinesAsText(StringsFrom(lines)); });
+    function("saveFileTypes", +[](bool table) { return Strings(SaveFileTypesFor(table)); });
+    function("resolveSaveTarget", +[](const std::string& path, const std::string& chosenType, bool table) {
+        const SaveTarget target = ResolveSaveTarget(path, chosenType, table);
+        val out = val::object();
+        out.set("path", target.Path);
+        out.set("type", target.Type);
+        out.set("message", target.Message);
+        return out;
+    });
     function("groupFiguresCsv", &GroupFiguresCsv);
     function("lifetimeCsv", &LifetimeCsv);
     function("censusTableCsv", &CensusTableCsv);
@@ -453,10 +454,10 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     });
     function("ageGroupPrintLines", +[](const std::string& interval, const val& projected, const val& historical,
                                        int32_t historicalLineCount) {
-        return Strings(AgeGroupPrintLines(interval, StringList(projected), StringList(historical), historicalLineCount));
+        return Strings(AgeGroupPrintLines(interval, StringsFrom(projected), StringsFrom(historical), historicalLineCount));
     });
     function("ageGroupCopyLines", +[](const val& projected, const val& historical) {
-        return Strings(AgeGroupCopyLines(StringList(projected), StringList(historical)));
+        return Strings(AgeGroupCopyLines(StringsFrom(projected), StringsFrom(historical)));
     });
     function("baseYearListLines", +[] { return Strings(BaseYearListLines()); });
     function("censusYearListLines", +[] { return Strings(CensusYearListLines()); });

@@ -90,6 +90,8 @@ export interface Core {
   headedLines(heading: string, lines: string[]): string[];
   headingIsUsed(heading: string): boolean;
   linesAsText(lines: string[]): string;
+  saveFileTypes(table: boolean): string[];
+  resolveSaveTarget(path: string, chosenType: string, table: boolean): { path: string; type: string; message: string };
   groupFiguresCsv(lastGroupTo99: boolean): string;
   lifetimeCsv(): string;
   censusTableCsv(): { csv: string; name: string };

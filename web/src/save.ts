@@ -14,9 +14,6 @@ export interface ViewOnShow {
   csv?: string;      // a table's figures
 }
 
-const TableTypes = ['Tekst (*.txt)', 'CSV (*.csv)'];
-const ChartTypes = ['PNG-billede (*.png)', 'PDF (*.pdf)'];
-const suffixOf = (type: string): string => type.slice(type.indexOf('*.') + 2, -1);
 
 export class SaveDialog extends Dialog {
   readonly Edit1 = field('Edit1', 'Filnavn');
@@ -64,8 +61,8 @@ function download(name: string, data: Blob): void {
 
 export class Saver {
   // The type chosen last for a table or a chart is offered first.
-  private lastTableType = TableTypes[0];
-  private lastChartType = ChartTypes[0];
+  private lastTableType = '';
+  private lastChartType = '';
 
   constructor(readonly dialog: SaveDialog, readonly output: Output, readonly onShow: () => ViewOnShow | null) {}
 
@@ -73,29 +70,19 @@ export class Saver {
     const shown = this.onShow();
     if (!shown) return;
     const table = shown.what === 'table';
-    const types = table ? TableTypes : ChartTypes;
-    const answer = await this.dialog.ask(shown.name, types, table ? this.lastTableType : this.lastChartType);
+    const types = core.saveFileTypes(table);
+    const answer = await this.dialog.ask(shown.name, types, (table ? this.lastTableType : this.lastChartType) || types[0]);
     if (!answer) return;
     const type = types.includes(answer.type) ? answer.type : types[0];
     if (table) this.lastTableType = type; else this.lastChartType = type;
 
-    let name = answer.name;
-    const dot = name.lastIndexOf('.');
-    let suffix = dot > 0 ? name.slice(dot + 1).toLowerCase() : '';
-    const wanted = suffixOf(type);
-    if (!suffix) {
-      name += '.' + wanted;
-      suffix = wanted;
-    } else if (['txt', 'csv', 'png', 'pdf'].includes(suffix)) {
-      // A type that does not fit what is on show.
-      if (!types.map(suffixOf).includes(suffix)) {
-        await messageBox(table ? 'En tabel kan gemmes som tekst (.txt) eller CSV (.csv).'
-          : 'En graf kan gemmes som billede (.png) eller PDF (.pdf).', 'Gem som');
-        return;
-      }
-    } else {
-      suffix = wanted;  // an extension of no known type: the chosen type, under the name given
+    const target = core.resolveSaveTarget(answer.name, type, table);
+    if (target.message) {
+      await messageBox(target.message, 'Gem som');
+      return;
     }
+    const name = target.path;
+    const suffix = target.type;
 
     if (suffix === 'txt') {
       const text = core.linesAsText(core.headedLines(this.output.heading.HeadingText, core.get('TableLines')));
