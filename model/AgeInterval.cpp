@@ -125,3 +125,13 @@ std::vector<std::string> AgeGroupCopyLines(const std::vector<std::string>& proje
     out.insert(out.end(), historical.begin(), historical.end());
     return out;
 }
+
+bool ProjectionInForce() {
+    const ModelState& s = State;
+    bool baseYearListed = false;
+    for (int k = 1; k <= BaseDataSetCount; ++k) {
+        if (s.YearChoices[k] != s.BaseDataSets[k - 1].Year) return false;
+        if (s.YearChoices[k] == s.BaseYear) baseYearListed = true;
+    }
+    return baseYearListed && s.TargetYear >= s.BaseYear && s.TargetYear <= 2100;
+}

@@ -22,6 +22,9 @@ void AgeIntervalSummary();
 // list: a blank, a header and a blank line, then one line per census year,
 // three blanks in; BaseYear is kept, the grouping is left at the last census.
 std::vector<std::string> CensusIntervalLines();
+// Whether the state holds a projection the dialog can list: the base years
+// listed, the base year among them and the target year in range.
+bool ProjectionInForce();
 // The projected list: for each target year, projected afresh from the base
 // year, its line; the first comes after a blank and the base year's line and
 // is followed by a blank. Leaves the last year's projection in the state.

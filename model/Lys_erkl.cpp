@@ -29,6 +29,12 @@ void ListBaseYears() {
     }
 }
 
+void ListCensusYears() {
+    int n = 1;
+    for (const EarlyCensusRecord& census : State.EarlyCensuses) State.YearChoices[n++] = census.Year;
+    for (const CensusRecord& census : State.Censuses) State.YearChoices[n++] = census.Year;
+}
+
 void SetUpProjection() {
     ModelState& s = State;
     s.ExactFigures = false;

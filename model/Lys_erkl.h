@@ -127,6 +127,8 @@ extern ModelState State;
 // Built-in data (filled from the data unit) and the projection engine.
 void LoadAllData();
 void ListBaseYears();
+// The seventeen census years, oldest first, into YearChoices[1..17].
+void ListCensusYears();
 void SetUpProjection();
 void RunProjection();
 

@@ -83,9 +83,7 @@ void PopulationView::ToggleCensusComparison() {
     }
     // The chooser works on State.
     const ModelState saved = State;
-    int n = 1;
-    for (const EarlyCensusRecord& census : State.EarlyCensuses) State.YearChoices[n++] = census.Year;
-    for (const CensusRecord& census : State.Censuses) State.YearChoices[n++] = census.Year;
+    ListCensusYears();
     const bool chosen = ExecModal(*Form8) == QDialog::Accepted && ChosenCensusYearValid;
     const int32_t year = ChosenCensusYear;
     State = saved;

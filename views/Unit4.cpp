@@ -91,9 +91,7 @@ void TForm4::StartCensusInput() {
 
 void TForm4::ChooseCensus() {
     State.ExactFigures = true;
-    int n = 1;
-    for (const EarlyCensusRecord& census : State.EarlyCensuses) State.YearChoices[n++] = census.Year;
-    for (const CensusRecord& census : State.Censuses) State.YearChoices[n++] = census.Year;
+    ListCensusYears();
 
     ExecModal(*Form8);
 

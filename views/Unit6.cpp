@@ -45,16 +45,6 @@ QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry
 
 }  // namespace
 
-bool ProjectionInForce() {
-    const ModelState& s = State;
-    bool baseYearListed = false;
-    for (int k = 1; k <= BaseDataSetCount; ++k) {
-        if (s.YearChoices[k] != s.BaseDataSets[k - 1].Year) return false;
-        if (s.YearChoices[k] == s.BaseYear) baseYearListed = true;
-    }
-    return baseYearListed && s.TargetYear >= s.BaseYear && s.TargetYear <= LastYear;
-}
-
 TBtnBottomDlg1::TBtnBottomDlg1(QWidget* parent) : QDialog(parent) {
     setObjectName("BtnBottomDlg1");
     setWindowTitle("  Aldersgrupper");

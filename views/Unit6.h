@@ -30,7 +30,6 @@ extern int32_t HistoricalLineCount;
 // the base-year choices are the data-set years, the base year is one of them
 // and the target year lies between it and 2100. Not so after the census view
 // took over the shared state.
-bool ProjectionInForce();
 
 class TBtnBottomDlg1 : public QDialog {
     Q_OBJECT

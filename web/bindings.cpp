@@ -1,9 +1,8 @@
 // The program core as the web page sees it: model operations, state fields
 // by name, the input rules, the table texts, and the chart renderers drawing
 // on canvas objects the page supplies. Every text, rule and picture comes
-// from the core; the three window steps below that the core does not offer
-// (the census year list, the age-group dialog's check for a projection, a
-// census table's CSV) repeat the desktop windows' own.
+// from the core; the one window step below that the core does not offer (a
+// census table's CSV with its file name) repeats the desktop window's own.
 #include "AgeInterval.h"
 #include "Canvas.h"
 #include "HistoricalTables.h"
@@ -239,13 +238,6 @@ double GroupCensusTotal() {
     return total;
 }
 
-// The census years in the choosers' order: the early censuses, then the others.
-void ListCensusYears() {
-    int n = 1;
-    for (const EarlyCensusRecord& census : State.EarlyCensuses) State.YearChoices[n++] = census.Year;
-    for (const CensusRecord& census : State.Censuses) State.YearChoices[n++] = census.Year;
-}
-
 val HistoricalTable(const std::string& which) {
     if (which == "lifeExpectancy") return Strings(LifeExpectancyLines());
     if (which == "mortality") return Strings(MortalityLines());
@@ -316,17 +308,6 @@ std::vector<DrawnYear> Drawn(const val& drawn) {
                        d["right"].as<int32_t>(), d["bottom"].as<int32_t>()});
     }
     return out;
-}
-
-// Whether the state holds a projection the age-group dialog can list: the
-// base years are listed, the base year among them, the target year in range.
-bool ProjectionInForce() {
-    bool baseYearListed = false;
-    for (int k = 1; k <= BaseDataSetCount; ++k) {
-        if (State.YearChoices[k] != State.BaseDataSets[k - 1].Year) return false;
-        if (State.YearChoices[k] == State.BaseYear) baseYearListed = true;
-    }
-    return baseYearListed && State.TargetYear >= State.BaseYear && State.TargetYear <= 2100;
 }
 
 // A census-view table as CSV, with the name a saved file gets: the
