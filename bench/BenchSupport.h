@@ -3,9 +3,15 @@
 #pragma once
 
 #include "Forms.h"
+#include "Lys_erkl.h"
+#include "PopulationChart.h"
+#include "QtCanvas.h"
 #include "Mainunit.h"
 
 #include <QApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
 
 // An application object, enough for fonts and images.
 inline void EnsureApplication() {
@@ -25,4 +31,36 @@ inline void EnsureProgram() {
     CreateForms();
     Form1->show();
     QApplication::processEvents();
+}
+
+// A fresh model projected from 2000 to targetYear (1.8 children, retirement
+// at 67), grouped, with its pyramid on show and no cursor.
+inline void ProjectFrom2000(int32_t targetYear) {
+    State = ModelState();
+    LoadAllData();
+    ListBaseYears();
+    State.BaseYear = 2000;
+    State.TargetYear = targetYear;
+    State.ChildrenPerFamily = 1.8;
+    State.RetirementAge = 67;
+    SetUpProjection();
+    RunProjection();
+    ComputeGroupTotals();
+    State.DisplayMode = DisplayModes::ProjectionPyramid;
+    State.CursorLineX = 0;
+    State.ClickX = 1;
+}
+
+// chart's whole pyramid on a blank 640 x 480 image, once per iteration.
+inline void DrawPyramidOnImage(benchmark::State& bench, PopulationChart& chart) {
+    QImage image(640, 480, QImage::Format_RGB32);
+    QtCanvas canvas(&image);
+    canvas.SetFont(PopulationChart::FontName, PopulationChart::FontPixels, false, true);
+    for (auto _ : bench) {
+        canvas.End();
+        image.fill(Qt::white);
+        chart.DrawPyramid(canvas);
+        canvas.End();
+        benchmark::DoNotOptimize(image.constBits());
+    }
 }

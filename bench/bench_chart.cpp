@@ -11,37 +11,12 @@
 
 namespace {
 
-void Projection() {
-    State = ModelState();
-    LoadAllData();
-    ListBaseYears();
-    State.BaseYear = 2000;
-    State.TargetYear = 2030;
-    State.ChildrenPerFamily = 1.8;
-    State.RetirementAge = 67;
-    SetUpProjection();
-    RunProjection();
-    ComputeGroupTotals();
-    State.DisplayMode = 2;
-    State.CursorLineX = 0;
-    State.ClickX = 1;
-}
-
 // A whole 20-group pyramid on a blank 640 x 480 image.
 void BM_DrawPyramid20Groups(benchmark::State& bench) {
     EnsureApplication();
-    Projection();
+    ProjectFrom2000(2030);
     PopulationChart chart(ProjectionChartView);
-    QImage image(640, 480, QImage::Format_RGB32);
-    QtCanvas canvas(&image);
-    canvas.SetFont(PopulationChart::FontName, PopulationChart::FontPixels, false, true);
-    for (auto _ : bench) {
-        canvas.End();
-        image.fill(Qt::white);
-        chart.DrawPyramid(canvas);
-        canvas.End();
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    DrawPyramidOnImage(bench, chart);
 }
 BENCHMARK(BM_DrawPyramid20Groups)->Unit(benchmark::kMicrosecond);
 
@@ -49,7 +24,7 @@ BENCHMARK(BM_DrawPyramid20Groups)->Unit(benchmark::kMicrosecond);
 // the old line and count, draw the new ones, hand the image to the widget.
 void BM_CursorMove(benchmark::State& bench) {
     EnsureApplication();
-    Projection();
+    ProjectFrom2000(2030);
     PopulationChart chart(ProjectionChartView);
     ChartSurface surface;
     surface.resize(640, 480);
