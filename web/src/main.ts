@@ -159,6 +159,7 @@ async function start(): Promise<void> {
     else if (Form3.visible) output.PrintView(Form3);
     else if (Form4.visible) output.PrintView(Form4);
   }
+  output.printOnShow = Udskriv1Click;
   function KopiertilKlippebordet1Click(): void {
     if (app.activeView === 1) void Form2.CopyView();
     else if (app.activeView === 2) void output.CopyView(Form3);
