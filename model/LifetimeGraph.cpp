@@ -131,6 +131,16 @@ LifetimeCrossings DrawLifetimeGraph(Canvas& canvas, LifetimeCanvas kind, int32_t
     return crossing;
 }
 
+int32_t LifetimeCursorXAfterStep(int32_t step) {
+    const double ppy = Lifetime.PixelsPerYear;
+    const int32_t x = State.ClickX;
+    if (!(ppy > 0) || Lifetime.Shown.PersonCount == 0) return x;
+    const bool shown = x > AxisX && x <= CursorRightEdge;
+    const int32_t years = shown ? Round((x - AxisX) / ppy) + step : 1;
+    const int32_t next = AxisX + Round(years * ppy);
+    return next > AxisX && next <= CursorRightEdge ? next : x;
+}
+
 void DrawLifetimeCursor(Canvas& canvas, int32_t viewHeight) {
     const LifetimeState::Result& shown = Lifetime.Shown;
     const PenMode saved = canvas.GetPenMode();

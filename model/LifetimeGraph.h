@@ -32,3 +32,9 @@ LifetimeCrossings DrawLifetimeGraph(Canvas& canvas, LifetimeCanvas kind, int32_t
 // State.ClickX (none when outside the curve area), inverting; updates
 // CursorLineX. viewHeight is the height of the view the graph fills.
 void DrawLifetimeCursor(Canvas& canvas, int32_t viewHeight);
+
+// For the arrow keys: the ClickX of the cursor one year of age further
+// (step 1) or back (step -1) from the one shown, or one year after the
+// start when none is shown. At either end of the graph, and before any
+// result, it stays where it is.
+int32_t LifetimeCursorXAfterStep(int32_t step);

@@ -528,6 +528,37 @@ void PopulationChart::PaintBox1Paint() {
     DrawCurrentCursor(canvas);
 }
 
+void PopulationChart::PaintBox1Key(CursorKey key) {
+    const FrameScope frame(*this);
+    const bool pyramid = State.DisplayMode == view_.PyramidMode;
+    if (!pyramid && State.DisplayMode != view_.TotalGraphMode) return;
+    const int32_t groups = Groups();
+    if (groups == 0) return;
+    if (keyGroup_ < 0 || keyGroup_ >= groups || State.ClickX != keyX_) {
+        keyGroup_ = 0;
+        keyWomen_ = key != CursorKey::Left;
+    } else if (key == CursorKey::Up) {
+        keyGroup_ = std::min(keyGroup_ + 1, groups - 1);
+    } else if (key == CursorKey::Down) {
+        keyGroup_ = std::max(keyGroup_ - 1, 0);
+    } else {
+        keyWomen_ = key == CursorKey::Right;
+    }
+    const Scale scale = ChartScale(pyramid);
+    if (!scale.scaled) return;
+    const int32_t g = keyGroup_;
+    int32_t x = 0;
+    if (pyramid) {
+        const double v = keyWomen_ ? State.GroupFemale[g] : State.GroupMale[g];
+        const int32_t length = RoundHalfEven(v * scale.factor / scale.unit);
+        x = PyramidAxisX + (keyWomen_ ? length : -length);
+    } else {
+        x = TotalGraphAxisX + RoundHalfEven((State.GroupMale[g] + State.GroupFemale[g]) * scale.factor / scale.unit);
+    }
+    PaintBox1MouseUp(true, x, 0);
+    keyX_ = State.ClickX;
+}
+
 void PopulationChart::PaintBox1MouseUp(bool leftButton, int32_t x, int32_t /*y*/) {
     const FrameScope frame(*this);
     // A second click on the line already shown would invert it away while

@@ -123,6 +123,12 @@ public:
     // Chart surface events.
     void PaintBox1Paint();
     void PaintBox1MouseUp(bool leftButton, int32_t x, int32_t y);
+    // The arrow keys move the cursor from bar to bar: up and down to the
+    // next older or younger group, left and right to the men's or women's
+    // bar of the pyramid. The cursor stands at the bar's end and reads its
+    // count, as a click there would.
+    enum class CursorKey { Up, Down, Left, Right };
+    void PaintBox1Key(CursorKey key);
 
     // Upper end of the axes in chart y for the current grouping.
     int32_t AxisTop() const;
@@ -182,4 +188,9 @@ private:
     ChartComparison comparison_;
     ModelState* frame_ = nullptr;
     bool frameInState_ = false;
+    // Where the keyboard's cursor is: its group and side, and the ClickX it
+    // set (a click or a new chart since starts it again at the lowest bar).
+    int32_t keyGroup_ = -1;
+    bool keyWomen_ = true;
+    int32_t keyX_ = 0;
 };

@@ -420,3 +420,35 @@ TEST_F(ChartTest, DISABLED_ReadmePictures) {
 }
 
 }  // namespace
+
+namespace {
+
+// The arrow keys move the cursor from bar end to bar end: up and down along
+// the groups, left and right between the men's and the women's bar; the
+// count then reads the bar's figure to the nearest thousand.
+TEST_F(ChartSurfaceTest, ArrowKeysMoveTheCursorFromBarToBar) {
+    CensusState(1901);
+    PopulationChart chart(CensusChartView);
+    Use(chart);
+    surface->PaintBox1->setFocus();
+    const auto end = [](int g, bool women) {
+        const double v = women ? State.GroupFemale[g] : State.GroupMale[g];
+        const int length = RoundHalfEven(v / State.ChartUnit);
+        return 392 + (women ? length : -length);
+    };
+    struct Step { Qt::Key key; int group; bool women; };
+    for (const Step& s : {Step{Qt::Key_Up, 0, true}, Step{Qt::Key_Up, 1, true}, Step{Qt::Key_Left, 1, false},
+                          Step{Qt::Key_Down, 0, false}, Step{Qt::Key_Down, 0, false}, Step{Qt::Key_Right, 0, true}}) {
+        QTest::keyClick(surface->PaintBox1, s.key);
+        EXPECT_EQ(State.ClickX, end(s.group, s.women)) << s.group << (s.women ? " women" : " men");
+        EXPECT_EQ(State.CursorLineX, State.ClickX);
+    }
+    // The top group is as far as it goes; a click starts the keys again at the bottom.
+    for (int i = 0; i < 30; ++i) QTest::keyClick(surface->PaintBox1, Qt::Key_Up);
+    EXPECT_EQ(State.ClickX, end(State.GroupCount - 1, true));
+    Click(492);
+    QTest::keyClick(surface->PaintBox1, Qt::Key_Up);
+    EXPECT_EQ(State.ClickX, end(0, true));
+}
+
+}  // namespace

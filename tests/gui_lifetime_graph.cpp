@@ -14,6 +14,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -119,6 +122,33 @@ TEST(LifetimeGraph, DISABLED_ReadmePictures) {
     Form2->PaintBox1MouseUp(Qt::LeftButton, 250);
     QApplication::processEvents();
     EXPECT_TRUE(Form2->grab().save(QDir(dir).filePath("lifetime-two-person-graph.png")));
+}
+
+}  // namespace
+
+namespace {
+
+// Left and right on the focused graph move the cursor a year of age, from
+// one year after the start, and stop at the graph's ends.
+TEST(LifetimeGraph, ArrowKeysMoveTheCursorAYear) {
+    StartFresh();
+    Form1->enPersonClick();
+    Lifetime.AgeA = 0;
+    Lifetime.SexCode = 'm';
+    Lifetime.SexWordA = "Mand  ";
+    Form2->ShowLifetimeGraph();
+    QApplication::processEvents();
+    Form2->PaintBox1->setFocus();
+    const double ppy = Lifetime.PixelsPerYear;  // 4 pixels a year from age 0
+    const auto at = [&](int years) { return 70 + static_cast<int>(std::nearbyint(years * ppy)); };
+    struct Step { Qt::Key key; int years; };
+    for (const Step& s : {Step{Qt::Key_Right, 1}, Step{Qt::Key_Right, 2}, Step{Qt::Key_Left, 1}, Step{Qt::Key_Left, 1}}) {
+        QTest::keyClick(Form2->PaintBox1, s.key);
+        EXPECT_EQ(State.ClickX, at(s.years));
+        EXPECT_EQ(State.CursorLineX, State.ClickX);
+    }
+    for (int i = 0; i < 150; ++i) QTest::keyClick(Form2->PaintBox1, Qt::Key_Right);
+    EXPECT_EQ(State.ClickX, at(120)) << "the last year inside the graph";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -27,6 +28,8 @@ QFont ChartSurfaceFont() {
 ChartPaintBox::ChartPaintBox(QWidget* parent) : QWidget(parent) {
     setObjectName("PaintBox1");
     setAttribute(Qt::WA_OpaquePaintEvent);  // the picture covers the whole box
+    // The keyboard reaches the chart: its arrow keys move the cursor.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ChartPaintBox::SetMinimumPicture(QSize size) {
@@ -135,6 +138,14 @@ void ChartPaintBox::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void ChartPaintBox::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (!arrow || !OnArrowKey || (event->modifiers() & ~Qt::KeypadModifier)) return QWidget::keyPressEvent(event);
+    OnArrowKey(key);
+    event->accept();
+}
+
 void ChartPaintBox::resizeEvent(QResizeEvent* event) {
     redrawPending_ = true;
     QWidget::resizeEvent(event);
@@ -154,6 +165,11 @@ ChartSurface::ChartSurface(QWidget* parent) : QScrollArea(parent) {
     };
     PaintBox1->OnMouseUp = [this](Qt::MouseButton button, int x, int y) {
         if (Chart()) Chart()->PaintBox1MouseUp(button == Qt::LeftButton, x, y);
+    };
+    PaintBox1->OnArrowKey = [this](int key) {
+        using Key = PopulationChart::CursorKey;
+        const Key k = key == Qt::Key_Up ? Key::Up : key == Qt::Key_Down ? Key::Down : key == Qt::Key_Left ? Key::Left : Key::Right;
+        if (Chart()) Chart()->PaintBox1Key(k);
     };
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

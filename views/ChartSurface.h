@@ -31,6 +31,8 @@ public:
     std::function<void()> OnPaint;
     // A mouse button released over the box, at x, y.
     std::function<void(Qt::MouseButton button, int x, int y)> OnMouseUp;
+    // An arrow key pressed while the box has the focus (Qt::Key_Left …).
+    std::function<void(int key)> OnArrowKey;
 
     // The picture is never smaller than this (default 1 x 1).
     void SetMinimumPicture(QSize size);
@@ -59,6 +61,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

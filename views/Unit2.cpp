@@ -4,6 +4,7 @@
 #include "InputRules.h"
 #include "KeyFilter.h"
 #include "Lifetime.h"
+#include "LifetimeGraph.h"
 #include "LifetimeTable.h"
 #include "Lys_erkl.h"
 #include "NumberText.h"
@@ -104,6 +105,11 @@ TForm2::TForm2() {
     PaintBox1->setFont(CourierNew(16, true));
     PaintBox1->OnPaint = [this] { PaintBox1Paint(); };
     PaintBox1->OnMouseUp = [this](Qt::MouseButton button, int x, int) { PaintBox1MouseUp(button, x); };
+    // Left and right move the cursor a year of age, as a click would place it.
+    PaintBox1->OnArrowKey = [this](int key) {
+        if (key != Qt::Key_Left && key != Qt::Key_Right) return;
+        PaintBox1MouseUp(Qt::LeftButton, LifetimeCursorXAfterStep(key == Qt::Key_Right ? 1 : -1));
+    };
     StringGrid1 = new TStringGrid(ScrollBox1);
     StringGrid1->setFont(font());
     StringGrid1->horizontalHeader()->setFont(font());

@@ -88,6 +88,14 @@ public:
     }
     void Paint() { chart_.PaintBox1Paint(); }
     void MouseUp(bool left, int32_t x, int32_t y) { chart_.PaintBox1MouseUp(left, x, y); }
+    // An arrow key: "up", "down", "left" or "right"; anything else does nothing.
+    void CursorKey(const std::string& key) {
+        using Key = PopulationChart::CursorKey;
+        if (key == "up") chart_.PaintBox1Key(Key::Up);
+        else if (key == "down") chart_.PaintBox1Key(Key::Down);
+        else if (key == "left") chart_.PaintBox1Key(Key::Left);
+        else if (key == "right") chart_.PaintBox1Key(Key::Right);
+    }
     void RemoveCursor() { chart_.RemoveCursor(); }
     bool Percent() const { return chart_.Percent(); }
     void SetPercent(bool on) { chart_.SetPercent(on); }
@@ -454,6 +462,7 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("shownResultLines", &ShownResultLines);
     function("drawLifetimeGraph", &DrawLifetime);
     function("drawLifetimeCursor", &DrawLifetimeCursorOn);
+    function("lifetimeCursorXAfterStep", +[](int32_t step) { return LifetimeCursorXAfterStep(step < 0 ? -1 : 1); });
     function("filterKey", &Filter);
     function("sortsAfterBlank", +[](const std::string& text) { return SortsAfterBlank(text); });
     function("readLifetimeAge", +[](const std::string& text) { return ReadLifetimeAge(text); });
@@ -470,6 +479,7 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         .constructor<std::string, val>()
         .function("paint", &WebChart::Paint)
         .function("mouseUp", &WebChart::MouseUp)
+        .function("cursorKey", &WebChart::CursorKey)
         .function("removeCursor", &WebChart::RemoveCursor)
         .function("drawOn", &WebChart::DrawOn)
         .function("percent", &WebChart::Percent)

@@ -12,6 +12,7 @@ export interface ChartSurface extends CoreCanvas {
 export interface Chart {
   paint(): void;
   mouseUp(left: boolean, x: number, y: number): void;
+  cursorKey(key: 'up' | 'down' | 'left' | 'right'): void;
   removeCursor(): void;
   drawOn(canvas: CoreCanvas, withCursor: boolean): void;
   percent(): boolean;
@@ -85,6 +86,7 @@ export interface Core {
   shownResultLines(): string[];
   drawLifetimeGraph(canvas: CoreCanvas, kind: 'screen' | 'picture' | 'printer', width: number, height: number): void;
   drawLifetimeCursor(canvas: CoreCanvas, viewHeight: number): void;
+  lifetimeCursorXAfterStep(step: number): number;
 
   // Printouts and copies
   headedLines(heading: string, lines: string[]): string[];

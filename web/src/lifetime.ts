@@ -24,7 +24,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
   // reader gets the same figures as a table of one figure a cell.
   readonly StringGrid1 = el('table', { class: 'grid', 'data-name': 'StringGrid1', 'aria-hidden': 'true' });
   readonly FigureTable = el('table', { class: 'visually-hidden', id: 'lifetimeFigures', 'data-name': 'FigureTable', 'aria-label': 'Levetidstabel' });
-  readonly PaintBox1 = el('canvas', { 'data-name': 'PaintBox1', role: 'img', 'aria-label': 'Levetidsgraf', 'aria-describedby': 'lifetimeFigures' });
+  readonly PaintBox1 = el('canvas', { 'data-name': 'PaintBox1', role: 'img', 'aria-label': 'Levetidsgraf', 'aria-describedby': 'lifetimeFigures', tabindex: '0' });
   readonly ReadOut = el('div', { class: 'visually-hidden', 'aria-live': 'polite', 'data-name': 'ReadOut' });
   readonly ScrollBox1 = el('div', { class: 'scrollbox lifetime', 'data-name': 'ScrollBox1', role: 'region', 'aria-label': 'Levetid: tabel og graf', tabindex: '0' });
   readonly Panel4 = el('div', { class: 'results', 'data-name': 'Panel4', hidden: true });
@@ -72,6 +72,12 @@ export class LifetimeView extends ViewWindow implements OutputView {
       this.PaintBox1MouseUp(e.button === 0, this.graph.pointAt(e).x);
     });
     window.addEventListener('resize', () => { if (this.visible && !this.gridShown) this.PaintBox1Paint(); });
+    // Left and right on the focused graph move the cursor a year of age.
+    this.PaintBox1.addEventListener('keydown', (e) => {
+      if ((e.key !== 'ArrowLeft' && e.key !== 'ArrowRight') || e.altKey || e.ctrlKey || e.metaKey) return;
+      e.preventDefault();
+      this.PaintBox1MouseUp(true, core.lifetimeCursorXAfterStep(e.key === 'ArrowRight' ? 1 : -1));
+    });
 
     // Enter moves on along the fields and to OK, where it presses OK.
     const enter = (f: HTMLInputElement, next: () => HTMLElement): void => f.addEventListener('keydown', (e) => {

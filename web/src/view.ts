@@ -92,6 +92,15 @@ export class ChartArea extends WebCanvas implements ChartSurface {
       this.chart?.mouseUp(e.button === 0, p.x, p.y);
       this.announce(before);
     });
+    // The arrow keys over the focused chart move its cursor from bar to bar.
+    canvas.addEventListener('keydown', (e) => {
+      const key = ({ ArrowUp: 'up', ArrowDown: 'down', ArrowLeft: 'left', ArrowRight: 'right' } as const)[e.key as 'ArrowUp'];
+      if (!key || e.altKey || e.ctrlKey || e.metaKey || !this.chart) return;
+      e.preventDefault();
+      const before = this.drawnTexts.length;
+      this.chart.cursorKey(key);
+      this.announce(before);
+    });
     this.chart = new core.Chart(kind, this);
     window.addEventListener('resize', () => { if (this.scrollBox.offsetParent) this.invalidate(); });
   }

@@ -206,3 +206,65 @@ test('a link to a projection: copied, opened, and a bad one refused whole', asyn
     await server.close();
   }
 });
+
+test('by keyboard alone: a projection with its cursor, a census, the lifetime graph', async () => {
+  const server = await serve(process.env.SITE);
+  const browser = await launch();
+  try {
+    const { page, problems } = await openPage(browser, server.url);
+    const press = async (...keys) => { for (const k of keys) await page.keyboard.press(k); };
+    const alt = async (k) => { await page.keyboard.down('Alt'); await page.keyboard.press(k); await page.keyboard.up('Alt'); };
+    const state = (n) => page.evaluate((n) => window.lysvandre.state(n), n);
+    const tabTo = async (selector) => {
+      for (let i = 0; i < 30; ++i) {
+        if (await page.evaluate((s) => document.activeElement?.matches(s), selector)) return;
+        await press('Tab');
+      }
+      assert.fail('Tab never reaches ' + selector);
+    };
+    const readout = (view) => page.$eval(`#${view} [data-name="ReadOut"]`, (e) => e.textContent);
+
+    await alt('p');
+    await press('Enter');  // Inddata
+    await page.keyboard.type('1.8');
+    await press('Enter');
+    await page.keyboard.type('2030');
+    await press('Enter');
+    await page.keyboard.type('67');
+    await press('Enter');
+    assert.ok((await page.evaluate(() => window.lysvandre.tableLines().length)) > 20);
+    await alt('p');
+    await press('ArrowDown', 'ArrowDown', 'Enter');  // Pyramide
+    assert.equal(await state('DisplayMode'), 2);
+    await tabTo('#Form3 canvas');
+    await press('ArrowUp');
+    const first = await state('ClickX');
+    await press('ArrowUp');
+    assert.ok(first > 1 && (await state('ClickX')) !== first);
+    assert.match(await readout('Form3'), /^\d+$/);
+
+    await alt('t');
+    await press('Enter');  // Inddata: the census chooser
+    await page.keyboard.type('1901');
+    await press('Enter');
+    assert.ok((await page.evaluate(() => window.lysvandre.tableLines().join('\n'))).includes('1901'));
+
+    await alt('l');
+    await press('Enter');  // Én person
+    await page.keyboard.type('45');
+    await press('Enter');
+    await page.keyboard.type('m');
+    await press('Enter', 'Enter');
+    await alt('l');
+    await press('ArrowDown', 'ArrowDown', 'Enter');  // Graf
+    assert.equal(await state('LifetimeGraphShown'), true);
+    await tabTo('#Form2 canvas');
+    await press('ArrowRight', 'ArrowRight');
+    assert.ok((await state('ClickX')) > 70);
+    assert.equal(await readout('Form2'), '47');
+    assert.deepEqual(problems, []);
+  } finally {
+    await browser.close();
+    await server.close();
+  }
+});
