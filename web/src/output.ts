@@ -19,7 +19,7 @@ export interface OutputView {
 }
 
 // The browser refused the clipboard (no permission, or no secure page).
-const ClipboardRefused = 'Klippebordet kan ikke bruges i denne browser.';
+export const ClipboardRefused = 'Klippebordet kan ikke bruges i denne browser.';
 
 export class HeadingDialog extends Dialog {
   readonly Edit1 = field('Edit1', 'Navn eller overskrift til udskrifter');
