@@ -551,9 +551,14 @@ void StatbankSingleAges(const StatbankTable& table, const StatbankYear& year, do
             }
             continue;
         }
-        const int32_t age = std::min(from, MaxAge);
-        male[age] += year.Male[b];
-        female[age] += year.Female[b];
+        // A closed group is spread evenly over its ages; persons and
+        // movements over MaxAge count at MaxAge.
+        const int32_t last = table.Bands[b].Open ? from : std::max(from, table.Bands[b].To);
+        const double share = 1.0 / (last - from + 1);
+        for (int32_t age = from; age <= last; ++age) {
+            male[std::min(age, MaxAge)] += year.Male[b] * share;
+            female[std::min(age, MaxAge)] += year.Female[b] * share;
+        }
     }
 }
 
