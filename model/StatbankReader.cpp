@@ -278,7 +278,10 @@ std::vector<std::pair<StatbankKind, int32_t>> FindKinds(Reading& r) {
         return kinds;
     }
     std::string about = Lower(cube.Title);
-    for (const StatbankDimension& dim : cube.Dims) about += " " + Lower(dim.Name);
+    for (const StatbankDimension& dim : cube.Dims) {
+        about += ' ';
+        about += Lower(dim.Name);
+    }
     if (AnyOf(about, {"nettoindvandr", "net migration", "net immigration"})) kinds.emplace_back(StatbankKind::NetMigration, -1);
     else if (AnyOf(about, {"indvandring", "indvandrede", "immigration", "indvland"})) kinds.emplace_back(StatbankKind::Immigration, -1);
     else if (AnyOf(about, {"udvandring", "udvandrede", "emigration", "udvland"})) kinds.emplace_back(StatbankKind::Emigration, -1);
@@ -460,12 +463,12 @@ StatbankTable Collect(Reading& r, StatbankKind kind, int32_t measure) {
         if (!wanted) continue;
         const StatbankFigure& figure = cube.Figures[f];
         if (figure.State == StatbankFigure::Bad) {
-            r.Error = "Linje " + std::to_string(figure.Line) + " har \"" + std::string(figure.Text) +
+            r.Error = "Linje " + std::to_string(figure.Line) + " har \"" + std::string(StatbankFigureText(cube, f)) +
                       "\", som ikke er et tal. Filen er beskadiget eller ikke fra Statistikbanken.";
             return table;
         }
         if (figure.Value < 0 && kind != StatbankKind::NetMigration) {
-            r.Error = "Linje " + std::to_string(figure.Line) + " har et negativt tal (" + std::string(figure.Text) +
+            r.Error = "Linje " + std::to_string(figure.Line) + " har et negativt tal (" + std::string(StatbankFigureText(cube, f)) +
                       "). Et antal personer kan ikke være negativt.";
             return table;
         }
