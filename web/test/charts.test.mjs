@@ -107,7 +107,9 @@ function drawInPage(args) {
     canvas = area.canvas;
   }
   const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-  return { width: canvas.width, height: canvas.height, size, pixels: Array.from(data) };
+  let bytes = '';
+  for (let i = 0; i < data.length; i += 0x8000) bytes += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
+  return { width: canvas.width, height: canvas.height, size, pixels: btoa(bytes) };
 }
 
 test('the charts are the native renderer\'s, line for line', async () => {
@@ -115,24 +117,33 @@ test('the charts are the native renderer\'s, line for line', async () => {
   const browser = await launch();
   try {
     const { page, problems } = await openPage(browser, server.url, { width: 1000, height: 700 });
-    for (const { name, args } of cases) {
+    // Every chart at the screen's own pixels; two again on a screen of twice
+    // the density, where every chart pixel is 2 x 2 of the canvas's.
+    const runs = [...cases.map((c) => ({ ...c, scale: 1 })), ...[cases[1], cases[6]].map((c) => ({ ...c, scale: 2 }))];
+    for (const { name, args: caseArgs, scale } of runs) {
+      const args = [...caseArgs];
+      await page.setViewport({ width: 1000, height: 700, deviceScaleFactor: scale });
       const shown = await page.evaluate(drawInPage, args);
+      const pixels = Buffer.from(shown.pixels, 'base64');
       if (args[0] === 'lifetime') { args[5] = shown.size.width; args[6] = shown.size.height; }
       const ops = JSON.parse(execFileSync(probe, ['chart', ...args.map(String)], { encoding: 'utf8' }));
-      const { rgb, text } = reference(ops, shown.width, shown.height);
+      const width = shown.width / scale, height = shown.height / scale;
+      const { rgb, text } = reference(ops, width, height);
       let drawn = 0, wrong = 0, first = '';
-      for (let p = 0; p < shown.width * shown.height; ++p) {
-        if (text[p]) continue;
-        const want = [rgb[3 * p], rgb[3 * p + 1], rgb[3 * p + 2]];
-        const got = shown.pixels.slice(4 * p, 4 * p + 3);
-        if (want.some((v) => v !== 255)) ++drawn;
-        if (want.some((v, k) => v !== got[k])) {
-          if (!wrong) first = `first at (${p % shown.width}, ${Math.floor(p / shown.width)}): page ${got}, native ${want}`;
-          ++wrong;
+      for (let Y = 0; Y < shown.height; ++Y) {
+        for (let X = 0; X < shown.width; ++X) {
+          const p = Math.floor(Y / scale) * width + Math.floor(X / scale), q = 4 * (Y * shown.width + X);
+          if (text[p]) continue;
+          const want = [rgb[3 * p], rgb[3 * p + 1], rgb[3 * p + 2]];
+          if (want.some((v) => v !== 255)) ++drawn;
+          if (want.some((v, k) => v !== pixels[q + k])) {
+            if (!wrong) first = `first at (${X}, ${Y}): page ${[...pixels.subarray(q, q + 3)]}, native ${want}`;
+            ++wrong;
+          }
         }
       }
-      assert.ok(drawn > 500, `${name}: the native drawing has its lines (${drawn} pixels)`);
-      assert.equal(wrong, 0, `${name}: ${wrong} pixels differ from the native drawing; ${first}`);
+      assert.ok(drawn > 500 * scale * scale, `${name}: the native drawing has its lines (${drawn} pixels)`);
+      assert.equal(wrong, 0, `${name} at ${scale}x: ${wrong} pixels differ from the native drawing; ${first}`);
     }
     assert.deepEqual(problems, []);
   } finally {

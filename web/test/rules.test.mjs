@@ -11,29 +11,35 @@ test('window rules at their borders', async (t) => {
   const { page, problems } = await openPage(browser, server.url);
   const name = (n, within) => `${within} [data-name="${n}"]`;
   try {
-    await t.test('age groups: years after the base year are added, at most 100 listed', async () => {
+    await t.test('age groups: years after the base year and before 2100 are added, at most 100 listed', async () => {
       const listed = await page.evaluate(() => {
         const L = window.lysvandre, c = L.core, d = L.windows.BtnBottomDlg1;
-        c.listBaseYears();
-        c.set('BaseYear', 1980); c.set('ChildrenPerFamily', 1.8); c.set('TargetYear', 1990); c.set('RetirementAge', 65);
-        c.setUpProjection(); c.set('YearsToProject', 10); c.runProjection();
-        void d.show();
-        d.Edit1.value = '0..4';
-        // The base year, then every later year to 2099: the list is full at
-        // the opening year and 98 added ones.
-        for (let year = 1980; year <= 2099; ++year) {
-          d.Edit2.value = String(year);
-          d.Edit2.dispatchEvent(new Event('input'));
-        }
-        d.ShowResult();
-        const years = d.Memo1.textContent.split('\n').map((l) => l.slice(0, 4)).filter((y) => /^\d{4}$/.test(y));
-        d.close();
-        return years;
+        // The years listed after typing these years, one at a time, into a
+        // dialog opened over a projection from 1980 to 1990.
+        const list = (typed) => {
+          c.listBaseYears();
+          c.set('BaseYear', 1980); c.set('ChildrenPerFamily', 1.8); c.set('TargetYear', 1990); c.set('RetirementAge', 65);
+          c.setUpProjection(); c.set('YearsToProject', 10); c.runProjection();
+          void d.show();
+          d.Edit1.value = '0..4';
+          for (const year of typed) {
+            d.Edit2.value = String(year);
+            d.Edit2.dispatchEvent(new Event('input'));
+          }
+          d.ShowResult();
+          const years = d.Memo1.textContent.split('\n').map((l) => l.slice(0, 4)).filter((y) => /^\d{4}$/.test(y));
+          d.close();
+          return years.join(' ');
+        };
+        const all = [];
+        for (let year = 1980; year <= 2099; ++year) all.push(year);
+        return { borders: [1979, 1980, 1981, 2099, 2100].map((y) => list([y])), all: list(all).split(' ') };
       });
-      assert.equal(listed.filter((y) => y === '1980').length, 1, 'the base year only as the base year\'s line');
-      assert.equal(listed.length, 1 + 99);
-      assert.deepEqual(listed.slice(1, 3), ['1990', '1981']);
-      assert.equal(listed.at(-1), '2078');
+      assert.deepEqual(listed.borders, ['1980 1990', '1980 1990', '1980 1990 1981', '1980 1990 2099', '1980 1990']);
+      // Full at the opening year and 98 added ones.
+      assert.equal(listed.all.length, 1 + 99);
+      assert.deepEqual(listed.all.slice(0, 3), ['1980', '1990', '1981']);
+      assert.equal(listed.all.at(-1), '2078');
     });
 
     await t.test('lifetime: a refused age stays refused at OK', async () => {
