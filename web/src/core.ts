@@ -22,6 +22,8 @@ export interface Chart {
   compareWithBaseYear(): void;
   compareWithCensus(year: number): void;
   endComparison(): void;
+  comparedWithActual(): boolean;
+  compareWithActual(): void;
   startPlayback(displayMode: number): boolean;
   stepPlayback(): boolean;
   endPlayback(): void;
@@ -63,6 +65,16 @@ export interface Core {
 
   // Table texts and year lists
   buildProjectionTable(): void;
+  addActualPopulationLine(): void;
+  hasActualPopulation(year: number): boolean;
+
+  // Statistikbanken's files
+  importStatbankFile(bytes: Uint8Array): { ok: boolean; message: string };
+  forgetStatbankImports(): void;
+  hasStatbankImports(): boolean;
+  statbankImportsText(): string;
+  restoreStatbankImports(text: string): void;
+  startFromNewestImport(): boolean;
   modelTextLines(decimalSeparator: string): string[];
   buildCensusTable(): void;
   historicalTable(which: string): string[];
