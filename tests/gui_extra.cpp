@@ -163,6 +163,39 @@ TEST_F(ExtraTest, BaseYearOutlineIsAToggleThatPrintingAndCopyingShow) {
     EXPECT_TRUE(Form1->Sammenlignfolketlling1->isChecked());
     EXPECT_FALSE(Form1->Sammenlign1->isChecked());
 
+    // Each item puts its own outline in place of the other; chosen again,
+    // it takes its own away.
+    struct Step {
+        QAction* item;
+        const char* outline;  // "" for none
+    };
+    const Step steps[] = {
+        {Form1->Sammenlign1, "basisår 2000"},
+        {Form1->Sammenlignfolketlling1, "folketælling 1901"},
+        {Form1->Sammenlignfolketlling1, ""},
+        {Form1->Sammenlignfolketlling1, "folketælling 1901"},
+        {Form1->Sammenlign1, "basisår 2000"},
+        {Form1->Sammenlign1, ""},
+    };
+    int execs = 0;
+    dialogs.OnExec = [&execs](QDialog& dialog) {
+        if (&dialog != Form8) return int(QDialog::Rejected);
+        ++execs;
+        Form8->FormShow();
+        Form8->Edit1->setText("1901");
+        return int(QDialog::Accepted);
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.item->text().toStdString() + " -> " + step.outline);
+        step.item->trigger();
+        const ChartComparison* shown = Form3->Chart.Comparison();
+        EXPECT_EQ(shown ? shown->Name : "", step.outline);
+        EXPECT_EQ(Form1->Sammenlign1->isChecked(), shown && !shown->Census);
+        EXPECT_EQ(Form1->Sammenlignfolketlling1->isChecked(), shown && shown->Census);
+        EXPECT_TRUE(State == before);
+    }
+    EXPECT_EQ(execs, 2) << "the chooser opens whenever a census is to be outlined";
+
     // A table offers neither.
     Form1->Tabel2->trigger();
     Form1->UpdateExtraItems();
@@ -229,7 +262,7 @@ TEST_F(ExtraTest, DISABLED_ReadmePictures) {
     save("extra-playback.png");
 
     Form1->Pyramide1->trigger();
-    Form3->ToggleBaseYearComparison();
+    Form3->ChooseBaseYearOutline();
     save("extra-compare.png");
 
     CensusPyramid(1901);
@@ -240,7 +273,7 @@ TEST_F(ExtraTest, DISABLED_ReadmePictures) {
         Form8->Edit1->setText("1801");
         return int(QDialog::Accepted);
     };
-    Form4->ToggleCensusComparison();
+    Form4->ChooseCensusOutline();
     save("extra-percent.png");
 
     // The Ekstra menu open over the chart, with "Gem som ..." for saving it.

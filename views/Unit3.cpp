@@ -340,8 +340,6 @@ void TForm3::EndPlayback() {
     ScrollBox1->Invalidate();
 }
 
-void TForm3::ToggleBaseYearComparison() {
-    if (!ChartOnShow()) return;
-    const ChartComparison base = BaseYearComparison();
-    ToggleComparison(&base);
+void TForm3::ChooseBaseYearOutline() {
+    if (ChartOnShow()) ChooseOutline(BaseYearComparison());
 }

@@ -61,8 +61,9 @@ public:
     void StopPlayback();
     QTimer* PlaybackTimer;
 
-    // "Sammenlign med basisåret".
-    void ToggleBaseYearComparison();
+    // "Sammenlign med basisåret": the base year outlined, or taken away
+    // when it is.
+    void ChooseBaseYearOutline();
 
 protected:
     void FormShow() override;

@@ -92,9 +92,9 @@ public:
     bool Percent() const { return chart_.Percent(); }
     void SetPercent(bool on) { chart_.SetPercent(on); }
     bool Compared() const { return chart_.Comparison() != nullptr; }
-    bool ComparedWithCensus() const { return chart_.Comparison() && chart_.Comparison()->Census; }
-    void CompareWithBaseYear() { Compare(BaseYearComparison()); }
-    void CompareWithCensus(int32_t year) { Compare(CensusComparison(year)); }
+    bool ShowsOutline(bool census) const { return chart_.ShowsOutline(census); }
+    void ChooseBaseYearOutline() { chart_.ChooseOutline(BaseYearComparison()); }
+    void ChooseCensusOutline(int32_t year) { chart_.ChooseOutline(CensusComparison(year)); }
     void EndComparison() { chart_.SetComparison(nullptr); }
     // A playback of the projection in State, year by year from its base year.
     bool StartPlayback(int32_t displayMode) {
@@ -121,10 +121,6 @@ public:
     }
 
 private:
-    void Compare(const ChartComparison& other) {
-        if (other.GroupCount > 0) chart_.SetComparison(&other);
-    }
-
     PopulationChart chart_;
     WebSurface surface_;
     std::unique_ptr<ProjectionPlayback> playback_;
@@ -475,9 +471,9 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         .function("percent", &WebChart::Percent)
         .function("setPercent", &WebChart::SetPercent)
         .function("compared", &WebChart::Compared)
-        .function("comparedWithCensus", &WebChart::ComparedWithCensus)
-        .function("compareWithBaseYear", &WebChart::CompareWithBaseYear)
-        .function("compareWithCensus", &WebChart::CompareWithCensus)
+        .function("showsOutline", &WebChart::ShowsOutline)
+        .function("chooseBaseYearOutline", &WebChart::ChooseBaseYearOutline)
+        .function("chooseCensusOutline", &WebChart::ChooseCensusOutline)
         .function("endComparison", &WebChart::EndComparison)
         .function("startPlayback", &WebChart::StartPlayback)
         .function("stepPlayback", &WebChart::StepPlayback)

@@ -17,9 +17,9 @@ export interface Chart {
   percent(): boolean;
   setPercent(on: boolean): void;
   compared(): boolean;
-  comparedWithCensus(): boolean;
-  compareWithBaseYear(): void;
-  compareWithCensus(year: number): void;
+  showsOutline(census: boolean): boolean;
+  chooseBaseYearOutline(): void;
+  chooseCensusOutline(year: number): void;
   endComparison(): void;
   startPlayback(displayMode: number): boolean;
   stepPlayback(): boolean;

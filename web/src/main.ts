@@ -10,7 +10,7 @@ import { HeadingDialog, Output, type OutputView } from './output';
 import { SaveDialog, Saver, type ViewOnShow } from './save';
 import { BaseYearDialog, InputDialog, ModelWindow, ProjectionView } from './projection';
 import { AgeGroupDialog } from './agegroups';
-import { ChartOnShow, ToggleBaseYearComparison, ToggleCensusComparison, TogglePercent } from './extra';
+import { ChartOnShow, ChooseBaseYearOutline, ChooseCensusOutline, TogglePercent } from './extra';
 import { el, modalOpen } from './ui';
 
 async function start(): Promise<void> {
@@ -69,7 +69,7 @@ async function start(): Promise<void> {
       { name: 'Afspilprognose1', caption: '&Afspil prognose', enabled: false, run: () => Form3.PlayProjection() },
       { name: 'Sammenlign1', caption: '&Sammenlign med basisåret', enabled: false, run: () => void Sammenlign1Click() },
       { name: 'Sammenlignfolketlling1', caption: 'Sammenlign med &folketælling …', enabled: false,
-        run: () => void ToggleCensusComparison(Form3, Form8) },
+        run: () => void ChooseCensusOutline(Form3, Form8) },
       { name: 'Visiprocent1', caption: 'Vis i &procent', enabled: false, run: () => { const v = chartViewOnShow(); if (v) TogglePercent(v); } },
       { name: 'Gemsom1', caption: '&Gem som ...', enabled: false, run: () => void saver.SaveViewOnShow() },
     ] },
@@ -137,19 +137,17 @@ async function start(): Promise<void> {
     const census = Form4.visible && !Form3.visible;
     m.setCaption('Sammenlign1', census ? '&Sammenlign med folketælling …' : '&Sammenlign med basisåret');
     m.setEnabled('Sammenlign1', chart !== null);
-    const compared = chart?.area.chart?.compared() ?? false;
-    const withCensus = chart?.area.chart?.comparedWithCensus() ?? false;
-    m.setChecked('Sammenlign1', compared && (census || !withCensus));
+    m.setChecked('Sammenlign1', chart?.area.chart?.showsOutline(census) ?? false);
     m.setVisible('Sammenlignfolketlling1', !census);
     m.setEnabled('Sammenlignfolketlling1', chart === Form3);
-    m.setChecked('Sammenlignfolketlling1', !census && compared && withCensus);
+    m.setChecked('Sammenlignfolketlling1', !census && (chart?.area.chart?.showsOutline(true) ?? false));
     m.setEnabled('Visiprocent1', chart !== null);
     m.setChecked('Visiprocent1', chart?.area.chart?.percent() ?? false);
     m.setEnabled('Gemsom1', viewOnShow() !== null);
   }
   async function Sammenlign1Click(): Promise<void> {
-    if (ChartOnShow(Form3)) ToggleBaseYearComparison(Form3);
-    else if (ChartOnShow(Form4)) await ToggleCensusComparison(Form4, Form8);
+    if (ChartOnShow(Form3)) ChooseBaseYearOutline(Form3);
+    else if (ChartOnShow(Form4)) await ChooseCensusOutline(Form4, Form8);
   }
 
   function Udskriv1Click(): void {
