@@ -306,27 +306,12 @@ std::vector<DrawnYear> Drawn(const val& drawn) {
     return out;
 }
 
-// A census-view table as CSV, with the name a saved file gets: the
-// historical tables by their lines, else the census on show.
+// The census view's table as CSV, with the name a saved file gets.
 val CensusTableCsv() {
-    const std::vector<std::string>& lines = State.TableLines;
-    std::string csv, name;
-    if (lines == LifeExpectancyLines()) {
-        csv = TableLinesCsv(lines, {"Periode", "Mænd", "Kvinder"});
-        name = "Middellevetid";
-    } else if (lines == MortalityLines()) {
-        csv = TableLinesCsv(lines, {"Periode", "0-1 år (%)", "0-10 år (%)"});
-        name = "Dødelighed";
-    } else if (lines == FertilityLines()) {
-        csv = TableLinesCsv(lines, {"År", "Børn pr. kvinde", "Særligt år", "Børn pr. kvinde det år"});
-        name = "Fertilitet";
-    } else {
-        csv = GroupFiguresCsv(true);
-        name = "Folketælling " + std::to_string(State.TargetYear);
-    }
+    const CsvTable table = CensusViewCsv();
     val out = val::object();
-    out.set("csv", csv);
-    out.set("name", name);
+    out.set("csv", table.Csv);
+    out.set("name", table.Name);
     return out;
 }
 
@@ -411,7 +396,7 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         out.set("message", target.Message);
         return out;
     });
-    function("groupFiguresCsv", &GroupFiguresCsv);
+    function("projectionCsv", &ProjectionCsv);
     function("lifetimeCsv", &LifetimeCsv);
     function("censusTableCsv", &CensusTableCsv);
     function("headingIsUsed", +[](const std::string& heading) { return HeadingIsUsed(heading); });

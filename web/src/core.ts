@@ -92,7 +92,7 @@ export interface Core {
   linesAsText(lines: string[]): string;
   saveFileTypes(table: boolean): string[];
   resolveSaveTarget(path: string, chosenType: string, table: boolean): { path: string; type: string; message: string };
-  groupFiguresCsv(lastGroupTo99: boolean): string;
+  projectionCsv(): string;
   lifetimeCsv(): string;
   censusTableCsv(): { csv: string; name: string };
 

@@ -112,7 +112,7 @@ async function start(): Promise<void> {
       if (mode === (census ? 12 : 2) || mode === (census ? 13 : 3)) return { what: 'chart', view, name };
       if (!view.tableShown()) return null;
       if (census && mode === 11) { const t = core.censusTableCsv(); return table(view, t.csv, t.name); }
-      if (!census && (mode === 1 || mode === 4)) return table(view, core.groupFiguresCsv(false), name);
+      if (!census && (mode === 1 || mode === 4)) return table(view, core.projectionCsv(), name);
       return null;
     }
     return null;
