@@ -287,3 +287,48 @@ TEST_F(ExtraTest, DISABLED_ReadmePictures) {
     EXPECT_TRUE(picture.save(docs.filePath("extra-save.png")));
     Form1->resize(size);
 }
+
+// "Afspil prognose" is offered only when there is more than one year to play.
+TEST_F(ExtraTest, PlayingIsOfferedOnlyPastTheBaseYear) {
+    for (const auto& [year, offered] : {std::pair{"2000", false}, {"2001", true}}) {
+        SCOPED_TRACE(year);
+        ProjectThroughMenu(dialogs, 2000, "1.8", year);
+        Form1->Pyramide1->trigger();
+        Form1->UpdateExtraItems();
+        EXPECT_EQ(Form1->Afspilprognose1->isEnabled(), offered);
+    }
+}
+
+// Copying a view with nothing on show leaves the clipboard as it was.
+TEST_F(ExtraTest, CopyingAnEmptyViewLeavesTheClipboardAlone) {
+    const auto cancel = [](QDialog&) {
+        State.InputsAccepted = false;
+        return int(QDialog::Rejected);
+    };
+    struct Row {
+        const char* name;
+        std::function<void(ExtraTest&)> empty;
+        int32_t activeView;
+    };
+    const Row rows[] = {
+        {"projection input cancelled from a chart", [&](ExtraTest& t) {
+             t.ProjectPyramid();
+             t.dialogs.OnExec = cancel;
+             Form1->Inddata1->trigger();
+         }, ActiveViews::Projection},
+        {"census chooser cancelled", [&](ExtraTest& t) {
+             t.dialogs.OnExec = cancel;
+             Form1->Inddata2->trigger();
+         }, ActiveViews::Census},
+        {"lifetime view before OK", [](ExtraTest&) { Form1->enPersonClick(); }, ActiveViews::Lifetime},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.empty(*this);
+        QApplication::clipboard()->setText("elevens egen tekst");
+        ActiveView = row.activeView;
+        Form1->KopiertilKlippebordet1->trigger();
+        EXPECT_EQ(QApplication::clipboard()->text(), "elevens egen tekst");
+        EXPECT_TRUE(QApplication::clipboard()->image().isNull());
+    }
+}

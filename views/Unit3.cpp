@@ -296,7 +296,7 @@ void TForm3::SpeedButton9Click() { CopyView(this); }
 
 bool TForm3::CanPlayProjection() const {
     // The pyramid button is available exactly while a projection is in force.
-    return !isHidden() && SpeedButton2->isEnabled();
+    return !isHidden() && SpeedButton2->isEnabled() && ProjectionHasYearsToPlay();
 }
 
 void TForm3::PlayProjection() {

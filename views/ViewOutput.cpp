@@ -9,6 +9,7 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "ViewTables.h"
 
 #include <QPlainTextEdit>
 
@@ -54,14 +55,21 @@ void PrintPopulationView(View* view) {
         PrintChartOutput(view, PopulationChartOutput(view));
 }
 
+// Nothing on show leaves the clipboard as it was.
 template <class View>
 void CopyPopulationView(View* view) {
-    if (!view->Memo2->isHidden()) {
-        CopyTableLines();
-        return;
+    switch (PopulationViewOnShow(view->Chart.View(), !view->Memo2->isHidden())) {
+        case OnShow::Table:
+            CopyTableLines();
+            break;
+        case OnShow::Chart: {
+            const ChartOutput chart = PopulationChartOutput(view);
+            CopyChartPicture(chart.PaintBox, chart.Picture);
+            break;
+        }
+        case OnShow::Nothing:
+            break;
     }
-    const ChartOutput chart = PopulationChartOutput(view);
-    CopyChartPicture(chart.PaintBox, chart.Picture);
 }
 
 }  // namespace
@@ -76,12 +84,18 @@ void PrintTable(TForm2* view) { PrintTableLines(view); }
 void PrintGraph(TForm2* view) { PrintChartOutput(view, ChartOutputOf(view)); }
 
 void CopyView(TForm2* view) {
-    if (!view->StringGrid1->isHidden()) {
-        CopyTableLines();
-        return;
+    switch (LifetimeViewOnShow(!view->StringGrid1->isHidden())) {
+        case OnShow::Table:
+            CopyTableLines();
+            break;
+        case OnShow::Chart: {
+            const ChartOutput chart = ChartOutputOf(view);
+            CopyChartPicture(chart.PaintBox, chart.Picture);
+            break;
+        }
+        case OnShow::Nothing:
+            break;
     }
-    const ChartOutput chart = ChartOutputOf(view);
-    CopyChartPicture(chart.PaintBox, chart.Picture);
 }
 
 // The heading stands in the drawing's own space here, in the graph's font;

@@ -407,6 +407,16 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("modelTextLines", +[](const std::string& decimalSeparator) { return Strings(ModelTextLines(decimalSeparator)); });
     function("buildCensusTable", &BuildCensusTable);
     function("projectionInForce", &ProjectionInForce);
+    function("projectionHasYearsToPlay", &ProjectionHasYearsToPlay);
+    // What copying a view acts on: "table", "chart" or "" for nothing.
+    function("populationViewOnShow", +[](const std::string& kind, bool tableShown) {
+        const OnShow shown = PopulationViewOnShow(kind == "census" ? CensusChartView : ProjectionChartView, tableShown);
+        return std::string(shown == OnShow::Table ? "table" : shown == OnShow::Chart ? "chart" : "");
+    });
+    function("lifetimeViewOnShow", +[](bool gridShown) {
+        const OnShow shown = LifetimeViewOnShow(gridShown);
+        return std::string(shown == OnShow::Table ? "table" : shown == OnShow::Chart ? "chart" : "");
+    });
     function("censusIntervalLines", +[] { return Strings(CensusIntervalLines()); });
     function("projectedIntervalLines", +[](const val& years) {
         std::vector<int32_t> list;

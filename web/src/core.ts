@@ -69,6 +69,9 @@ export interface Core {
   baseYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
   censusYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
   projectionInForce(): boolean;
+  projectionHasYearsToPlay(): boolean;
+  populationViewOnShow(kind: 'projection' | 'census', tableShown: boolean): 'table' | 'chart' | '';
+  lifetimeViewOnShow(gridShown: boolean): 'table' | 'chart' | '';
   censusIntervalLines(): string[];
   ageGroupPrintLines(interval: string, projected: string[], historical: string[], historicalLineCount: number): string[];
   ageGroupCopyLines(projected: string[], historical: string[]): string[];
