@@ -306,11 +306,18 @@ std::vector<DrawnYear> Drawn(const val& drawn) {
     return out;
 }
 
+// A file's bytes as they are, for the page to download: a text would lose
+// the CSV's byte-order mark on its way into JavaScript.
+val Bytes(const std::string& data) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    return val(emscripten::typed_memory_view(data.size(), bytes)).call<val>("slice");
+}
+
 // The census view's table as CSV, with the name a saved file gets.
 val CensusTableCsv() {
     const CsvTable table = CensusViewCsv();
     val out = val::object();
-    out.set("csv", table.Csv);
+    out.set("csv", Bytes(table.Csv));
     out.set("name", table.Name);
     return out;
 }
@@ -396,8 +403,8 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         out.set("message", target.Message);
         return out;
     });
-    function("projectionCsv", &ProjectionCsv);
-    function("lifetimeCsv", &LifetimeCsv);
+    function("projectionCsv", +[] { return Bytes(ProjectionCsv()); });
+    function("lifetimeCsv", +[] { return Bytes(LifetimeCsv()); });
     function("censusTableCsv", &CensusTableCsv);
     function("headingIsUsed", +[](const std::string& heading) { return HeadingIsUsed(heading); });
     function("headedLines", +[](const std::string& heading, const val& lines) {

@@ -95,9 +95,10 @@ export interface Core {
   linesAsText(lines: string[]): string;
   saveFileTypes(table: boolean): string[];
   resolveSaveTarget(path: string, chosenType: string, table: boolean): { path: string; type: string; message: string };
-  projectionCsv(): string;
-  lifetimeCsv(): string;
-  censusTableCsv(): { csv: string; name: string };
+  // CSV files as their bytes (a byte-order mark first).
+  projectionCsv(): Uint8Array<ArrayBuffer>;
+  lifetimeCsv(): Uint8Array<ArrayBuffer>;
+  censusTableCsv(): { csv: Uint8Array<ArrayBuffer>; name: string };
 
   Chart: new (kind: 'projection' | 'census', surface: ChartSurface) => Chart;
 }

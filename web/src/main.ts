@@ -101,7 +101,7 @@ async function start(): Promise<void> {
   // result and lies in front, else the projection view, else the census view.
   function viewOnShow(): ViewOnShow | null {
     const lines: string[] = core.get('TableLines');
-    const table = (view: OutputView, csv: string, name: string): ViewOnShow | null =>
+    const table = (view: OutputView, csv: Uint8Array<ArrayBuffer>, name: string): ViewOnShow | null =>
       lines.length ? { what: 'table', view, csv, name } : null;
     if (core.get('LifetimeViewActive') && Form2.isFront())
       return Form2.tableShown() ? table(Form2, core.lifetimeCsv(), 'Levetid') : { what: 'chart', view: Form2, name: 'Levetid' };
