@@ -43,6 +43,9 @@ export interface Core {
   get(name: string): any;
   set(name: string, value: unknown): void;
   yearChoices(): number[];
+  hasBaseDataSet(year: number): boolean;
+  // The year of the data set a projection from this year uses.
+  baseDataSetYear(year: number): number;
   saveState(): void;
   restoreState(): void;
 
@@ -114,6 +117,10 @@ export async function loadCore(): Promise<Core> {
 
 // A field's key filter: each typed character through the core's rule for
 // its set of keys ("digits", "decimal", "interval", "sex").
-export function keyFilter(keys: string): (ch: string) => string {
-  return (ch) => (ch === '\r' ? '' : core.filterKey(keys, ch));
+// A field's key filter; a field of figures also asks a phone for its
+// number keyboard (the filter still decides what is typed).
+export function keyFilter(keys: string): ((ch: string) => string) & { inputMode?: 'numeric' | 'decimal' } {
+  const filter = (ch: string): string => (ch === '\r' ? '' : core.filterKey(keys, ch));
+  const inputMode: 'numeric' | 'decimal' | undefined = keys === 'digits' ? 'numeric' : keys === 'decimal' || keys === 'interval' ? 'decimal' : undefined;
+  return Object.assign(filter, { inputMode });
 }
