@@ -238,7 +238,8 @@ void PopulationChart::SetComparison(const ChartComparison* other) {
 }
 
 void PopulationChart::ChooseOutline(const ChartComparison& other) {
-    if (ShowsOutline(other.Census)) SetComparison(nullptr);
+    const bool sameKind = Comparison() && comparison_.Census == other.Census && comparison_.Actual == other.Actual;
+    if (sameKind) SetComparison(nullptr);
     else if (other.GroupCount > 0) SetComparison(&other);
 }
 

@@ -57,6 +57,7 @@ struct ChartComparison {
     std::string Name;       // the legend's text for it, e.g. "basisår 2008"
     std::string GroupNote;  // a second legend line when its groups differ, e.g. "(10-års grupper)"
     bool Census = false;
+    bool Actual = false;     // an imported actual population, not the base year
     int32_t GroupCount = 0;  // the chart grouping it was made for; drawn only over that
     int32_t GroupSpan = 0;
     double Male[MaxGroups] = {};    // the outline's length over each chart row
@@ -144,7 +145,9 @@ public:
     const ChartComparison* Comparison() const { return comparison_.Name.empty() ? nullptr : &comparison_; }
     // A census (or else the base year) is outlined: the compare item of
     // that kind is checked.
-    bool ShowsOutline(bool census) const { return Comparison() && comparison_.Census == census; }
+    bool ShowsOutline(bool census) const {
+        return Comparison() && comparison_.Census == census && !comparison_.Actual;
+    }
     // A compare item chosen: its own outline, when shown, is taken away;
     // otherwise other replaces whatever is outlined.
     void ChooseOutline(const ChartComparison& other);

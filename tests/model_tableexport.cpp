@@ -39,6 +39,7 @@ class TableExportTest : public ModelTest {};
 TEST(TableExport, CsvForADanishSpreadsheet) {
     EXPECT_EQ(CsvFile({{"1,5", "a;b", "say \"hi\"", "two\nlines"}, {"x"}}),
               "\xEF\xBB\xBF" "1,5;\"a;b\";\"say \"\"hi\"\"\";\"two\nlines\"\r\nx;;;\r\n");
+    EXPECT_EQ(CsvFile({{"a\r"}}), "\xEF\xBB\xBF\"a\r\"\r\n");
     EXPECT_EQ(CsvNumber(1.8, 2), "1,80");
 }
 

@@ -15,6 +15,7 @@ import { ChartOnShow, ChooseBaseYearOutline, ChooseCensusOutline, TogglePercent 
 import { el, messageBox, modalOpen, setText } from './ui';
 import { registerOfflineWorker } from './update';
 import { showToolTipsOnLongPress } from './tooltips';
+import { RestoreImports, StatbankImport } from './statbank';
 
 async function start(): Promise<void> {
   const started = performance.now();
@@ -73,9 +74,13 @@ async function start(): Promise<void> {
       { name: 'Sammenlign1', caption: '&Sammenlign med basisåret', enabled: false, run: () => void Sammenlign1Click() },
       { name: 'Sammenlignfolketlling1', caption: 'Sammenlign med &folketælling …', enabled: false,
         run: () => void ChooseCensusOutline(Form3, Form8) },
+      { name: 'Sammenlignfaktisk1', caption: 'Sammenlign med faktisk befolkning', enabled: false,
+        run: () => Form3.ToggleActualComparison() },
       { name: 'Visiprocent1', caption: 'Vis i &procent', enabled: false, run: () => { const v = chartViewOnShow(); if (v) TogglePercent(v); } },
       { name: 'Gemsom1', caption: '&Gem som ...', enabled: false, run: () => void saver.SaveViewOnShow() },
       { name: 'Kopierlink1', caption: 'Kopiér &link til prognosen', enabled: false, run: () => void CopyProjectionLink() },
+      { name: 'Indlstal1', caption: '&Indlæs tal fra Statistikbanken ...', run: () => statbank.Choose() },
+      { name: 'Glemindlstetal1', caption: '&Glem indlæste tal', enabled: false, run: () => void ForgetImports() },
     ] },
     { name: 'Hjlp1', caption: '&Hjælp', items: [
       { name: 'Vejledning1', caption: 'Vejledning', run: () => void Form9.show() },
@@ -149,6 +154,20 @@ async function start(): Promise<void> {
     m.setChecked('Visiprocent1', chart?.area.chart?.percent() ?? false);
     m.setEnabled('Gemsom1', viewOnShow() !== null);
     m.setEnabled('Kopierlink1', Form3.visible && !Form3.buttons.SpeedButton2.disabled);
+    m.setEnabled('Sammenlignfaktisk1', Form3.CanCompareWithActual());
+    m.setChecked('Sammenlignfaktisk1', Form3.ComparesWithActual());
+    m.setEnabled('Glemindlstetal1', core.hasStatbankImports());
+  }
+  // A file read: its newest base year's table is shown, the other views put away.
+  const statbank = new StatbankImport(() => {
+    if (!core.startFromNewestImport()) return;
+    hideOthersForProjection();
+    app.activeView = 2;
+    Form3.ShowNewestImport();
+  });
+  async function ForgetImports(): Promise<void> {
+    await statbank.Forget();
+    Form3.ForgetImports();
   }
   async function CopyProjectionLink(): Promise<void> {
     try {
@@ -212,6 +231,7 @@ async function start(): Promise<void> {
   form1.dataset.caption = title;
   form1.setAttribute('aria-label', title.trim());
   core.loadAllData();
+  RestoreImports();
   app.activeView = 0;
   for (const n of ['Levetid1', 'Prognose1', 'Folketllinger1']) app.menu.setEnabled(n, true);
   core.set('LifetimeViewActive', false);
