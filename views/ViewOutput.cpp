@@ -55,21 +55,16 @@ void PrintPopulationView(View* view) {
         PrintChartOutput(view, PopulationChartOutput(view));
 }
 
-// Nothing on show leaves the clipboard as it was.
+// The table or the chart on show to the clipboard; nothing on show leaves
+// the clipboard as it was.
+void CopyOnShow(OnShow shown, const ChartOutput& chart) {
+    if (shown == OnShow::Table) CopyTableLines();
+    else if (shown == OnShow::Chart) CopyChartPicture(chart.PaintBox, chart.Picture);
+}
+
 template <class View>
 void CopyPopulationView(View* view) {
-    switch (PopulationViewOnShow(view->Chart.View(), !view->Memo2->isHidden())) {
-        case OnShow::Table:
-            CopyTableLines();
-            break;
-        case OnShow::Chart: {
-            const ChartOutput chart = PopulationChartOutput(view);
-            CopyChartPicture(chart.PaintBox, chart.Picture);
-            break;
-        }
-        case OnShow::Nothing:
-            break;
-    }
+    CopyOnShow(PopulationViewOnShow(view->Chart.View(), !view->Memo2->isHidden()), PopulationChartOutput(view));
 }
 
 }  // namespace
@@ -83,20 +78,7 @@ void PrintTable(TForm2* view) { PrintTableLines(view); }
 
 void PrintGraph(TForm2* view) { PrintChartOutput(view, ChartOutputOf(view)); }
 
-void CopyView(TForm2* view) {
-    switch (LifetimeViewOnShow(!view->StringGrid1->isHidden())) {
-        case OnShow::Table:
-            CopyTableLines();
-            break;
-        case OnShow::Chart: {
-            const ChartOutput chart = ChartOutputOf(view);
-            CopyChartPicture(chart.PaintBox, chart.Picture);
-            break;
-        }
-        case OnShow::Nothing:
-            break;
-    }
-}
+void CopyView(TForm2* view) { CopyOnShow(LifetimeViewOnShow(!view->StringGrid1->isHidden()), ChartOutputOf(view)); }
 
 // The heading stands in the drawing's own space here, in the graph's font;
 // the picture has the cursor the user set, if any.
