@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "Migration.h"
+
 struct Canvas;
 
 constexpr int MaxAge = 100;
@@ -115,6 +117,10 @@ struct ModelState {
     double GroupFemale[MaxGroups] = {};
     ChartPoint MarkerPoints[4];
     int32_t YearChoices[CensusYearCount + 1] = {};  // [1..17]
+    // Net migration per year and its spread over sex and age; with 0 the
+    // projection adds nobody.
+    int32_t NetMigration = 0;
+    MigrationProfile Migration = StandardMigrationProfile();
     std::string OutliveChanceText;
     std::vector<std::string> TableLines;  // UTF-8
     std::vector<std::string> PrintLines;  // UTF-8
