@@ -38,12 +38,17 @@ for (const f of ['LiberationMono-Regular.ttf', 'LiberationMono-Bold.ttf']) copyF
 copyFileSync('/usr/share/doc/fonts-liberation2/copyright', join(out, 'fonts', 'OFL.txt'));
 for (const f of ['start.jpg', 'lysvandre-32.png', 'lysvandre-64.png', 'lysvandre-128.png'])
   copyFileSync(join(root, 'resources', f), join(out, f));
+// The larger icons an installed page needs (one of them maskable: the picture
+// inside the safe circle), made from the 128-pixel icon pixel for pixel.
+const icons = ['lysvandre-192.png', 'lysvandre-512.png', 'lysvandre-maskable-512.png'];
+mkdirSync(join(out, 'icons'), { recursive: true });
+for (const f of icons) copyFileSync(join(here, 'static/icons', f), join(out, 'icons', f));
 
 // The service worker caches the whole folder; its cache name follows the
 // content so that a new build replaces the old files.
 const files = ['./', 'index.html', 'app.js', 'core.js', 'style.css', 'manifest.webmanifest',
   'fonts/LiberationMono-Regular.ttf', 'fonts/LiberationMono-Bold.ttf', 'fonts/OFL.txt',
-  'start.jpg', 'lysvandre-32.png', 'lysvandre-64.png', 'lysvandre-128.png'];
+  'start.jpg', 'lysvandre-32.png', 'lysvandre-64.png', 'lysvandre-128.png', ...icons.map((f) => 'icons/' + f)];
 const hash = createHash('sha256');
 for (const f of files.slice(1)) hash.update(readFileSync(join(out, f)));
 const sw = readFileSync(join(here, 'static/sw.js'), 'utf8')

@@ -65,6 +65,14 @@ export class WebCanvas implements CoreCanvas {
     this.clear();
   }
 
+  // Where a pointer event lies in chart pixels: on a narrow screen the page
+  // shows the chart scaled to the width available.
+  pointAt(e: MouseEvent): { x: number; y: number } {
+    const r = this.canvas.getBoundingClientRect();
+    const sx = r.width > 0 ? this.width / r.width : 1, sy = r.height > 0 ? this.height / r.height : 1;
+    return { x: Math.floor((e.clientX - r.left) * sx), y: Math.floor((e.clientY - r.top) * sy) };
+  }
+
   clear(): void {
     const c = this.ctx;
     c.setTransform(1, 0, 0, 1, 0, 0);

@@ -110,6 +110,10 @@ export async function loadCore(): Promise<Core> {
 
 // A field's key filter: each typed character through the core's rule for
 // its set of keys ("digits", "decimal", "interval", "sex").
-export function keyFilter(keys: string): (ch: string) => string {
-  return (ch) => (ch === '\r' ? '' : core.filterKey(keys, ch));
+// A field's key filter; a field of figures also asks a phone for its
+// number keyboard (the filter still decides what is typed).
+export function keyFilter(keys: string): ((ch: string) => string) & { inputMode?: 'numeric' | 'decimal' } {
+  const filter = (ch: string): string => (ch === '\r' ? '' : core.filterKey(keys, ch));
+  const inputMode: 'numeric' | 'decimal' | undefined = keys === 'digits' ? 'numeric' : keys === 'decimal' || keys === 'interval' ? 'decimal' : undefined;
+  return Object.assign(filter, { inputMode });
 }

@@ -65,8 +65,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.root.append(this.ScrollBox1, this.Panel4);
     this.PaintBox1.hidden = true;
     this.PaintBox1.addEventListener('mouseup', (e) => {
-      const r = this.PaintBox1.getBoundingClientRect();
-      this.PaintBox1MouseUp(e.button === 0, Math.floor(e.clientX - r.left));
+      this.PaintBox1MouseUp(e.button === 0, this.graph.pointAt(e).x);
     });
     window.addEventListener('resize', () => { if (this.visible && !this.gridShown) this.PaintBox1Paint(); });
 

@@ -12,6 +12,8 @@ import { BaseYearDialog, InputDialog, ModelWindow, ProjectionView } from './proj
 import { AgeGroupDialog } from './agegroups';
 import { ChartOnShow, ToggleBaseYearComparison, ToggleCensusComparison, TogglePercent } from './extra';
 import { el, modalOpen } from './ui';
+import { registerOfflineWorker } from './update';
+import { showToolTipsOnLongPress } from './tooltips';
 
 async function start(): Promise<void> {
   const started = performance.now();
@@ -176,6 +178,7 @@ async function start(): Promise<void> {
   });
 
   client.append(Form2.root, Form3.root, Form4.root, image1, memo1);
+  showToolTipsOnLongPress();
   form1.append(app.menu.root, client);
 
   // FormShow
@@ -208,10 +211,5 @@ async function start(): Promise<void> {
   document.body.dataset.ready = 'true';
 }
 
-// Installing and working offline need a web server; from a file the page
-// simply runs (a browser refuses manifests and workers there).
-if (location.protocol.startsWith('http')) {
-  document.head.append(el('link', { rel: 'manifest', href: 'manifest.webmanifest' }));
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => undefined);
-}
+registerOfflineWorker();
 void start();

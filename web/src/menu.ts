@@ -27,6 +27,9 @@ export class MenuBar {
   private readonly top: Entry[] = [];
   private open: Entry[] = [];   // the open menus, outermost first
   private highlighted: Entry | null = null;
+  private openedByHover: Entry | null = null;  // a title's menu that the pointer opened, not yet clicked
+  private returnFocus: HTMLElement | null = null;  // where focus was before the menu bar took it
+  private altAlone = false;
 
   constructor(specs: MenuSpec[]) {
     this.root = el('nav', { id: 'MainMenu1', 'data-name': 'MainMenu1', role: 'menubar', 'aria-label': 'Menu' });
@@ -38,7 +41,18 @@ export class MenuBar {
     document.addEventListener('mousedown', (ev) => {
       if (this.open.length && !this.root.contains(ev.target as Node)) this.closeAll();
     });
+    // Focus leaving the menu bar (Tab, a click elsewhere) closes its menus.
+    this.root.addEventListener('focusout', (ev) => {
+      if (!this.root.contains(ev.relatedTarget as Node | null)) { this.returnFocus = null; this.closeAll(); }
+    });
     document.addEventListener('keydown', (ev) => this.key(ev), true);
+    // Alt pressed and let go on its own goes to the menu bar, as F10 does.
+    document.addEventListener('keyup', (ev) => {
+      if (ev.key === 'Alt' && this.altAlone && !modalOpen()) { ev.preventDefault(); this.toggleBarFocus(); }
+      this.altAlone = false;
+    }, true);
+    // The first title is in the tab order: the keyboard's way in.
+    this.top[0]?.item.setAttribute('tabindex', '0');
   }
 
   private build(spec: MenuSpec, parent: Entry | null): Entry {
@@ -59,14 +73,21 @@ export class MenuBar {
       }
       if (parent) item.classList.add('submenu');
     }
-    item.addEventListener('click', (ev) => { ev.stopPropagation(); this.activate(e); });
+    item.addEventListener('click', (ev) => {
+      ev.stopPropagation();
+      // A click on a title whose menu the pointer has just opened keeps it
+      // open: a tap on another title while a menu is open opens that one.
+      if (!parent && e.list && this.openedByHover === e && this.open[0] === e) { this.openedByHover = null; return; }
+      this.openedByHover = null;
+      this.activate(e);
+    });
     item.addEventListener('mouseenter', () => {
       if (parent && this.open.includes(parent)) {
         this.highlight(e);
         if (e.list) this.openMenu(e);
       } else if (!parent && this.open.length && this.open[0] !== e) {
         this.closeAll();
-        this.openMenu(e);
+        if (e.list && e.spec.enabled) { this.openMenu(e); this.openedByHover = e; }
       }
     });
     this.byName.set(spec.name, e);
@@ -114,7 +135,7 @@ export class MenuBar {
     if (modalOpen() || !e.spec.enabled) return;
     if (e.list) {
       if (!e.parent && this.open[0] === e) { this.closeAll(); return; }
-      if (!e.parent) this.closeAll();
+      if (!e.parent) this.closeMenus();
       this.openMenu(e);
       const first = e.children.find((c) => c.spec.enabled);
       if (first) this.highlight(first);
@@ -148,33 +169,109 @@ export class MenuBar {
     e.item.classList.remove('open');
   }
 
-  closeAll(): void {
+  private closeMenus(): void {
     while (this.open.length) this.closeLast();
+    this.openedByHover = null;
+  }
+
+  closeAll(): void {
+    this.closeMenus();
+    const hadFocus = this.root.contains(document.activeElement);
     this.highlight(null);
+    // Focus goes back where it was, never to nothing; a command run from
+    // the menu may move it on from there.
+    if (hadFocus) this.leaveBar();
+  }
+
+  private leaveBar(): void {
+    const back = this.returnFocus;
+    this.returnFocus = null;
+    if (back && back.isConnected && back.offsetParent !== null && !back.closest('[inert]')) back.focus({ preventScroll: true });
+    else if (this.root.contains(document.activeElement)) (document.activeElement as HTMLElement).blur();
+  }
+
+  // F10 or Alt alone: into the menu bar at its first title, or out again.
+  private toggleBarFocus(): void {
+    if (this.root.contains(document.activeElement)) { this.closeAll(); return; }
+    this.enterBar();
+    this.highlight(this.top[0] ?? null);
+  }
+
+  private enterBar(): void {
+    if (!this.root.contains(document.activeElement)) this.returnFocus = document.activeElement as HTMLElement | null;
   }
 
   private highlight(e: Entry | null): void {
     this.highlighted?.item.classList.remove('hot');
     this.highlighted = e;
-    if (e) { e.item.classList.add('hot'); e.item.focus({ preventScroll: true }); }
+    if (e) { this.enterBar(); e.item.classList.add('hot'); e.item.focus({ preventScroll: true }); }
+  }
+
+  // The title the keyboard is on while no menu is open.
+  private focusedTitle(): Entry | undefined {
+    return this.top.find((t) => t.item === document.activeElement);
+  }
+
+  private moveAlongBar(from: Entry, step: 1 | -1): void {
+    const i = this.top.indexOf(from);
+    let next = from;
+    for (let n = 1; n <= this.top.length; ++n) {
+      next = this.top[(i + step * n + this.top.length * n) % this.top.length];
+      if (!next.item.hidden) break;
+    }
+    // Titles with a menu open it; a command title is only highlighted, and
+    // runs on Enter.
+    const wasOpen = this.open.length > 0;
+    this.closeMenus();
+    if (wasOpen && next.list && next.spec.enabled) this.activate(next);
+    else this.highlight(next);
   }
 
   private key(ev: KeyboardEvent): void {
+    this.altAlone = ev.key === 'Alt' && !ev.ctrlKey && !ev.shiftKey && !ev.metaKey;
     if (modalOpen()) return;
     const k = ev.key;
+    if (k === 'F10' && !ev.altKey && !ev.ctrlKey && !ev.shiftKey) {
+      ev.preventDefault();
+      this.toggleBarFocus();
+      return;
+    }
     if (ev.altKey && !ev.ctrlKey && k.length === 1) {
       const e = this.top.find((t) => t.letter && t.letter === k.toLowerCase());
       if (e) { ev.preventDefault(); this.closeAll(); this.activate(e); }
       return;
     }
-    if (!this.open.length) return;
+    if (k === 'Tab') {
+      // Tab leaves the menu bar; an open menu closes and never keeps keys.
+      if (this.open.length || this.focusedTitle()) { this.closeMenus(); this.highlight(null); this.returnFocus = null; }
+      return;
+    }
+    if (!this.open.length) {
+      const title = this.focusedTitle();
+      if (!title) return;
+      let used = true;
+      if (k === 'ArrowRight' || k === 'ArrowLeft') this.moveAlongBar(title, k === 'ArrowRight' ? 1 : -1);
+      else if (k === 'Enter' || k === ' ' || (k === 'ArrowDown' && title.list)) this.activate(title);
+      else if (k === 'Escape') this.closeAll();
+      else if (k.length === 1 && !ev.ctrlKey) {
+        const e = this.top.find((t) => t.letter && t.letter === k.toLowerCase());
+        if (e) this.activate(e); else used = false;
+      } else used = false;
+      if (used) { ev.preventDefault(); ev.stopPropagation(); }
+      return;
+    }
     const menu = this.open[this.open.length - 1];
     const siblings = menu.children;
     const inMenu = this.highlighted && this.highlighted.parent === menu;
     let handled = true;
     if (k === 'Escape') {
       if (this.open.length > 1) { this.closeLast(); this.highlight(this.open[this.open.length - 1].children[0] ?? null); }
-      else this.closeAll();
+      else {
+        // The menu closes and its title keeps the keyboard, as on the desktop.
+        const title = this.open[0];
+        this.closeMenus();
+        this.highlight(title);
+      }
     } else if (k === 'ArrowDown' || k === 'ArrowUp') {
       const list = menu.children;
       let i = inMenu ? list.indexOf(this.highlighted!) : -1;
@@ -191,10 +288,7 @@ export class MenuBar {
         this.closeLast();
         this.highlight(sub);
       } else {
-        const i = this.top.indexOf(this.open[0]);
-        const next = this.top[(i + (k === 'ArrowRight' ? 1 : this.top.length - 1)) % this.top.length];
-        this.closeAll();
-        this.activate(next);
+        this.moveAlongBar(this.open[0], k === 'ArrowRight' ? 1 : -1);
       }
     } else if (k === 'Enter' || k === ' ') {
       if (this.highlighted) this.activate(this.highlighted);

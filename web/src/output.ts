@@ -83,8 +83,10 @@ export class Output {
 
   private async writeText(lines: string[]): Promise<void> {
     const text = lines.join('\n');
-    const html = '<pre style="font-family:\'Courier New\',monospace;font-weight:bold">' +
-      lines.map((l) => l.replace(/&/g, '&amp;').replace(/</g, '&lt;')).join('\n') + '</pre>';
+    // Bold monospace without a style attribute: the browser parses the HTML
+    // under the page's content security policy, which allows no inline style.
+    const html = '<pre><b>' +
+      lines.map((l) => l.replace(/&/g, '&amp;').replace(/</g, '&lt;')).join('\n') + '</b></pre>';
     await navigator.clipboard.write([new ClipboardItem({
       'text/plain': new Blob([text], { type: 'text/plain' }),
       'text/html': new Blob([html], { type: 'text/html' }),

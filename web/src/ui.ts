@@ -45,10 +45,11 @@ export function label(name: string, text: string): HTMLSpanElement {
 
 // What a field does with one typed character: the character to insert
 // (possibly another one), or '' to drop it.
-export type KeyFilter = (ch: string) => string;
+export type KeyFilter = ((ch: string) => string) & { inputMode?: string };
 
 export function field(name: string, accessibleName: string, filter?: KeyFilter): HTMLInputElement {
   const f = el('input', { type: 'text', 'data-name': name, 'aria-label': accessibleName, autocomplete: 'off', spellcheck: 'false' });
+  if (filter?.inputMode) f.inputMode = filter.inputMode;
   if (filter) {
     f.addEventListener('beforeinput', (e) => {
       if (!e.inputType.startsWith('insert') || e.data === null && !e.dataTransfer) return;
@@ -203,7 +204,9 @@ export class Dialog {
       e.preventDefault();
       list[next].focus();
     } else if (e.altKey && e.key.length === 1) {
-      const b = this.root.querySelector<HTMLButtonElement>(`button[data-key="${e.key.toLowerCase()}"]`);
+      // Any key may come here (Alt+" too): compare, never build a selector from it.
+      const key = e.key.toLowerCase();
+      const b = [...this.root.querySelectorAll<HTMLButtonElement>('button[data-key]')].find((x) => x.dataset.key === key);
       if (b && !b.disabled) { e.preventDefault(); b.click(); }
     }
   }

@@ -64,8 +64,8 @@ export class ChartArea extends WebCanvas implements ChartSurface {
     this.scrollBox = el('div', { class: 'scrollbox', 'data-name': 'ScrollBox1' }, canvas, this.memo);
     this.scrollBox.addEventListener('scroll', () => this.invalidate());
     canvas.addEventListener('mouseup', (e) => {
-      const r = canvas.getBoundingClientRect();
-      this.chart?.mouseUp(e.button === 0, Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top));
+      const p = this.pointAt(e);
+      this.chart?.mouseUp(e.button === 0, p.x, p.y);
     });
     this.chart = new core.Chart(kind, this);
     window.addEventListener('resize', () => { if (this.scrollBox.offsetParent) this.invalidate(); });

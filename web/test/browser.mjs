@@ -13,8 +13,10 @@ const types = {
   '.webmanifest': 'application/manifest+json',
 };
 
-export async function serve(folder) {
-  const dir = resolve(folder);
+// `maxAge` sends the caching headers an ordinary static server sends;
+// `setFolder` puts another version of the site on the same address.
+export async function serve(folder, { maxAge = 0 } = {}) {
+  let dir = resolve(folder);
   const requests = [];
   const server = createServer((req, res) => {
     requests.push(req.url);
@@ -23,7 +25,9 @@ export async function serve(folder) {
     try { if (file && statSync(file).isDirectory()) file = join(file, 'index.html'); } catch { file = null; }
     try {
       const body = readFileSync(file);
-      res.writeHead(200, { 'content-type': types[extname(file)] ?? 'application/octet-stream' });
+      const headers = { 'content-type': types[extname(file)] ?? 'application/octet-stream' };
+      if (maxAge) headers['cache-control'] = `max-age=${maxAge}`;
+      res.writeHead(200, headers);
       res.end(body);
     } catch {
       res.writeHead(404);
@@ -32,7 +36,7 @@ export async function serve(folder) {
   });
   await new Promise((ok) => server.listen(0, '127.0.0.1', ok));
   const url = `http://127.0.0.1:${server.address().port}/`;
-  return { url, requests, close: () => new Promise((ok) => server.close(ok)) };
+  return { url, requests, setFolder: (f) => { dir = resolve(f); }, close: () => new Promise((ok) => server.close(ok)) };
 }
 
 export async function launch() {
