@@ -9,11 +9,11 @@ CXX=clang++ cmake -S fuzz -B build-fuzz -G Ninja >/dev/null
 cmake --build build-fuzz -j2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in whole_number decimal_number age_interval format_fixed projection_inputs; do
+for target in whole_number decimal_number age_interval format_fixed projection_inputs statbank_file; do
   mkdir -p "$work/$target"
   cp fuzz/corpus/$target/* "$work/$target/"
   echo "fuzzing $target for ${seconds}s"
-  build-fuzz/fuzz_$target -max_total_time="$seconds" -max_len=256 -print_final_stats=0 -artifact_prefix="$work/$target-" \
+  build-fuzz/fuzz_$target -max_total_time="$seconds" -max_len="$([ "$target" = statbank_file ] && echo 4096 || echo 256)" -print_final_stats=0 -artifact_prefix="$work/$target-" \
     "$work/$target" 2> "$work/$target.log" || { tail -40 "$work/$target.log"; exit 1; }
   grep -E '^(Done|#[0-9]+ *DONE)' "$work/$target.log" | tail -1 || true
 done

@@ -37,6 +37,8 @@ export class WebCanvas implements CoreCanvas {
   private y = 0;
   private pen = 0;
   private text = 0;
+  // The texts drawn since the picture was last cleared, for a screen reader.
+  readonly drawnTexts: { y: number; text: string }[] = [];
   private invert = false;
   private face = Faces['Courier New'];
   private pixels = 13;
@@ -74,6 +76,7 @@ export class WebCanvas implements CoreCanvas {
   }
 
   clear(): void {
+    this.drawnTexts.length = 0;
     const c = this.ctx;
     c.setTransform(1, 0, 0, 1, 0, 0);
     c.globalCompositeOperation = 'source-over';
@@ -111,6 +114,14 @@ export class WebCanvas implements CoreCanvas {
     c.fillStyle = colour(this.text);
     c.textBaseline = 'alphabetic';
     c.fillText(text, this.d(x), Math.round((y + this.measure().ascent) * this.scale));
+    this.drawnTexts.push({ y, text });
+  }
+
+  // The chart's title: the texts drawn on its topmost line.
+  titleText(): string {
+    if (!this.drawnTexts.length) return '';
+    const top = Math.min(...this.drawnTexts.map((t) => t.y));
+    return this.drawnTexts.filter((t) => t.y === top).map((t) => t.text.trim()).filter(Boolean).join(' ');
   }
 
   textWidth(text: string): number { return Math.round(this.ctx.measureText(text).width / this.scale); }

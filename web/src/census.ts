@@ -4,13 +4,14 @@ import { enable } from './app';
 import type { WebCanvas } from './canvas';
 import { core, keyFilter } from './core';
 import type { Output, OutputView } from './output';
-import { button, Dialog, drawnYears, el, field, label, setText } from './ui';
+import { button, Dialog, drawnYears, el, field, label, setText, YearListBox } from './ui';
 import { ChartArea, ViewWindow } from './view';
 
 export class CensusYearDialog extends Dialog {
   readonly Memo1 = el('pre', { class: 'memo list', 'data-name': 'Memo1', role: 'listbox', 'aria-label': 'Folketællinger' });
   readonly Edit1 = field('Edit1', 'Vælg årstal', keyFilter('digits'));
   readonly BitBtn1: HTMLButtonElement;
+  readonly years: YearListBox;
   ChosenCensusYear = 0;
   ChosenCensusYearValid = false;
   accepted = false;
@@ -19,6 +20,8 @@ export class CensusYearDialog extends Dialog {
     super('Form8', ' ', 425, 230);
     this.place(el('div', { class: 'bevel', 'data-name': 'Bevel1' }), 8, 8, 409, 169);
     this.place(this.Memo1, 16, 16, 393, 129);
+    this.years = new YearListBox(this.Memo1, (k) => core.yearChoices()[k - 1], (year) => setText(this.Edit1, String(year)),
+      () => { if (!this.BitBtn1.disabled) this.BitBtn1Click(); });
     this.place(label('Label1', 'Vælg årstal: '), 112, 152);
     this.place(this.Edit1, 256, 152, 57, 24);
     this.BitBtn1 = this.place(button('BitBtn1', '&OK', () => this.BitBtn1Click()), 40, 188, 89, 33);
@@ -38,6 +41,7 @@ export class CensusYearDialog extends Dialog {
       this.Edit1.value = '';
       this.Edit1Change();
       this.Memo1.textContent = core.censusYearListLines().join('\n');
+      this.years.fill(core.censusYearPositions());
       this.Edit1.focus();
       this.BitBtn1.disabled = true;
     };
@@ -48,6 +52,7 @@ export class CensusYearDialog extends Dialog {
     const year = n.valid ? n.value : 0;
     this.ChosenCensusYear = year;
     this.ChosenCensusYearValid = n.valid && core.yearChoices().includes(year);
+    this.years.show(year);
     core.set('BaseYear', year);
     this.BitBtn1.disabled = !this.ChosenCensusYearValid;
     if (this.ChosenCensusYearValid) this.BitBtn1.focus();

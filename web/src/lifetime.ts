@@ -20,9 +20,13 @@ export class LifetimeView extends ViewWindow implements OutputView {
   readonly Edit3 = field('Edit3', '2. persons alder', keyFilter('digits'));
   readonly Edit4 = field('Edit4', '2. persons køn (m/k)', keyFilter('sex'));
   readonly Button1: HTMLButtonElement;
-  readonly StringGrid1 = el('table', { class: 'grid', 'data-name': 'StringGrid1', role: 'grid', 'aria-label': 'Levetidstabel' });
-  readonly PaintBox1 = el('canvas', { 'data-name': 'PaintBox1', role: 'img', 'aria-label': 'Levetidsgraf' });
-  readonly ScrollBox1 = el('div', { class: 'scrollbox lifetime', 'data-name': 'ScrollBox1' });
+  // The grid as the desktop draws it (several figures a cell); a screen
+  // reader gets the same figures as a table of one figure a cell.
+  readonly StringGrid1 = el('table', { class: 'grid', 'data-name': 'StringGrid1', 'aria-hidden': 'true' });
+  readonly FigureTable = el('table', { class: 'visually-hidden', id: 'lifetimeFigures', 'data-name': 'FigureTable', 'aria-label': 'Levetidstabel' });
+  readonly PaintBox1 = el('canvas', { 'data-name': 'PaintBox1', role: 'img', 'aria-label': 'Levetidsgraf', 'aria-describedby': 'lifetimeFigures' });
+  readonly ReadOut = el('div', { class: 'visually-hidden', 'aria-live': 'polite', 'data-name': 'ReadOut' });
+  readonly ScrollBox1 = el('div', { class: 'scrollbox lifetime', 'data-name': 'ScrollBox1', role: 'region', 'aria-label': 'Levetid: tabel og graf', tabindex: '0' });
   readonly Panel4 = el('div', { class: 'results', 'data-name': 'Panel4', hidden: true });
   readonly results = [label('Label5', ''), label('Label6', ''), label('Label7', '')];
   private readonly graph: WebCanvas;
@@ -60,7 +64,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
     tool('SpeedButton5', 'Kopier til Klippebordet', 'copy', () => void this.CopyView());
 
     this.graph = new WebCanvas(this.PaintBox1, 640, 420);
-    this.ScrollBox1.append(this.StringGrid1, this.PaintBox1);
+    this.ScrollBox1.append(this.StringGrid1, this.FigureTable, this.PaintBox1, this.ReadOut);
     this.Panel4.append(...this.results);
     this.root.append(this.ScrollBox1, this.Panel4);
     this.PaintBox1.hidden = true;
@@ -101,6 +105,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
   private SetGridVisible(on: boolean): void {
     this.gridShown = on;
     this.StringGrid1.hidden = !on;
+    this.FigureTable.hidden = !on;
     this.PaintBox1.hidden = on;
   }
 
@@ -134,6 +139,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
     core.set('LifetimeGraphShown', false);
     core.set('TableLines', []);
     this.StringGrid1.replaceChildren();
+    this.FigureTable.replaceChildren();
     for (const f of [this.Edit1, this.Edit2, this.Edit3, this.Edit4]) f.value = '';
     for (const l of this.results) l.textContent = '';
   }
@@ -181,6 +187,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
     })));
     measure.restore();
     this.StringGrid1.replaceChildren(el('thead', {}, ...rows.slice(0, t.fixedRows)), el('tbody', {}, ...rows.slice(t.fixedRows)));
+    this.FigureTable.replaceChildren(...figureTable(t.cells, t.fixedRows));
     core.set('LifetimeGraphShown', false);
     this.SetResultLines(t.resultLines);
   }
@@ -210,12 +217,16 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.graph.setPenColor(0);
     this.graph.setInvert(false);
     core.drawLifetimeGraph(this.graph, 'screen', size.width, size.height);
+    this.PaintBox1.setAttribute('aria-label', this.graph.titleText() || 'Levetidsgraf');
     core.drawLifetimeCursor(this.graph, size.height);
   }
 
   PaintBox1MouseUp(left: boolean, x: number): void {
     core.set('ClickX', left ? x : 1);
+    const before = this.graph.drawnTexts.length;
     core.drawLifetimeCursor(this.graph, this.viewSize().height);
+    const said = this.graph.drawnTexts.slice(before).map((t) => t.text.trim()).filter(Boolean).join(' ');
+    if (said) this.ReadOut.textContent = said;
   }
 
   // Output
@@ -234,4 +245,25 @@ export class LifetimeView extends ViewWindow implements OutputView {
 
   PrintView(): void { this.output?.PrintView(this); }
   async CopyView(): Promise<void> { await this.output?.CopyView(this); }
+}
+
+// The grid's figures one a cell, ages ascending: the column names from the
+// header rows ("Alder" over "A B" gives "Alder A", "Alder B"), the first
+// figure of a row as its row header.
+function figureTable(cells: string[][], fixedRows: number): HTMLElement[] {
+  const words = (text: string | undefined): string[] => (text ?? '').trim().split(/\s+/).filter(Boolean);
+  const top = words(cells[0]?.[0]);
+  const sub = fixedRows > 1 ? words(cells[1]?.[0]) : top;
+  const span = fixedRows > 1 && top.length ? Math.max(1, Math.floor(sub.length / top.length)) : 1;
+  const names = fixedRows > 1 ? sub.map((s, i) => `${top[Math.floor(i / span)] ?? ''} ${s}`.trim()) : top;
+  const body = el('tbody');
+  const groups = cells[0]?.length ?? 0;
+  for (let g = 0; g < groups; ++g) {
+    for (const row of cells.slice(fixedRows)) {
+      const figures = words(row[g]);
+      if (!figures.length) continue;
+      body.append(el('tr', {}, ...figures.map((f, i) => el(i === 0 ? 'th' : 'td', i === 0 ? { scope: 'row', text: f } : { text: f }))));
+    }
+  }
+  return [el('thead', {}, el('tr', {}, ...names.map((n) => el('th', { scope: 'col', text: n })))), body];
 }

@@ -6,12 +6,13 @@ import { core, loadCore } from './core';
 import { makeAboutBox, makeGuide, Version } from './help';
 import { LifetimeView } from './lifetime';
 import { MenuBar, type MenuSpec } from './menu';
-import { HeadingDialog, Output, type OutputView } from './output';
+import { ClipboardRefused, HeadingDialog, Output, type OutputView } from './output';
+import { baseYears, currentProjectionLink, projectionLinkProblem, readProjectionLink, type ProjectionLink } from './link';
 import { SaveDialog, Saver, type ViewOnShow } from './save';
 import { BaseYearDialog, InputDialog, ModelWindow, ProjectionView } from './projection';
 import { AgeGroupDialog } from './agegroups';
 import { ChartOnShow, ToggleBaseYearComparison, ToggleCensusComparison, TogglePercent } from './extra';
-import { el, modalOpen } from './ui';
+import { el, messageBox, modalOpen, setText } from './ui';
 import { registerOfflineWorker } from './update';
 import { showToolTipsOnLongPress } from './tooltips';
 
@@ -74,6 +75,7 @@ async function start(): Promise<void> {
         run: () => void ToggleCensusComparison(Form3, Form8) },
       { name: 'Visiprocent1', caption: 'Vis i &procent', enabled: false, run: () => { const v = chartViewOnShow(); if (v) TogglePercent(v); } },
       { name: 'Gemsom1', caption: '&Gem som ...', enabled: false, run: () => void saver.SaveViewOnShow() },
+      { name: 'Kopierlink1', caption: 'Kopiér &link til prognosen', enabled: false, run: () => void CopyProjectionLink() },
     ] },
     { name: 'Hjlp1', caption: '&Hjælp', items: [
       { name: 'Vejledning1', caption: 'Vejledning', run: () => void Form9.show() },
@@ -148,6 +150,28 @@ async function start(): Promise<void> {
     m.setEnabled('Visiprocent1', chart !== null);
     m.setChecked('Visiprocent1', chart?.area.chart?.percent() ?? false);
     m.setEnabled('Gemsom1', viewOnShow() !== null);
+    m.setEnabled('Kopierlink1', Form3.visible && !Form3.buttons.SpeedButton2.disabled);
+  }
+  async function CopyProjectionLink(): Promise<void> {
+    try {
+      await navigator.clipboard.writeText(currentProjectionLink());
+    } catch {
+      await messageBox(ClipboardRefused, 'Fejl');
+    }
+  }
+  // A link's projection runs as if its inputs were typed into the input
+  // dialog; a bad value gets the dialog's message and changes nothing.
+  async function OpenProjectionLink(link: ProjectionLink): Promise<void> {
+    const problem = projectionLinkProblem(link, baseYears());
+    if (problem.message) { await messageBox(problem.message, problem.caption); return; }
+    core.set('BaseYear', core.readWholeNumber(link.base).value);
+    hideOthersForProjection();
+    const done = Form3.EnterInputs();
+    setText(BtnBottomDlg.Edit1, link.children);
+    setText(BtnBottomDlg.Edit3, link.year);
+    setText(BtnBottomDlg.Edit4, link.retirement);
+    await BtnBottomDlg.OKBtnClick();
+    await done;
   }
   async function Sammenlign1Click(): Promise<void> {
     if (ChartOnShow(Form3)) ToggleBaseYearComparison(Form3);
@@ -159,6 +183,7 @@ async function start(): Promise<void> {
     else if (Form3.visible) output.PrintView(Form3);
     else if (Form4.visible) output.PrintView(Form4);
   }
+  output.printOnShow = Udskriv1Click;
   function KopiertilKlippebordet1Click(): void {
     if (app.activeView === 1) void Form2.CopyView();
     else if (app.activeView === 2) void output.CopyView(Form3);
@@ -209,6 +234,8 @@ async function start(): Promise<void> {
     ready: true,
   };
   document.body.dataset.ready = 'true';
+  const link = readProjectionLink(location.hash);
+  if (link) await OpenProjectionLink(link);
 }
 
 registerOfflineWorker();

@@ -19,7 +19,7 @@ export interface OutputView {
 }
 
 // The browser refused the clipboard (no permission, or no secure page).
-const ClipboardRefused = 'Klippebordet kan ikke bruges i denne browser.';
+export const ClipboardRefused = 'Klippebordet kan ikke bruges i denne browser.';
 
 export class HeadingDialog extends Dialog {
   readonly Edit1 = field('Edit1', 'Navn eller overskrift til udskrifter');
@@ -54,9 +54,15 @@ export class HeadingDialog extends Dialog {
 
 export class Output {
   private readonly sheet: HTMLDivElement;
+  // What "Udskriv" does now; the browser's own print command does the same.
+  printOnShow: (() => void) | null = null;
+  private printing = false;
+  private fillOnly = false;
   constructor(readonly heading: HeadingDialog, host: HTMLElement) {
     this.sheet = el('div', { id: 'printout', 'aria-hidden': 'true' });
     host.append(this.sheet);
+    window.addEventListener('beforeprint', () => this.beforeBrowserPrint());
+    window.addEventListener('afterprint', () => document.body.removeAttribute('data-print-screen'));
   }
 
   AskHeading(): Promise<void> { return this.heading.show(); }
@@ -107,7 +113,21 @@ export class Output {
   }
 
   // The print style sheet shows only the sheet.
-  private print(): void { window.print(); }
+  private print(): void {
+    if (this.fillOnly) return;
+    this.printing = true;
+    try { window.print(); } finally { this.printing = false; }
+  }
+
+  // The browser's own print (its menu, its Ctrl+P) fills the sheet as
+  // "Udskriv" would; with nothing to print it prints the page as it looks.
+  private beforeBrowserPrint(): void {
+    if (this.printing) return;
+    this.sheet.replaceChildren();
+    this.fillOnly = true;
+    try { this.printOnShow?.(); } finally { this.fillOnly = false; }
+    document.body.toggleAttribute('data-print-screen', !this.sheet.hasChildNodes());
+  }
 
   PrintView(view: OutputView): void {
     const kind = view.printKind();

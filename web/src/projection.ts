@@ -3,7 +3,7 @@
 import { app, enable } from './app';
 import { core, keyFilter } from './core';
 import { ChartArea, ViewWindow } from './view';
-import { button, Dialog, drawnYears, el, field, label, messageBox, setText } from './ui';
+import { button, Dialog, drawnYears, el, field, label, messageBox, setText, YearListBox } from './ui';
 import type { WebCanvas } from './canvas';
 import type { Output, OutputView } from './output';
 import { Playback } from './extra';
@@ -61,8 +61,10 @@ export class InputDialog extends Dialog {
       this.close();
       return;
     }
-    // The dialog stays; the focus goes back where it was.
+    // The dialog stays; the focus goes to the field that was refused.
+    const refused = [this.Edit1, this.Edit3, this.Edit4][this.InputError - 1];
     await messageBox(core.projectionInputMessage(this.InputError), core.projectionInputCaption());
+    if (refused) { refused.focus(); refused.select(); }
   }
 
   CancelBtnClick(): void {
@@ -77,6 +79,7 @@ export class BaseYearDialog extends Dialog {
   readonly Memo1 = el('pre', { class: 'memo list', 'data-name': 'Memo1', role: 'listbox', 'aria-label': 'Basisår' });
   readonly Edit1 = field('Edit1', 'Hvilket årstal ?', keyFilter('digits'));
   readonly BitBtn1: HTMLButtonElement;
+  readonly years: YearListBox;
   ChosenYear = 0;
   ChosenYearValid = false;
 
@@ -84,6 +87,8 @@ export class BaseYearDialog extends Dialog {
     super('Form7', 'Basisår', 385, 240);
     this.place(el('div', { class: 'bevel', 'data-name': 'Bevel1' }), 16, 0, 353, 193);
     this.place(this.Memo1, 32, 16, 321, 129);
+    this.years = new YearListBox(this.Memo1, (k) => core.yearChoices()[k - 1], (year) => setText(this.Edit1, String(year)),
+      () => this.BitBtn1Click());
     this.place(label('Label1', 'Hvilket årstal ? '), 32, 160);
     this.place(this.Edit1, 184, 160, 73, 24);
     this.BitBtn1 = this.place(button('BitBtn1', '&OK', () => this.BitBtn1Click()), 40, 204, 89, 33);
@@ -101,6 +106,8 @@ export class BaseYearDialog extends Dialog {
     this.onShow = () => {
       setText(this.Edit1, String(core.get('BaseYear')));
       this.Memo1.textContent = core.baseYearListLines().join('\n');
+      this.years.fill(core.baseYearPositions());
+      this.years.show(core.get('BaseYear'));
       this.Edit1.focus();
     };
   }
@@ -109,6 +116,7 @@ export class BaseYearDialog extends Dialog {
     const n = core.readWholeNumber(this.Edit1.value);
     this.ChosenYear = n.value;
     this.ChosenYearValid = n.valid;
+    this.years.show(n.valid ? n.value : 0);
     if (n.valid && core.yearChoices().slice(0, 4).includes(n.value)) this.BitBtn1.focus();
   }
 

@@ -99,6 +99,15 @@ document.addEventListener('keydown', (e) => {
   if (top && !top.root.contains(e.target as Node)) top.keyFromOutside(e);
 }, true);
 
+// Where the keyboard goes when a dialog closes and the control it came from
+// is gone or out of reach: a control of the window on show (set by the views).
+export const focusHome = { find: (): HTMLElement | null => null };
+
+function reachable(e: Element | null): e is HTMLElement {
+  return e instanceof HTMLElement && e !== document.body && e.isConnected && e.offsetParent !== null &&
+    !e.closest('[inert]') && !e.closest('[role="menubar"]');
+}
+
 export class Dialog {
   readonly root: HTMLDivElement;
   readonly body: HTMLDivElement;
@@ -164,15 +173,17 @@ export class Dialog {
     this.overlay.remove();
     const i = stack.indexOf(this);
     if (i >= 0) stack.splice(i, 1);
-    if (this.returnFocus instanceof HTMLElement && this.returnFocus.isConnected) this.returnFocus.focus();
+    if (reachable(this.returnFocus)) this.returnFocus.focus();
+    else if (!stack.length) focusHome.find()?.focus();
     const r = this.resolve;
     this.resolve = null;
     r?.();
   }
 
   private focusables(): HTMLElement[] {
-    return [...this.root.querySelectorAll<HTMLElement>('input, button, textarea, [tabindex="0"]')]
-      .filter((e) => !(e as HTMLButtonElement).disabled && e.offsetParent !== null);
+    // In document order, as Tab goes; the close cross is for the pointer only.
+    return [...this.root.querySelectorAll<HTMLElement>('input, button, select, textarea, [tabindex="0"]')]
+      .filter((e) => !(e as HTMLButtonElement).disabled && e.offsetParent !== null && e.tabIndex >= 0);
   }
 
   private firstFocusable(): HTMLElement | undefined { return this.focusables()[0]; }
@@ -215,6 +226,8 @@ export class Dialog {
 // A message box with one OK button; resolves when it is closed.
 export function messageBox(text: string, caption: string): Promise<void> {
   const d = new Dialog('MessageBox', caption, 300, 0, 'msgbox');
+  // Over another dialog, the box stands low so that it leaves its fields in view.
+  if (stack.length) d.root.parentElement?.classList.add('low');
   d.root.setAttribute('role', 'alertdialog');
   d.body.style.height = '';
   const p = el('p', { class: 'msgtext', text });
@@ -245,4 +258,77 @@ export function drawnYears(pre: HTMLElement, positions: { entry: number; line: n
     const left = Math.floor(r.left - box.left + pre.scrollLeft), top = Math.floor(r.top - box.top + pre.scrollTop);
     return { entry: p.entry, left, top, right: left + Math.ceil(r.width) - 1, bottom: top + Math.ceil(r.height) - 1 };
   });
+}
+
+// A year list's text made a list box for the keyboard and screen readers:
+// the text stays as drawn (a click picks by the core's rules), one option a
+// year is owned by the list, arrow keys pick a year and Enter chooses it.
+export class YearListBox {
+  private options: HTMLElement[] = [];
+  private entries: { entry: number; line: number; column: number; length: number }[] = [];
+  private at = -1;
+  private readonly holder = el('div', { class: 'visually-hidden' });
+  private static count = 0;
+  private readonly id = 'yearlist' + ++YearListBox.count;
+
+  constructor(readonly list: HTMLElement, private readonly yearOf: (entry: number) => number,
+              private readonly pick: (year: number) => void, private readonly choose: () => void) {
+    list.setAttribute('tabindex', '0');
+    list.after(this.holder);
+    list.addEventListener('keydown', (e) => this.key(e));
+  }
+
+  // After the text is filled: one option for each year it lists.
+  fill(entries: { entry: number; line: number; column: number; length: number }[]): void {
+    this.entries = entries;
+    this.at = -1;
+    this.options = entries.map((p, i) => el('div', { role: 'option', id: `${this.id}-${i}`, 'aria-selected': 'false', text: String(this.yearOf(p.entry)) }));
+    this.holder.replaceChildren(...this.options);
+    this.list.setAttribute('aria-owns', this.options.map((o) => o.id).join(' '));
+    this.list.removeAttribute('aria-activedescendant');
+    this.mark();
+  }
+
+  // The list's year for a year typed or picked elsewhere.
+  show(year: number): void {
+    this.at = this.entries.findIndex((p) => this.yearOf(p.entry) === year);
+    this.mark();
+  }
+
+  private key(e: KeyboardEvent): void {
+    if (!this.entries.length) return;
+    const last = this.entries.length - 1;
+    const to = e.key === 'ArrowDown' || e.key === 'ArrowRight' ? Math.min(this.at + 1, last)
+      : e.key === 'ArrowUp' || e.key === 'ArrowLeft' ? Math.max(this.at - 1, 0)
+        : e.key === 'Home' ? 0 : e.key === 'End' ? last : null;
+    if (to !== null) {
+      e.preventDefault();
+      this.at = to;
+      this.mark();
+      this.pick(this.yearOf(this.entries[to].entry));
+      this.list.focus();
+    } else if (e.key === 'Enter' && this.at >= 0) {
+      e.preventDefault();
+      e.stopPropagation();
+      this.choose();
+    }
+  }
+
+  private mark(): void {
+    this.options.forEach((o, i) => o.setAttribute('aria-selected', String(i === this.at)));
+    if (this.at >= 0) this.list.setAttribute('aria-activedescendant', this.options[this.at].id);
+    const text = this.list.firstChild;
+    const highlights = (globalThis as any).CSS?.highlights;
+    if (!highlights) return;
+    highlights.delete(this.id);
+    if (this.at < 0 || !(text instanceof Text)) return;
+    const p = this.entries[this.at];
+    const lines = text.data.split('\n');
+    let from = p.column;
+    for (let i = 0; i < p.line; ++i) from += lines[i].length + 1;
+    const range = new Range();
+    range.setStart(text, Math.min(from, text.length));
+    range.setEnd(text, Math.min(from + p.length, text.length));
+    highlights.set(this.id, new (globalThis as any).Highlight(range));
+  }
 }

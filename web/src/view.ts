@@ -3,10 +3,25 @@
 // the paint box and the table's text field).
 import { WebCanvas } from './canvas';
 import { core, type Chart, type ChartSurface } from './core';
-import { el } from './ui';
+import { el, focusHome } from './ui';
 
 export const views: ViewWindow[] = [];
 let showings = 0;
+
+// The window on show keeps the keyboard when a dialog closes: its first
+// enabled control (a field, a tool button), else its text or chart.
+focusHome.find = () => {
+  const front = views.find((v) => v.isFront());
+  if (!front) return document.querySelector<HTMLElement>('#MainMenu1 [tabindex="0"]');
+  const all = [...front.root.querySelectorAll<HTMLElement>('input, button, [tabindex="0"]')];
+  return all.find((e) => !(e as HTMLButtonElement).disabled && e.offsetParent !== null) ?? null;
+};
+
+// A view lying under another one is out of reach: not in the tab order, not
+// read by a screen reader.
+function coverViews(): void {
+  for (const v of views) v.root.inert = v.visible && !v.isFront();
+}
 
 export class ViewWindow {
   readonly root: HTMLDivElement;
@@ -27,6 +42,7 @@ export class ViewWindow {
     this.root.hidden = false;
     this.shownAt = ++showings;
     this.root.style.zIndex = String(this.shownAt);
+    coverViews();
   }
 
   // Shown, and no other view shown over it since.
@@ -34,7 +50,7 @@ export class ViewWindow {
     return this.visible && !views.some((v) => v !== this && v.visible && v.shownAt > this.shownAt);
   }
 
-  hide(): void { this.root.hidden = true; }
+  hide(): void { this.root.hidden = true; coverViews(); }
 
   toolButton(name: string, hint: string, glyph: string, onClick: () => void): HTMLButtonElement {
     const b = el('button', { type: 'button', class: 'tool', 'data-name': name, title: hint, 'aria-label': hint },
@@ -51,21 +67,30 @@ export class ViewWindow {
 export class ChartArea extends WebCanvas implements ChartSurface {
   readonly scrollBox: HTMLDivElement;
   readonly memo: HTMLPreElement;
+  // What a screen reader gets of the chart: its figures as a table (the
+  // chart's description) and the cursor's read-out as it moves.
+  readonly figures: HTMLTableElement;
+  readonly readout = el('div', { class: 'visually-hidden', 'aria-live': 'polite', 'data-name': 'ReadOut' });
   chart: Chart | null = null;
   private rangeW = 640;
   private rangeH = 420;
   private pending = false;
 
   constructor(kind: 'projection' | 'census') {
-    const canvas = el('canvas', { 'data-name': 'PaintBox1', role: 'img', 'aria-label': 'Diagram' });
+    // Focusable: the keyboard scrolls the chart and reaches its figures.
+    const canvas = el('canvas', { 'data-name': 'PaintBox1', role: 'img', 'aria-label': 'Diagram', tabindex: '0' });
     super(canvas, 640, 420);
     this.memo = el('pre', { class: 'memo', 'data-name': 'Memo2', role: 'textbox', 'aria-readonly': 'true',
       'aria-multiline': 'true', 'aria-label': 'Tabel', tabindex: '0', hidden: true });
-    this.scrollBox = el('div', { class: 'scrollbox', 'data-name': 'ScrollBox1' }, canvas, this.memo);
+    this.figures = el('table', { class: 'visually-hidden', id: kind + 'Figures', 'data-name': 'ChartFigures' });
+    canvas.setAttribute('aria-describedby', this.figures.id);
+    this.scrollBox = el('div', { class: 'scrollbox', 'data-name': 'ScrollBox1' }, canvas, this.memo, this.figures, this.readout);
     this.scrollBox.addEventListener('scroll', () => this.invalidate());
     canvas.addEventListener('mouseup', (e) => {
       const p = this.pointAt(e);
+      const before = this.drawnTexts.length;
       this.chart?.mouseUp(e.button === 0, p.x, p.y);
+      this.announce(before);
     });
     this.chart = new core.Chart(kind, this);
     window.addEventListener('resize', () => { if (this.scrollBox.offsetParent) this.invalidate(); });
@@ -101,10 +126,38 @@ export class ChartArea extends WebCanvas implements ChartSurface {
     this.fit();
     this.clear();
     this.chart?.paint();
+    this.describe();
+  }
+
+  // The chart's title as its name, the table on show as its figures.
+  private describe(): void {
+    const title = this.titleText();
+    this.canvas.setAttribute('aria-label', title || 'Diagram');
+    this.figures.replaceChildren(...figureRows(core.get('TableLines') as string[]));
+    this.figures.setAttribute('aria-label', title ? 'Tal for ' + title : 'Tal');
+  }
+
+  // The texts a cursor step drew, said aloud.
+  announce(from: number): void {
+    const said = this.drawnTexts.slice(from).map((t) => t.text.trim()).filter(Boolean).join(' ');
+    if (said) this.readout.textContent = said;
   }
 
   clearChart(): void {
     this.pending = false;
     this.clear();
   }
+}
+
+// The age groups of a projection or census table as table rows: the group,
+// men, women (the lines the table shows, read back).
+export function figureRows(lines: string[]): HTMLElement[] {
+  const row = /^\s*(\d+\s*-\s*\d*|I alt)\s*:\s+([\d.,]+%?)\s+([\d.,]+%?)/;
+  const body = el('tbody');
+  for (const line of lines) {
+    const m = row.exec(line);
+    if (m) body.append(el('tr', {}, el('th', { scope: 'row', text: m[1].replace(/\s+/g, '') }), el('td', { text: m[2] }), el('td', { text: m[3] })));
+  }
+  if (!body.hasChildNodes()) return [];
+  return [el('thead', {}, el('tr', {}, ...['Alder', 'Mænd', 'Kvinder'].map((h) => el('th', { scope: 'col', text: h })))), body];
 }

@@ -1,0 +1,42 @@
+// The first half of reading a Statistikbanken file: its bytes as a cube of
+// labelled figures, whatever the layout (table CSV, flat CSV, PX) and the
+// character set. StatbankReader.h gives the cube its meaning.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct StatbankDimension {
+    std::string Name;                 // as the file names it, may be empty
+    std::vector<std::string> Labels;  // in the file's order
+};
+
+// One figure as written: a number, zero ("-"), missing ("." … "......") or
+// anything else (kept for the message).
+struct StatbankFigure {
+    enum Kind : uint8_t { Number, Missing, Bad };
+    double Value = 0;
+    int32_t Line = 0;  // 1-based line of the file
+    Kind State = Number;
+    std::string_view Text;
+};
+
+struct StatbankCube {
+    std::string Title;
+    std::vector<StatbankDimension> Dims;
+    std::vector<int32_t> Coords;  // Dims.size() label indexes per figure
+    std::vector<StatbankFigure> Figures;
+    std::string Error;            // set when the bytes cannot be read as a cube
+    std::string Text;             // the decoded UTF-8 text the views point into
+    std::deque<std::string> Unquoted;  // labels and figures that needed unescaping
+};
+
+// Parses the bytes; on failure Error says why in Danish.
+void ReadStatbankCube(std::string_view bytes, StatbankCube& cube);
+
+// A figure's text: "-" is zero, one to six dots are missing, otherwise an
+// optionally signed decimal number with "." or "," as its point.
+StatbankFigure ReadStatbankFigure(std::string_view text, int32_t line);
