@@ -17,15 +17,8 @@ std::string IntervalLine(int32_t year, int32_t from, int32_t to, double persons,
 
 void AgeIntervalSummary() {
     ModelState& s = State;
-    int k = 0;
-    for (int i = 1; i <= BaseDataSetCount; ++i) {
-        if (s.BaseDataSets[i - 1].Year == s.BaseYear) k = i;
-    }
-    if (k == 0) {
-        k = BaseDataSetCount;
-        s.BaseYear = s.BaseDataSets[BaseDataSetCount - 1].Year;
-    }
-    const BaseDataSet& set = s.BaseDataSets[k - 1];
+    const BaseDataSet& set = BaseDataSetFor(s.BaseYear);
+    s.BaseYear = set.Year;
 
     double baseTotal = 0;
     for (int a = 0; a <= MaxAge; ++a) baseTotal = baseTotal + set.PopulationMale[a] + set.PopulationFemale[a];
@@ -128,10 +121,9 @@ std::vector<std::string> AgeGroupCopyLines(const std::vector<std::string>& proje
 
 bool ProjectionInForce() {
     const ModelState& s = State;
-    bool baseYearListed = false;
-    for (int k = 1; k <= BaseDataSetCount; ++k) {
-        if (s.YearChoices[k] != s.BaseDataSets[k - 1].Year) return false;
-        if (s.YearChoices[k] == s.BaseYear) baseYearListed = true;
-    }
-    return baseYearListed && s.TargetYear >= s.BaseYear && s.TargetYear <= 2100;
+    const std::vector<int32_t> years = ProjectionBaseYears();
+    const size_t listed = std::min<size_t>(years.size(), CensusYearCount);
+    for (size_t k = 0; k < listed; ++k)
+        if (s.YearChoices[k + 1] != years[k]) return false;
+    return HasBaseDataSet(s.BaseYear) && s.TargetYear >= s.BaseYear && s.TargetYear <= 2100;
 }

@@ -1,5 +1,6 @@
 #include "Lys_erkl.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -21,13 +22,50 @@ constexpr int MotherGroups = 6;
 void LoadAllData() {
     LoadCensuses();
     LoadBaseDataSets();
-    State.BaseYear = State.BaseDataSets[BaseDataSetCount - 1].Year;
+    State.BaseYear = BaseDataSetFor(0).Year;
+}
+
+namespace {
+
+// The set of a year: an added one before a built-in one.
+const BaseDataSet* FindBaseDataSet(int32_t year) {
+    const std::vector<BaseDataSet>& added = State.AddedBaseDataSets;
+    for (auto it = added.rbegin(); it != added.rend(); ++it)
+        if (it->Year == year) return &*it;
+    for (const BaseDataSet& set : State.BaseDataSets)
+        if (set.Year == year) return &set;
+    return nullptr;
+}
+
+}  // namespace
+
+std::vector<int32_t> ProjectionBaseYears() {
+    std::vector<int32_t> years;
+    for (const BaseDataSet& set : State.BaseDataSets) years.push_back(set.Year);
+    for (const BaseDataSet& set : State.AddedBaseDataSets) years.push_back(set.Year);
+    std::sort(years.begin(), years.end());
+    years.erase(std::unique(years.begin(), years.end()), years.end());
+    return years;
+}
+
+bool HasBaseDataSet(int32_t year) { return FindBaseDataSet(year) != nullptr; }
+
+const BaseDataSet& BaseDataSetFor(int32_t year) {
+    if (const BaseDataSet* set = FindBaseDataSet(year)) return *set;
+    return *FindBaseDataSet(ProjectionBaseYears().back());
+}
+
+void AddBaseDataSet(const BaseDataSet& set) {
+    std::vector<BaseDataSet>& added = State.AddedBaseDataSets;
+    added.erase(std::remove_if(added.begin(), added.end(), [&](const BaseDataSet& s) { return s.Year == set.Year; }),
+                added.end());
+    added.push_back(set);
 }
 
 void ListBaseYears() {
-    for (int k = 1; k <= BaseDataSetCount; ++k) {
-        State.YearChoices[k] = State.BaseDataSets[k - 1].Year;
-    }
+    const std::vector<int32_t> years = ProjectionBaseYears();
+    const size_t listed = std::min<size_t>(years.size(), CensusYearCount);
+    for (size_t k = 0; k < listed; ++k) State.YearChoices[k + 1] = years[k];
 }
 
 void ListCensusYears() {
@@ -43,18 +81,8 @@ void SetUpProjection() {
     s.GroupSpan = 4;
 
     // A base year without a data set falls back to the newest one.
-    int k = 0;
-    for (int i = 1; i <= BaseDataSetCount; ++i) {
-        if (s.YearChoices[i] == s.BaseYear) {
-            k = i;
-            break;
-        }
-    }
-    if (k == 0) {
-        k = BaseDataSetCount;
-        s.BaseYear = s.YearChoices[BaseDataSetCount];
-    }
-    const BaseDataSet& set = s.BaseDataSets[k - 1];
+    const BaseDataSet& set = BaseDataSetFor(s.BaseYear);
+    s.BaseYear = set.Year;
 
     for (int a = 0; a <= MaxAge; ++a) {
         s.SurvivorsMale[a] = set.SurvivorsMale[a];

@@ -5,6 +5,8 @@
 // groups are numbered from 0; YearChoices is numbered from 1 (entry 0 unused).
 // The record tables EarlyCensuses, Censuses and BaseDataSets are ordinary
 // zero-based C++ arrays in year order (BaseDataSets[3] is the newest, 2008).
+// Base data added while the program runs are kept after the built-in ones in
+// AddedBaseDataSets; BaseDataSetFor and ProjectionBaseYears see both.
 #pragma once
 
 #include <cstdint>
@@ -98,6 +100,7 @@ struct ModelState {
     EarlyCensusRecord EarlyCensuses[EarlyCensusCount];
     CensusRecord Censuses[CensusCount];
     BaseDataSet BaseDataSets[BaseDataSetCount];
+    std::vector<BaseDataSet> AddedBaseDataSets;  // in the order they were added
     double ChildrenPerFamily = 0;
     double BaseChildrenPerWoman = 0;
     double NewbornMortalityMale = 0;
@@ -132,6 +135,17 @@ extern ModelState State;
 
 // Built-in data (filled from the data unit) and the projection engine.
 void LoadAllData();
+
+// The base data a projection starts from. The years are listed oldest first,
+// each once; a set added for a year that already has one takes its place.
+// A year without a data set gets the newest one.
+std::vector<int32_t> ProjectionBaseYears();
+bool HasBaseDataSet(int32_t year);
+const BaseDataSet& BaseDataSetFor(int32_t year);
+void AddBaseDataSet(const BaseDataSet& set);
+
+// The projection base years, oldest first, into YearChoices[1..] (at most
+// CensusYearCount of them); the entries after them are left as they were.
 void ListBaseYears();
 // The seventeen census years, oldest first, into YearChoices[1..17].
 void ListCensusYears();

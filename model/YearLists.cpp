@@ -2,11 +2,18 @@
 
 #include "Lys_erkl.h"
 
+#include <algorithm>
+
 namespace {
 
 const std::vector<std::string> Header = {"          Basisår:  ", " Der er følgende årstal til rådighed:", " "};
 constexpr int32_t HeaderLines = 3;
 constexpr int32_t YearsPerLine = 5;
+
+// How many of YearChoices' entries the base-year list shows.
+int32_t ListedBaseYears() {
+    return static_cast<int32_t>(std::min<size_t>(ProjectionBaseYears().size(), CensusYearCount));
+}
 
 int32_t DrawnEntry(int32_t x, int32_t y, const std::vector<DrawnYear>& drawn) {
     for (const DrawnYear& year : drawn)
@@ -18,7 +25,8 @@ int32_t DrawnEntry(int32_t x, int32_t y, const std::vector<DrawnYear>& drawn) {
 
 std::vector<std::string> BaseYearListLines() {
     std::vector<std::string> lines = Header;
-    for (int k = 1; k <= BaseDataSetCount; ++k) {
+    const int32_t listed = ListedBaseYears();
+    for (int k = 1; k <= listed; ++k) {
         const std::string year = std::to_string(State.YearChoices[k]);
         lines.push_back(std::string(year.size() < 14 ? 14 - year.size() : 0, ' ') + year);
     }
@@ -41,7 +49,8 @@ std::vector<std::string> CensusYearListLines() {
 std::vector<ListedYear> BaseYearPositions() {
     std::vector<ListedYear> years;
     const std::vector<std::string> lines = BaseYearListLines();
-    for (int k = 1; k <= BaseDataSetCount; ++k) {
+    const int32_t listed = ListedBaseYears();
+    for (int k = 1; k <= listed; ++k) {
         const std::string& line = lines[HeaderLines + k - 1];
         const size_t first = line.find_first_not_of(' ');
         const int32_t column = first == std::string::npos ? 0 : static_cast<int32_t>(first);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// Three header lines, then the years of YearChoices: the four base years one
+// Three header lines, then the years of YearChoices: the base years one
 // to a line, right-aligned in 14 characters; the seventeen census years five
 // to a line, each as four blanks and the year.
 std::vector<std::string> BaseYearListLines();

@@ -1,4 +1,6 @@
+#include <climits>
 #include <cmath>
+#include <vector>
 
 #include "NumberText.h"
 
@@ -31,6 +33,52 @@ TEST_F(Projection, BaseYearsAreListedFromOne) {
     EXPECT_EQ(State.YearChoices[2], 1990);
     EXPECT_EQ(State.YearChoices[3], 2000);
     EXPECT_EQ(State.YearChoices[4], 2008);
+}
+
+// Which data set a projection from a year uses, with and without base data
+// added while the program runs; the newest is the fallback.
+TEST_F(Projection, BaseDataSetForAYear) {
+    BaseDataSet added2020 = State.BaseDataSets[3];
+    added2020.Year = 2020;
+    BaseDataSet added2000 = State.BaseDataSets[0];
+    added2000.Year = 2000;
+    struct Row {
+        const char* name;
+        std::vector<BaseDataSet> added;
+        int32_t year;
+        int32_t setYear;
+        double firstMale;  // PopulationMale[0] of the set used
+        std::vector<int32_t> years;
+    };
+    const double male1980 = State.BaseDataSets[0].PopulationMale[0];
+    const double male2000 = State.BaseDataSets[2].PopulationMale[0];
+    const double male2008 = State.BaseDataSets[3].PopulationMale[0];
+    const std::vector<int32_t> builtIn = {1980, 1990, 2000, 2008};
+    const Row rows[] = {
+        {"a built-in year", {}, 2000, 2000, male2000, builtIn},
+        {"a year between sets", {}, 1995, 2008, male2008, builtIn},
+        {"year 0", {}, 0, 2008, male2008, builtIn},
+        {"the lowest year", {}, INT32_MIN, 2008, male2008, builtIn},
+        {"an added year", {added2020}, 2020, 2020, male2008, {1980, 1990, 2000, 2008, 2020}},
+        {"the added year is the newest", {added2020}, 1995, 2020, male2008, {1980, 1990, 2000, 2008, 2020}},
+        {"an added set replaces its year", {added2000}, 2000, 2000, male1980, builtIn},
+        {"added twice, listed once", {added2020, added2020}, 2008, 2008, male2008, {1980, 1990, 2000, 2008, 2020}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        State = ModelState();
+        LoadAllData();
+        for (const BaseDataSet& set : r.added) AddBaseDataSet(set);
+        EXPECT_EQ(ProjectionBaseYears(), r.years);
+        const BaseDataSet& set = BaseDataSetFor(r.year);
+        EXPECT_EQ(set.Year, r.setYear);
+        EXPECT_EQ(set.PopulationMale[0], r.firstMale);
+        EXPECT_EQ(HasBaseDataSet(r.year), r.year == r.setYear);
+        // The projection starts from the same set and says so.
+        Project(r.year, 2030, 1.8);
+        EXPECT_EQ(State.BaseYear, r.setYear);
+        EXPECT_EQ(State.YearChoices[static_cast<int>(r.years.size())], r.years.back());
+    }
 }
 
 TEST_F(Projection, SetUpFoldsAge100IntoAge99AndKeepsIt) {

@@ -270,9 +270,7 @@ void TForm3::ChooseBaseYear() {
     // A year without a base population is projected from the newest one;
     // say so at once, so the input dialog's year range and the table's
     // "Basisår" name the population actually used.
-    bool listed = false;
-    for (int k = 1; k <= BaseDataSetCount; ++k) listed = listed || State.YearChoices[k] == State.BaseYear;
-    if (!listed) State.BaseYear = State.YearChoices[BaseDataSetCount];
+    State.BaseYear = BaseDataSetFor(State.BaseYear).Year;
     if (State.BaseYear != before) DisableProjectionActions();
 }
 

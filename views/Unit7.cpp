@@ -77,9 +77,7 @@ void TForm7::Edit1Change() {
     const WholeNumberText number = ReadWholeNumber(Edit1->text().toStdString());
     ChosenYear = number.Value;
     ChosenYearValid = number.Valid;
-    bool listed = false;
-    for (int k = 1; k <= BaseDataSetCount && !listed; ++k) listed = State.YearChoices[k] == ChosenYear;
-    if (ChosenYearValid && listed) BitBtn1->setFocus();
+    if (ChosenYearValid && HasBaseDataSet(ChosenYear)) BitBtn1->setFocus();
 }
 
 void TForm7::Memo1MouseDown(int x, int y) {

@@ -399,6 +399,8 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("get", &GetField);
     function("set", &SetField);
     function("yearChoices", &YearChoices);
+    function("hasBaseDataSet", &HasBaseDataSet);
+    function("baseDataSetYear", +[](int32_t year) { return BaseDataSetFor(year).Year; });
     function("saveState", +[] { Saved() = State; });
     function("restoreState", +[] { State = Saved(); });
     function("readWholeNumber", &WholeNumber);

@@ -43,6 +43,9 @@ export interface Core {
   get(name: string): any;
   set(name: string, value: unknown): void;
   yearChoices(): number[];
+  hasBaseDataSet(year: number): boolean;
+  // The year of the data set a projection from this year uses.
+  baseDataSetYear(year: number): number;
   saveState(): void;
   restoreState(): void;
 

@@ -117,7 +117,7 @@ export class BaseYearDialog extends Dialog {
     this.ChosenYear = n.value;
     this.ChosenYearValid = n.valid;
     this.years.show(n.valid ? n.value : 0);
-    if (n.valid && core.yearChoices().slice(0, 4).includes(n.value)) this.BitBtn1.focus();
+    if (n.valid && core.hasBaseDataSet(n.value)) this.BitBtn1.focus();
   }
 
   BitBtn1Click(): void {
@@ -302,8 +302,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
     this.area.memo.textContent = '';
     await this.Form7.show();
     // A year without a base population is projected from the newest one.
-    const years = core.yearChoices().slice(0, 4);
-    if (!years.includes(core.get('BaseYear'))) core.set('BaseYear', years[3]);
+    core.set('BaseYear', core.baseDataSetYear(core.get('BaseYear')));
     if (core.get('BaseYear') !== before) this.DisableProjectionActions();
   }
 
