@@ -209,6 +209,12 @@ void RunProjection() {
     else ProjectYearsMigrating<false>(s, halfMale, halfFemale);
 }
 
+void RerunProjection() {
+    SetUpProjection();
+    RunProjection();
+    ComputeGroupTotals();
+}
+
 void GroupCensus(double& total) {
     ModelState& s = State;
     total = 0;

@@ -151,6 +151,10 @@ void ListBaseYears();
 void ListCensusYears();
 void SetUpProjection();
 void RunProjection();
+// The projection in force computed again from its base year with the inputs
+// now in the state (after a change of the net migration), grouped for the
+// table and the charts.
+void RerunProjection();
 
 // Grouping, totals and display rounding.
 void GroupCensus(double& total);

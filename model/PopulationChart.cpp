@@ -108,6 +108,17 @@ ChartComparison BaseYearComparison() {
     return c;
 }
 
+ChartComparison WithoutMigrationComparison() {
+    ModelState work = State;
+    work.NetMigration = 0;
+    ChartComparison c = GroupedAs(std::move(work), "uden indvandring", [] {
+        SetUpProjection();
+        RunProjection();
+    });
+    c.WithoutMigration = true;
+    return c;
+}
+
 ChartComparison CensusComparison(int32_t year) {
     // Any other year would leave the population as it is and compare it
     // with itself under a census's name.

@@ -52,6 +52,7 @@ class PopulationChart;
 struct ChartComparison {
     std::string Name;  // the legend's text for it, e.g. "basisår 2008"
     bool Census = false;
+    bool WithoutMigration = false;
     int32_t GroupCount = 0;
     int32_t GroupSpan = 0;  // drawn only over a chart grouped the same way
     double Male[MaxGroups] = {};
@@ -60,6 +61,9 @@ struct ChartComparison {
 
 // The base year of the projection in State, grouped as State is.
 ChartComparison BaseYearComparison();
+// The projection in force as it would be with no net migration, grouped as
+// State is.
+ChartComparison WithoutMigrationComparison();
 // A census year, grouped as State is (its ages spread as the census view
 // spreads them).
 ChartComparison CensusComparison(int32_t year);

@@ -72,7 +72,9 @@ public:
     QAction* Afspilprognose1;
     QAction* Sammenlign1;
     QAction* Sammenlignfolketlling1;
+    QAction* Sammenlignudenindvandring1;
     QAction* Visiprocent1;
+    QAction* Indvandring1;
     QAction* Gemsom1;
     QAction* Hjlp1;
     QAction* Vejledning1;
@@ -113,7 +115,9 @@ public:
     void Afspilprognose1Click();
     void Sammenlign1Click();
     void Sammenlignfolketlling1Click();
+    void Sammenlignudenindvandring1Click();
     void Visiprocent1Click();
+    void Indvandring1Click();
     void Gemsom1Click();
 
     // Keeps the menu items to the commands the view says are available;

@@ -61,8 +61,13 @@ public:
     void StopPlayback();
     QTimer* PlaybackTimer;
 
-    // "Sammenlign med basisåret".
+    // "Sammenlign med basisåret" and "Sammenlign uden indvandring".
     void ToggleBaseYearComparison();
+    void ToggleWithoutMigrationComparison();
+
+    // The projection on show computed again with the inputs in force (a new
+    // net migration), in the picture on show; nothing while none is shown.
+    void ProjectAgain();
 
 protected:
     void FormShow() override;
