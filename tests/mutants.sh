@@ -28,6 +28,8 @@ base-year-click-70 @@ model/YearLists.cpp @@ if (y < 70) return 1; @@ if (y <= 7
 target-year-rule @@ model/InputRules.cpp @@ y.Value < state.BaseYear @@ y.Value <= state.BaseYear @@ *InputRule*:*ProjectionInput*
 historical-1930 @@ model/HistoricalTables.cpp @@ " 1930        2.30", @@ " 1930        2.03", @@ HistoricalTables.*
 csv-line-break @@ model/TableExport.cpp @@ find_first_of(",\"\r\n") @@ find_first_of(",\"") @@ TableExport.*
+migration-next-start @@ model/Lys_erkl.cpp @@ nextMen[0] = WithMigrants<Leaving>(s.PopMale[0], halfMale[0]); @@ nextMen[0] = s.PopMale[0]; @@ Migration.*
+migration-zero-floor @@ model/Lys_erkl.cpp @@ if constexpr (Leaving) return sum > 0 ? sum : 0; @@ if constexpr (Leaving) return sum; @@ Migration.*
 web-lines-without-width @@ web/src/canvas.ts @@ Math.max(x0, ex) + 1, Math.max(y0, ey) + 1 @@ Math.max(x0, ex), Math.max(y0, ey) @@ web:charts.test.mjs
 web-added-base-year @@ web/src/agegroups.ts @@ n.value <= core.get('BaseYear') @@ n.value < core.get('BaseYear') @@ web:rules.test.mjs
 web-lifetime-refusal @@ web/src/lifetime.ts @@ core.lifetimeSet(which, 100); @@ core.lifetimeSet(which, 99); @@ web:rules.test.mjs

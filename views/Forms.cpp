@@ -58,8 +58,8 @@ void CreateForms() {
     Create(Form7, Form1);
     Create(Form8, Form1);
     Create(Overskrif, Form1);
-    Create(Form9, Form1);
     Create(MigrationDlg, Form1);
+    Create(Form9, Form1);
 }
 
 const QStringList& CreatedForms() {

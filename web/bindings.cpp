@@ -93,6 +93,8 @@ public:
     void SetPercent(bool on) { chart_.SetPercent(on); }
     bool Compared() const { return chart_.Comparison() != nullptr; }
     bool ComparedWithCensus() const { return chart_.Comparison() && chart_.Comparison()->Census; }
+    bool ComparedWithoutMigration() const { return chart_.Comparison() && chart_.Comparison()->WithoutMigration; }
+    void CompareWithoutMigration() { Compare(WithoutMigrationComparison()); }
     void CompareWithBaseYear() { Compare(BaseYearComparison()); }
     void CompareWithCensus(int32_t year) { Compare(CensusComparison(year)); }
     void EndComparison() { chart_.SetComparison(nullptr); }
@@ -153,6 +155,7 @@ const std::map<std::string, int32_t*>& IntFields() {
         {"BaseYear", &State.BaseYear}, {"TargetYear", &State.TargetYear},
         {"SavedTargetYear", &State.SavedTargetYear}, {"RetirementAge", &State.RetirementAge},
         {"ClickX", &State.ClickX}, {"IntervalFrom", &IntervalFrom}, {"IntervalTo", &IntervalTo},
+        {"NetMigration", &State.NetMigration},
     };
     return fields;
 }
@@ -249,6 +252,7 @@ FieldKeys KeysNamed(const std::string& name) {
     if (name == "decimal") return FieldKeys::Decimal;
     if (name == "interval") return FieldKeys::Interval;
     if (name == "sex") return FieldKeys::Sex;
+    if (name == "signed") return FieldKeys::Signed;
     return FieldKeys::Any;
 }
 
@@ -278,6 +282,15 @@ val CheckProjection(const std::string& children, const std::string& year, const 
     val out = val::object();
     out.set("filled", check.Filled);
     out.set("inputError", check.InputError);
+    return out;
+}
+
+val NetMigrationField(const std::string& text) {
+    const NetMigrationCheck check = CheckNetMigration(text);
+    val out = val::object();
+    out.set("filled", check.Filled);
+    out.set("valid", check.Valid);
+    out.set("value", check.Value);
     return out;
 }
 
@@ -467,6 +480,10 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("checkProjectionInputs", &CheckProjection);
     function("projectionInputMessage", &ProjectionMessage);
     function("projectionInputCaption", &ProjectionCaption);
+    function("checkNetMigration", &NetMigrationField);
+    function("netMigrationMessage", +[] { return std::string(NetMigrationMessage); });
+    function("migrationProfileName", +[] { return MigrationProfileName(State.Migration); });
+    function("rerunProjection", &RerunProjection);
 
     class_<WebChart>("Chart")
         .constructor<std::string, val>()
@@ -480,6 +497,8 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         .function("comparedWithCensus", &WebChart::ComparedWithCensus)
         .function("compareWithBaseYear", &WebChart::CompareWithBaseYear)
         .function("compareWithCensus", &WebChart::CompareWithCensus)
+        .function("comparedWithoutMigration", &WebChart::ComparedWithoutMigration)
+        .function("compareWithoutMigration", &WebChart::CompareWithoutMigration)
         .function("endComparison", &WebChart::EndComparison)
         .function("startPlayback", &WebChart::StartPlayback)
         .function("stepPlayback", &WebChart::StepPlayback)

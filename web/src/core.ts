@@ -20,6 +20,8 @@ export interface Chart {
   comparedWithCensus(): boolean;
   compareWithBaseYear(): void;
   compareWithCensus(year: number): void;
+  comparedWithoutMigration(): boolean;
+  compareWithoutMigration(): void;
   endComparison(): void;
   startPlayback(displayMode: number): boolean;
   stepPlayback(): boolean;
@@ -59,6 +61,11 @@ export interface Core {
   checkProjectionInputs(children: string, year: string, retirement: string): { filled: boolean; inputError: number };
   projectionInputMessage(inputError: number): string;
   projectionInputCaption(): string;
+  checkNetMigration(text: string): { filled: boolean; valid: boolean; value: number };
+  netMigrationMessage(): string;
+  migrationProfileName(): string;
+  // The projection in force computed again with the inputs now in the state.
+  rerunProjection(): void;
 
   // Table texts and year lists
   buildProjectionTable(): void;

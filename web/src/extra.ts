@@ -30,6 +30,13 @@ export function ToggleBaseYearComparison(v: PopulationView): void {
   v.area.invalidate();
 }
 
+export function ToggleWithoutMigrationComparison(v: PopulationView): void {
+  if (!ChartOnShow(v) || !v.area.chart) return;
+  if (v.area.chart.compared()) v.area.chart.endComparison();
+  else v.area.chart.compareWithoutMigration();
+  v.area.invalidate();
+}
+
 // A census chosen in the census chooser, which works on the state; the
 // state is put back afterwards.
 export async function ToggleCensusComparison(v: PopulationView, chooser: CensusYearDialog): Promise<void> {
