@@ -14,6 +14,7 @@
 #include "Mainunit.h"
 #include "Output.h"
 #include "Overskr.h"
+#include "StatbankImports.h"
 #include "Unit6.h"
 #include "Unit4.h"
 #include "Unit8.h"
@@ -141,6 +142,7 @@ inline const StartState& ProgramStart() {
 inline void ResetProgramGlobals() {
     State = ModelState();
     LoadAllData();
+    ForgetStatbankImports();
     Lifetime = LifetimeState();
     ActiveView = 0;
     std::fill(std::begin(YearList), std::end(YearList), 0);

@@ -76,6 +76,9 @@ public:
     QAction* Visiprocent1;
     QAction* Indvandring1;
     QAction* Gemsom1;
+    QAction* Sammenlignfaktisk1;
+    QAction* Indlstal1;
+    QAction* Glemindlstetal1;
     QAction* Hjlp1;
     QAction* Vejledning1;
     QAction* Omprogrammet1;
@@ -119,6 +122,9 @@ public:
     void Visiprocent1Click();
     void Indvandring1Click();
     void Gemsom1Click();
+    void Sammenlignfaktisk1Click();
+    void Indlstal1Click();
+    void Glemindlstetal1Click();
 
     // Keeps the menu items to the commands the view says are available;
     // each item runs the command it is paired with. The views announce

@@ -68,6 +68,15 @@ public:
     // The projection on show computed again with the inputs in force (a new
     // net migration), in the picture on show; nothing while none is shown.
     void ProjectAgain();
+    // The actual population of the target year, imported from Statistikbanken.
+    bool CanCompareWithActual() const;
+    bool ComparesWithActual() const;
+    void ToggleActualComparison();
+    // After an import: the newest imported base year's table, as "Inddata"
+    // with that year would show it.
+    void ShowNewestImport();
+    // After "Glem indlæste tal": nothing imported stays on show.
+    void ForgetImports();
 
 protected:
     void FormShow() override;

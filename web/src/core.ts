@@ -23,6 +23,8 @@ export interface Chart {
   comparedWithoutMigration(): boolean;
   compareWithoutMigration(): void;
   endComparison(): void;
+  comparedWithActual(): boolean;
+  compareWithActual(): void;
   startPlayback(displayMode: number): boolean;
   stepPlayback(): boolean;
   endPlayback(): void;
@@ -69,6 +71,16 @@ export interface Core {
 
   // Table texts and year lists
   buildProjectionTable(): void;
+  addActualPopulationLine(): void;
+  hasActualPopulation(year: number): boolean;
+
+  // Statistikbanken's files
+  importStatbankFile(bytes: Uint8Array): { ok: boolean; message: string };
+  forgetStatbankImports(): void;
+  hasStatbankImports(): boolean;
+  statbankImportsText(): string;
+  restoreStatbankImports(text: string): void;
+  startFromNewestImport(): boolean;
   modelTextLines(decimalSeparator: string): string[];
   buildCensusTable(): void;
   historicalTable(which: string): string[];
