@@ -61,8 +61,11 @@ public:
     void StopPlayback();
     QTimer* PlaybackTimer;
 
-    // "Sammenlign med basisåret" and "Sammenlign uden indvandring".
-    void ToggleBaseYearComparison();
+    // "Sammenlign med basisåret": the base year outlined, or taken away
+    // when it is.
+    void ChooseBaseYearOutline();
+    // "Sammenlign uden indvandring": the projection in force without net
+    // migration outlined, or taken away when it is.
     void ToggleWithoutMigrationComparison();
 
     // The projection on show computed again with the inputs in force (a new
