@@ -296,7 +296,7 @@ void TForm3::SpeedButton9Click() { CopyView(this); }
 
 bool TForm3::CanPlayProjection() const {
     // The pyramid button is available exactly while a projection is in force.
-    return !isHidden() && SpeedButton2->isEnabled();
+    return !isHidden() && SpeedButton2->isEnabled() && ProjectionHasYearsToPlay();
 }
 
 void TForm3::PlayProjection() {
@@ -338,6 +338,10 @@ void TForm3::EndPlayback() {
     Chart.ShowInstead(nullptr);
     Playback.reset();
     ScrollBox1->Invalidate();
+}
+
+void TForm3::ChooseBaseYearOutline() {
+    if (ChartOnShow()) ChooseOutline(BaseYearComparison());
 }
 
 bool TForm3::CanCompareWithActual() const {
@@ -387,10 +391,4 @@ void TForm3::ForgetImports() {
     ClearChartArea();
     Memo2->clear();
     Memo2->hide();
-}
-
-void TForm3::ToggleBaseYearComparison() {
-    if (!ChartOnShow()) return;
-    const ChartComparison base = BaseYearComparison();
-    ToggleComparison(&base);
 }
