@@ -14,6 +14,7 @@
 #include "Mainunit.h"
 #include "Output.h"
 #include "Overskr.h"
+#include "ProjectionCommands.h"
 #include "Unit6.h"
 #include "Unit4.h"
 #include "Unit8.h"
@@ -142,6 +143,7 @@ inline void ResetProgramGlobals() {
     State = ModelState();
     LoadAllData();
     Lifetime = LifetimeState();
+    ProjectionCommands = ProjectionCommandState();
     ActiveView = 0;
     std::fill(std::begin(YearList), std::end(YearList), 0);
     YearListCount = 2;

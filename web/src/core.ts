@@ -37,6 +37,21 @@ export interface Core {
   listBaseYears(): void;
   listCensusYears(): void;
   setUpProjection(): void;
+  // The projection view's commands (model/ProjectionCommands.h).
+  projectionCommands(): { projection: boolean; continue: boolean; ageGroups: boolean };
+  setProjectionCommandsAvailable(available: boolean): void;
+  beginProjectionInputs(): void;
+  acceptProjectionInputs(): void;
+  cancelProjectionInputs(): void;
+  finishProjectionInputs(): boolean;
+  makeProjectionTable(): void;
+  makeProjectionChart(mode: number): void;
+  beginContinuation(): { ask: boolean; proposedYear: number };
+  finishContinuation(): boolean;
+  beginBaseYearChoice(): void;
+  finishBaseYearChoice(): boolean;
+  acceptBaseYear(year: number): void;
+  cancelBaseYear(): void;
   runProjection(): void;
   groupCensus(): number;
   computeGroupTotals(): void;
@@ -44,8 +59,6 @@ export interface Core {
   set(name: string, value: unknown): void;
   yearChoices(): number[];
   hasBaseDataSet(year: number): boolean;
-  // The year of the data set a projection from this year uses.
-  baseDataSetYear(year: number): number;
   saveState(): void;
   restoreState(): void;
 
