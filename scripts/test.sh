@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once in a
-# normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer;
+# normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer,
+# checking after the normal build that the tests catch a list of named faults;
 # then every conversion of typed text is fuzzed for a few seconds, and the web
 # edition is built and tested in headless Chromium.
 set -euo pipefail
@@ -12,6 +13,8 @@ export LC_ALL=C.UTF-8
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
+# The tests still catch the named faults they guard.
+tests/mutants.sh
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLYSVANDRE_SANITIZE=ON
 cmake --build build-asan -j2

@@ -350,33 +350,6 @@ TEST_F(AgeGroupDialog, WhileACensusIsShown) {
     EXPECT_TRUE(std::equal(std::begin(State.PopFemale), std::end(State.PopFemale), before.PopFemale));
 }
 
-TEST(AgeGroupsProjectionInForce, Cases) {
-    ProgramStart();
-    struct Row {
-        const char* name;
-        bool baseYearChoices;
-        int32_t base, target;
-        bool inForce;
-    };
-    const Row rows[] = {
-        {"a projection", true, 2000, 2010, true},
-        {"target year 2100", true, 1980, 2100, true},
-        {"target before the base year", true, 2000, 1980, false},
-        {"base year without data set", true, 1995, 2010, false},
-        {"census years listed", false, 1980, 1980, false},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        State = ModelState();
-        LoadAllData();
-        ListBaseYears();
-        if (!r.baseYearChoices) State.YearChoices[1] = 1787;
-        State.BaseYear = r.base;
-        State.TargetYear = r.target;
-        EXPECT_EQ(ProjectionInForce(), r.inForce);
-    }
-}
-
 // Run for real, in the dialog's own event loop, from the projection view:
 // afterwards the view's next "Tabel" is that of its own target year, not of
 // the last year the dialog listed.

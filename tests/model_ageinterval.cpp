@@ -59,6 +59,56 @@ TEST_F(AgeIntervals, EmptyAndOutOfRangeIntervals) {
     EXPECT_EQ(TargetIntervalLine.substr(0, 16), "2010  -50..5000 ");
 }
 
+// An upper bound past 99 counts up to 99: the persons kept at 100 (a million
+// here, so that reading them shows) belong to no interval.
+TEST_F(AgeIntervals, BoundsPast99StopAt99) {
+    const auto figures = [](const std::string& line) { return line.substr(line.find(' ', line.find(".."))); };
+    std::vector<std::string> lines[2];
+    for (int32_t to : {99, 150}) {
+        SetUp();
+        Project(2008, 2010, 1.56);
+        State.BaseDataSets[3].PopulationMale[100] = 1e6;
+        State.PopMale[100] = 1e6;
+        IntervalFrom = 90;
+        IntervalTo = to;
+        AgeIntervalSummary();
+        State.PopMale[100] = 1e6;  // a census never writes age 100
+        std::vector<std::string>& shown = lines[to == 150];
+        shown = {BaseIntervalLine, TargetIntervalLine};
+        for (const std::string& line : CensusIntervalLines())
+            if (line.find("..") != std::string::npos) shown.push_back(line);
+    }
+    ASSERT_EQ(lines[0].size(), 2u + CensusYearCount);
+    for (size_t i = 0; i < lines[0].size(); ++i) EXPECT_EQ(figures(lines[1][i]), figures(lines[0][i])) << lines[1][i];
+}
+
+TEST_F(AgeIntervals, ProjectionInForce) {
+    struct Row {
+        const char* name;
+        bool baseYearChoices;
+        int32_t base, target;
+        bool inForce;
+    };
+    const Row rows[] = {
+        {"a projection", true, 2000, 2010, true},
+        {"to its own base year", true, 2000, 2000, true},
+        {"target year 2100", true, 1980, 2100, true},
+        {"target year 2101", true, 1980, 2101, false},
+        {"target before the base year", true, 2000, 1999, false},
+        {"base year without data set", true, 1995, 2010, false},
+        {"census years listed", false, 1980, 1980, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        SetUp();
+        ListBaseYears();
+        if (!r.baseYearChoices) State.YearChoices[1] = 1787;
+        State.BaseYear = r.base;
+        State.TargetYear = r.target;
+        EXPECT_EQ(ProjectionInForce(), r.inForce);
+    }
+}
+
 TEST_F(AgeIntervals, UnknownBaseYearFallsBackToNewest) {
     Project(2008, 2010, 1.56);
     State.BaseYear = 1995;

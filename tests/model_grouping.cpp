@@ -11,12 +11,17 @@ double Sum(const double* values, int from, int to) {
 }
 
 TEST_F(Grouping, FiveYearCensusTruncatesAndPutsRemainderOnFirstAge) {
-    State.Censuses[0].Male[3] = 12347;
-    State.BaseYear = State.Censuses[0].Year;
-    double total = 0;
-    GroupCensus(total);
-    EXPECT_EQ(State.PopMale[15], 2471);
-    for (int a = 16; a <= 19; ++a) EXPECT_EQ(State.PopMale[a], 2469);
+    const struct {
+        double group, first, others;
+    } rows[] = {{12347, 2471, 2469}, {12349, 2473, 2469}, {4, 4, 0}};
+    for (const auto& r : rows) {
+        State.Censuses[0].Male[3] = r.group;
+        State.BaseYear = State.Censuses[0].Year;
+        double total = 0;
+        GroupCensus(total);
+        EXPECT_EQ(State.PopMale[15], r.first) << r.group;
+        for (int a = 16; a <= 19; ++a) EXPECT_EQ(State.PopMale[a], r.others) << r.group;
+    }
 }
 
 TEST_F(Grouping, EveryFiveYearCensusKeepsItsGroups) {

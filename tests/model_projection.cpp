@@ -119,6 +119,11 @@ TEST_F(Projection, OneStepFrom2000) {
     EXPECT_NEAR(State.PopMale[0], 29148.9653, 1e-6);
     EXPECT_NEAR(State.PopFemale[0], 27384.834, 1e-6);
     EXPECT_NEAR(State.PopMale[1], 33718.16076, 1e-6);
+    // Everybody a year older, by each sex's own survivors.
+    EXPECT_NEAR(State.PopFemale[1], 32266.09204, 1e-5);
+    EXPECT_NEAR(State.PopMale[50], 38481.31203, 1e-5);
+    EXPECT_NEAR(State.PopFemale[50], 37758.80125, 1e-5);
+    EXPECT_NEAR(State.PopFemale[99], 360.57200, 1e-5);
 }
 
 TEST_F(Projection, OneStepFrom2008WithTwoChildren) {

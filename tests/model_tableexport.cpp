@@ -27,6 +27,7 @@ class TableExportTest : public ModelTest {};
 
 TEST(TableExport, CsvQuotesOnlyWhereNeeded) {
     EXPECT_EQ(CsvRow({"1.5", "a,b", "say \"hi\"", ""}), "1.5,\"a,b\",\"say \"\"hi\"\"\",\n");
+    EXPECT_EQ(CsvRow({"two\nlines", "a\r"}), "\"two\nlines\",\"a\r\"\n");
 }
 
 TEST_F(TableExportTest, GroupRowsReadBackAsTheGroupFiguresWithTheirTotal) {

@@ -32,10 +32,14 @@ TEST_F(YearListTest, ADrawnYearWinsOverTheRules) {
     EXPECT_EQ(CensusYearAtClick(221, 75, drawn), 8);
     const std::vector<DrawnYear> base = {{3, 83, 65, 113, 79}};
     EXPECT_EQ(BaseYearAtClick(100, 65, base), 3);  // the rule would say 1
-    EXPECT_EQ(BaseYearAtClick(100, 50, {}), 0);
-    EXPECT_EQ(BaseYearAtClick(81, 51, {}), 1);
-    EXPECT_EQ(BaseYearAtClick(114, 109, {}), 4);
-    EXPECT_EQ(BaseYearAtClick(115, 75, {}), 0);
+}
+
+TEST_F(YearListTest, BaseClickRuleOffTheYears) {
+    const struct {
+        int32_t x, y, entry;
+    } rows[] = {{100, 50, 0}, {81, 51, 1}, {100, 69, 1}, {100, 70, 2}, {100, 79, 2}, {100, 80, 3},
+                {100, 89, 3}, {100, 90, 4}, {114, 109, 4}, {100, 110, 0}, {80, 75, 0},  {115, 75, 0}};
+    for (const auto& r : rows) EXPECT_EQ(BaseYearAtClick(r.x, r.y, {}), r.entry) << r.x << ", " << r.y;
 }
 
 }  // namespace

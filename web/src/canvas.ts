@@ -130,18 +130,24 @@ export class WebCanvas implements CoreCanvas {
   moveTo(x: number, y: number): void { this.x = x; this.y = y; }
 
   // Both ends drawn, each pixel once (so an inverted line inverts it once).
+  // An inverting line leaves out its end point, as the desktop's does: a
+  // cursor line ending on a chart's base line leaves that line whole.
   lineTo(x: number, y: number): void {
     const c = this.ctx;
     c.globalCompositeOperation = this.invert ? 'difference' : 'source-over';
     c.fillStyle = this.invert ? '#ffffff' : colour(this.pen);
     let x0 = this.x, y0 = this.y;
-    if (x0 === x || y0 === y) {
-      this.cells(Math.min(x0, x), Math.min(y0, y), Math.max(x0, x) + 1, Math.max(y0, y) + 1);
+    if (this.invert && x0 === x && y0 === y) {
+      // A line of its end point alone: nothing to invert.
+    } else if (x0 === x || y0 === y) {
+      const ex = this.invert ? x - Math.sign(x - x0) : x, ey = this.invert ? y - Math.sign(y - y0) : y;
+      this.cells(Math.min(x0, ex), Math.min(y0, ey), Math.max(x0, ex) + 1, Math.max(y0, ey) + 1);
     } else {
       const dx = Math.abs(x - x0), dy = -Math.abs(y - y0);
       const sx = x0 < x ? 1 : -1, sy = y0 < y ? 1 : -1;
       let err = dx + dy;
       for (;;) {
+        if (this.invert && x0 === x && y0 === y) break;
         this.cells(x0, y0, x0 + 1, y0 + 1);
         if (x0 === x && y0 === y) break;
         const e2 = 2 * err;

@@ -1,0 +1,88 @@
+// The rules the page's windows keep themselves, at their borders: the years
+// the age-group dialog adds, a refused lifetime age, and the file type "Gem
+// som" offers for each kind of view.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { launch, openPage, serve } from './browser.mjs';
+
+test('window rules at their borders', async (t) => {
+  const server = await serve(process.env.SITE);
+  const browser = await launch();
+  const { page, problems } = await openPage(browser, server.url);
+  const name = (n, within) => `${within} [data-name="${n}"]`;
+  try {
+    await t.test('age groups: years after the base year and before 2100 are added, at most 100 listed', async () => {
+      const listed = await page.evaluate(() => {
+        const L = window.lysvandre, c = L.core, d = L.windows.BtnBottomDlg1;
+        // The years listed after typing these years, one at a time, into a
+        // dialog opened over a projection from 1980 to 1990.
+        const list = (typed) => {
+          c.listBaseYears();
+          c.set('BaseYear', 1980); c.set('ChildrenPerFamily', 1.8); c.set('TargetYear', 1990); c.set('RetirementAge', 65);
+          c.setUpProjection(); c.set('YearsToProject', 10); c.runProjection();
+          void d.show();
+          d.Edit1.value = '0..4';
+          for (const year of typed) {
+            d.Edit2.value = String(year);
+            d.Edit2.dispatchEvent(new Event('input'));
+          }
+          d.ShowResult();
+          const years = d.Memo1.textContent.split('\n').map((l) => l.slice(0, 4)).filter((y) => /^\d{4}$/.test(y));
+          d.close();
+          return years.join(' ');
+        };
+        const all = [];
+        for (let year = 1980; year <= 2099; ++year) all.push(year);
+        return { borders: [1979, 1980, 1981, 2099, 2100].map((y) => list([y])), all: list(all).split(' ') };
+      });
+      assert.deepEqual(listed.borders, ['1980 1990', '1980 1990', '1980 1990 1981', '1980 1990 2099', '1980 1990']);
+      // Full at the opening year and 98 added ones.
+      assert.equal(listed.all.length, 1 + 99);
+      assert.deepEqual(listed.all.slice(0, 3), ['1980', '1990', '1981']);
+      assert.equal(listed.all.at(-1), '2078');
+    });
+
+    await t.test('lifetime: a refused age stays refused at OK', async () => {
+      await page.click(name('Levetid1', ''));
+      await page.click(name('enPerson', ''));
+      const f = (n) => name(n, '#Form2');
+      await page.type(f('Edit1'), '120');
+      await page.click(f('Edit2'));  // leaving the field refuses the age
+      await page.waitForSelector('#MessageBox');
+      assert.equal(await page.$eval('#MessageBox .msgtext', (e) => e.textContent), 'Alderen kan højst være 99 år. ');
+      await page.keyboard.press('Enter');
+      await page.type(f('Edit2'), 'm');
+      await page.click(f('Button1'));
+      assert.deepEqual(await page.evaluate(() => window.lysvandre.core.get('TableLines')), []);
+      assert.equal(await page.$eval(f('SpeedButton1'), (b) => b.disabled), true, 'no result to print');
+    });
+
+    await t.test('Gem som offers the type chosen last for the same kind of view', async () => {
+      const offered = await page.evaluate(async () => {
+        const L = window.lysvandre, c = L.core, f = L.windows.Form3;
+        HTMLAnchorElement.prototype.click = () => {};  // no downloads
+        const offers = [];
+        const answers = ['CSV (*.csv)', 'PNG-billede (*.png)', 'Tekst (*.txt)', 'PNG-billede (*.png)'];
+        L.windows.SaveDialog.ask = (name, types, type) => { offers.push(type); return Promise.resolve({ name: 'fil', type: answers.shift() }); };
+        const save = () => {
+          for (const n of ['Ekstra1', 'Gemsom1']) document.querySelector(`[data-name="${n}"]`).click();
+          return new Promise((r) => setTimeout(r, 50));
+        };
+        c.listBaseYears();
+        c.set('BaseYear', 2000); c.set('ChildrenPerFamily', 1.8); c.set('TargetYear', 2030); c.set('RetirementAge', 65);
+        c.setUpProjection(); c.set('YearsToProject', 30); c.runProjection(); c.computeGroupTotals();
+        f.showView();
+        f.ShowTable(); await save();
+        f.ShowPyramid(); await save();
+        f.ShowTable(); await save();
+        f.ShowPyramid(); await save();
+        return offers;
+      });
+      assert.deepEqual(offered, ['Tekst (*.txt)', 'PNG-billede (*.png)', 'CSV (*.csv)', 'PNG-billede (*.png)']);
+    });
+    assert.deepEqual(problems, []);
+  } finally {
+    await browser.close();
+    await server.close();
+  }
+});
