@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "StatbankImports.h"
 #include "StatbankReader.h"
 
 namespace {
@@ -36,5 +37,23 @@ void BM_ReadStatbankFile2MB(benchmark::State& bench) {
     bench.counters["bytes"] = static_cast<double>(bytes.size());
 }
 BENCHMARK(BM_ReadStatbankFile2MB)->Unit(benchmark::kMillisecond);
+
+// The same 120 years as BM_Projection1980To2100, from an imported base year.
+void BM_ProjectionFromImportedYear(benchmark::State& bench) {
+    State = ModelState();
+    LoadAllData();
+    ForgetStatbankImports();
+    if (!ImportStatbankFile(AllRegionsAgesQuarters()).Ok) bench.SkipWithError("not imported");
+    State.ChildrenPerFamily = 1.8;
+    for (auto _ : bench) {
+        State.BaseYear = 2025;
+        State.TargetYear = 2145;
+        SetUpProjection();
+        RunProjection();
+        benchmark::DoNotOptimize(State.PopMale[50]);
+    }
+    ForgetStatbankImports();
+}
+BENCHMARK(BM_ProjectionFromImportedYear);
 
 }  // namespace

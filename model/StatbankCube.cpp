@@ -123,7 +123,7 @@ struct CsvCell {
 };
 
 struct CsvRow {
-    std::vector<CsvCell> Cells;
+    std::vector<CsvCell> Cells;  // without the blank cells at its end
     int32_t Line = 0;
 };
 
@@ -146,90 +146,115 @@ char GuessSeparator(std::string_view text) {
     return tabs > commas ? '\t' : ',';
 }
 
-void SplitRows(StatbankCube& cube, char separator, std::vector<CsvRow>& rows) {
-    const std::string_view text = cube.Text;
-    size_t i = 0;
-    int32_t line = 1;
-    while (i < text.size()) {
-        CsvRow row;
-        row.Line = line;
-        for (;;) {
-            CsvCell cell;
-            size_t start = i;
-            while (i < text.size() && (text[i] == ' ' || text[i] == '\t') && text[i] != separator) ++i;
-            if (i < text.size() && text[i] == '"') {
-                ++i;
-                const size_t open = i;
-                bool escaped = false;
-                while (i < text.size()) {
-                    if (text[i] == '"') {
-                        if (i + 1 < text.size() && text[i + 1] == '"') {
-                            escaped = true;
-                            i += 2;
-                            continue;
-                        }
-                        break;
-                    }
-                    if (text[i] == '\n') ++line;
-                    ++i;
+// The rows one at a time, so that a large file never exists as cells.
+class CsvReader {
+public:
+    CsvReader(StatbankCube& cube, char separator) : cube_(cube), text_(cube.Text), separator_(separator) {}
+
+    // The next row with a cell that is not blank; false at the end.
+    bool Next(CsvRow& row) {
+        while (pos_ < text_.size()) {
+            ReadRow(row);
+            if (!row.Cells.empty()) return true;
+        }
+        return false;
+    }
+
+private:
+    std::string_view Cell() {
+        const std::string_view text = text_;
+        size_t& i = pos_;
+        const size_t start = i;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t') && text[i] != separator_) ++i;
+        if (i >= text.size() || text[i] != '"') {
+            while (i < text.size() && text[i] != separator_ && text[i] != '\n' && text[i] != '\r') ++i;
+            return Trim(text.substr(start, i - start));
+        }
+        const size_t open = ++i;
+        bool escaped = false;
+        while (i < text.size()) {
+            if (text[i] == '"') {
+                if (i + 1 < text.size() && text[i + 1] == '"') {
+                    escaped = true;
+                    i += 2;
+                    continue;
                 }
-                std::string_view inner = text.substr(open, i - open);
-                if (i < text.size()) ++i;  // the closing quote
-                if (escaped) {
-                    std::string un;
-                    for (size_t k = 0; k < inner.size(); ++k) {
-                        un += inner[k];
-                        if (inner[k] == '"') ++k;
-                    }
-                    cube.Unquoted.push_back(std::move(un));
-                    inner = cube.Unquoted.back();
-                }
-                while (i < text.size() && text[i] != separator && text[i] != '\n' && text[i] != '\r') ++i;
-                cell.Text = Trim(inner);
-            } else {
-                while (i < text.size() && text[i] != separator && text[i] != '\n' && text[i] != '\r') ++i;
-                cell.Text = Trim(text.substr(start, i - start));
+                break;
             }
-            cell.Blank = cell.Text.empty();
-            row.Cells.push_back(cell);
-            if (i < text.size() && text[i] == separator) {
-                ++i;
+            if (text[i] == '\n') ++line_;
+            ++i;
+        }
+        std::string_view inner = text.substr(open, i - open);
+        if (i < text.size()) ++i;  // the closing quote
+        if (escaped) {
+            std::string plain;
+            for (size_t k = 0; k < inner.size(); ++k) {
+                plain += inner[k];
+                if (inner[k] == '"') ++k;
+            }
+            cube_.Unquoted.push_front(std::move(plain));
+            inner = cube_.Unquoted.front();
+        }
+        while (i < text.size() && text[i] != separator_ && text[i] != '\n' && text[i] != '\r') ++i;
+        return Trim(inner);
+    }
+
+    void ReadRow(CsvRow& row) {
+        row.Cells.clear();
+        row.Line = line_;
+        for (;;) {
+            const std::string_view cell = Cell();
+            row.Cells.push_back({cell, cell.empty()});
+            if (pos_ < text_.size() && text_[pos_] == separator_) {
+                ++pos_;
                 continue;
             }
             break;
         }
-        if (i < text.size() && text[i] == '\r') ++i;
-        if (i < text.size() && text[i] == '\n') ++i;
-        ++line;
+        if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+        ++line_;
         while (!row.Cells.empty() && row.Cells.back().Blank) row.Cells.pop_back();
-        if (!row.Cells.empty()) rows.push_back(std::move(row));
     }
-}
 
-// Label indexes, made as the labels are first met.
+    StatbankCube& cube_;
+    std::string_view text_;
+    char separator_;
+    size_t pos_ = 0;
+    int32_t line_ = 1;
+};
+
+// Label indexes, made as the labels are first met. Rows mostly repeat the
+// label of the row before, so that one is compared first.
 struct LabelIndex {
     std::unordered_map<std::string_view, int32_t> Index;
+    std::string_view Last;
+    int32_t LastIndex = -1;
     int32_t Of(StatbankDimension& dim, std::string_view label) {
+        if (LastIndex >= 0 && label == Last) return LastIndex;
         auto [it, added] = Index.try_emplace(label, static_cast<int32_t>(dim.Labels.size()));
         if (added) dim.Labels.emplace_back(label);
-        return it->second;
+        Last = label;
+        LastIndex = it->second;
+        return LastIndex;
     }
 };
 
 void AddFigure(StatbankCube& cube, std::string_view text, int32_t line) {
     cube.Figures.push_back(ReadStatbankFigure(text, line));
+    const StatbankFigure& f = cube.Figures.back();
+    if (f.State == StatbankFigure::Bad || f.Value < 0) cube.Texts.emplace_back(cube.Figures.size() - 1, text);
 }
 
 // The flat CSV: a header of variable names, the figure last, one figure a row.
-void ReadFlatCsv(StatbankCube& cube, const std::vector<CsvRow>& rows) {
-    const CsvRow& header = rows.front();
+void ReadFlatCsv(StatbankCube& cube, CsvReader& reader, const CsvRow& header) {
     const size_t n = header.Cells.size();
     for (size_t d = 0; d + 1 < n; ++d) cube.Dims.push_back({std::string(header.Cells[d].Text), {}});
     std::vector<LabelIndex> index(n - 1);
-    cube.Coords.reserve(rows.size() * (n - 1));
-    cube.Figures.reserve(rows.size());
-    for (size_t r = 1; r < rows.size(); ++r) {
-        const CsvRow& row = rows[r];
+    cube.Figures.reserve(cube.Text.size() / 24);
+    cube.Coords.reserve(cube.Text.size() / 24 * (n - 1));
+    CsvRow row;
+    while (reader.Next(row)) {
         if (row.Cells.size() != n) {
             cube.Error = "Linje " + std::to_string(row.Line) + " har " + std::to_string(row.Cells.size()) +
                          " felter, men overskriften har " + std::to_string(n) + ". Filen er ufuldstændig eller beskadiget.";
@@ -240,30 +265,30 @@ void ReadFlatCsv(StatbankCube& cube, const std::vector<CsvRow>& rows) {
     }
 }
 
+size_t LeadingBlanks(const CsvRow& row) {
+    size_t blanks = 0;
+    while (blanks < row.Cells.size() && row.Cells[blanks].Blank) ++blanks;
+    return blanks;
+}
+
 // The table download: title lines, header rows that start with one blank cell
 // per row dimension, then rows in which a dimension is blank while it repeats.
-void ReadTableCsv(StatbankCube& cube, const std::vector<CsvRow>& rows, size_t first) {
-    size_t r = first;
-    size_t rowDims = 0;
-    while (rowDims < rows[r].Cells.size() && rows[r].Cells[rowDims].Blank) ++rowDims;
-    const size_t columns = rows[r].Cells.size() - rowDims;
+void ReadTableCsv(StatbankCube& cube, CsvReader& reader, CsvRow& row) {
+    const size_t rowDims = LeadingBlanks(row);
+    const size_t columns = row.Cells.size() - rowDims;
     // Header rows: the same leading blanks, then a label in every column.
     std::vector<std::vector<std::string_view>> headings;
-    while (r < rows.size()) {
-        const CsvRow& row = rows[r];
-        size_t blanks = 0;
-        while (blanks < row.Cells.size() && row.Cells[blanks].Blank) ++blanks;
-        if (blanks != rowDims || row.Cells.size() != rowDims + columns) break;
+    bool more = true;
+    while (more && LeadingBlanks(row) == rowDims && row.Cells.size() == rowDims + columns) {
         std::vector<std::string_view> labels(columns);
         for (size_t c = 0; c < columns; ++c) {
             labels[c] = row.Cells[rowDims + c].Text;
             if (labels[c].empty() && c > 0) labels[c] = labels[c - 1];
         }
         headings.push_back(std::move(labels));
-        ++r;
+        more = reader.Next(row);
     }
-    for (size_t d = 0; d < rowDims; ++d) cube.Dims.push_back({});
-    for (size_t h = 0; h < headings.size(); ++h) cube.Dims.push_back({});
+    for (size_t d = 0; d < rowDims + headings.size(); ++d) cube.Dims.push_back({});
     const size_t dims = cube.Dims.size();
     std::vector<LabelIndex> index(dims);
     std::vector<std::vector<int32_t>> columnCoords(columns);
@@ -274,10 +299,9 @@ void ReadTableCsv(StatbankCube& cube, const std::vector<CsvRow>& rows, size_t fi
     }
     std::vector<std::string_view> current(rowDims);
     std::vector<int32_t> rowCoords(rowDims);
-    cube.Figures.reserve((rows.size() - r) * columns);
-    cube.Coords.reserve((rows.size() - r) * columns * dims);
-    for (; r < rows.size(); ++r) {
-        const CsvRow& row = rows[r];
+    cube.Figures.reserve(cube.Text.size() / 8);
+    cube.Coords.reserve(cube.Text.size() / 8 * dims);
+    for (; more; more = reader.Next(row)) {
         for (size_t d = 0; d < rowDims && d < row.Cells.size(); ++d) {
             if (!row.Cells[d].Blank) current[d] = row.Cells[d].Text;
         }
@@ -300,35 +324,32 @@ void ReadTableCsv(StatbankCube& cube, const std::vector<CsvRow>& rows, size_t fi
 }
 
 void ReadCsv(StatbankCube& cube) {
-    std::vector<CsvRow> rows;
-    SplitRows(cube, GuessSeparator(cube.Text), rows);
-    if (rows.empty()) {
+    CsvReader reader(cube, GuessSeparator(cube.Text));
+    CsvRow row;
+    if (!reader.Next(row)) {
         cube.Error = "Filen er tom.";
         return;
     }
     // The flat layout starts with its header of names, one per column.
-    const CsvRow& top = rows.front();
-    const bool full = std::none_of(top.Cells.begin(), top.Cells.end(), [](const CsvCell& c) { return c.Blank; });
-    if (top.Cells.size() >= 2 && full) {
-        ReadFlatCsv(cube, rows);
+    const bool full = std::none_of(row.Cells.begin(), row.Cells.end(), [](const CsvCell& c) { return c.Blank; });
+    if (row.Cells.size() >= 2 && full) {
+        ReadFlatCsv(cube, reader, row);
         return;
     }
     // Title lines are a single text; the header is the first row that starts blank.
-    size_t r = 0;
-    while (r < rows.size() && !rows[r].Cells.front().Blank) {
-        if (rows[r].Cells.size() != 1) {
+    while (!row.Cells.front().Blank) {
+        if (row.Cells.size() != 1) {
             cube.Error = NotReadable();
             return;
         }
         if (!cube.Title.empty()) cube.Title += ' ';
-        cube.Title += rows[r].Cells.front().Text;
-        ++r;
+        cube.Title += row.Cells.front().Text;
+        if (!reader.Next(row)) {
+            cube.Error = NotReadable();
+            return;
+        }
     }
-    if (r == rows.size()) {
-        cube.Error = NotReadable();
-        return;
-    }
-    ReadTableCsv(cube, rows, r);
+    ReadTableCsv(cube, reader, row);
 }
 
 // ---------------------------------------------------------------- PX
@@ -525,7 +546,6 @@ void Decode(std::string_view bytes, bool px, std::string& out) {
 StatbankFigure ReadStatbankFigure(std::string_view text, int32_t line) {
     StatbankFigure f;
     f.Line = line;
-    f.Text = text;
     if (text.empty()) {
         f.State = StatbankFigure::Missing;
         return f;
@@ -564,6 +584,12 @@ StatbankFigure ReadStatbankFigure(std::string_view text, int32_t line) {
     }
     f.Value = negative ? -value : value;
     return f;
+}
+
+std::string_view StatbankFigureText(const StatbankCube& cube, size_t f) {
+    const auto at = std::lower_bound(cube.Texts.begin(), cube.Texts.end(), f,
+                                     [](const auto& entry, size_t index) { return entry.first < index; });
+    return at != cube.Texts.end() && at->first == f ? at->second : std::string_view();
 }
 
 void ReadStatbankCube(std::string_view bytes, StatbankCube& cube) {

@@ -4,9 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
+#include <forward_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct StatbankDimension {
@@ -21,7 +22,6 @@ struct StatbankFigure {
     double Value = 0;
     int32_t Line = 0;  // 1-based line of the file
     Kind State = Number;
-    std::string_view Text;
 };
 
 struct StatbankCube {
@@ -29,13 +29,19 @@ struct StatbankCube {
     std::vector<StatbankDimension> Dims;
     std::vector<int32_t> Coords;  // Dims.size() label indexes per figure
     std::vector<StatbankFigure> Figures;
+    // The texts of the figures a message may quote (bad or negative), by
+    // figure index in increasing order; the rest are never needed as text.
+    std::vector<std::pair<size_t, std::string_view>> Texts;
     std::string Error;            // set when the bytes cannot be read as a cube
     std::string Text;             // the decoded UTF-8 text the views point into
-    std::deque<std::string> Unquoted;  // labels and figures that needed unescaping
+    std::forward_list<std::string> Unquoted;  // labels and figures that needed unescaping
 };
 
 // Parses the bytes; on failure Error says why in Danish.
 void ReadStatbankCube(std::string_view bytes, StatbankCube& cube);
+
+// The text of figure f, when it is one of Texts.
+std::string_view StatbankFigureText(const StatbankCube& cube, size_t f);
 
 // A figure's text: "-" is zero, one to six dots are missing, otherwise an
 // optionally signed decimal number with "." or "," as its point.

@@ -278,7 +278,10 @@ std::vector<std::pair<StatbankKind, int32_t>> FindKinds(Reading& r) {
         return kinds;
     }
     std::string about = Lower(cube.Title);
-    for (const StatbankDimension& dim : cube.Dims) about += " " + Lower(dim.Name);
+    for (const StatbankDimension& dim : cube.Dims) {
+        about += ' ';
+        about += Lower(dim.Name);
+    }
     if (AnyOf(about, {"nettoindvandr", "net migration", "net immigration"})) kinds.emplace_back(StatbankKind::NetMigration, -1);
     else if (AnyOf(about, {"indvandring", "indvandrede", "immigration", "indvland"})) kinds.emplace_back(StatbankKind::Immigration, -1);
     else if (AnyOf(about, {"udvandring", "udvandrede", "emigration", "udvland"})) kinds.emplace_back(StatbankKind::Emigration, -1);
@@ -460,12 +463,12 @@ StatbankTable Collect(Reading& r, StatbankKind kind, int32_t measure) {
         if (!wanted) continue;
         const StatbankFigure& figure = cube.Figures[f];
         if (figure.State == StatbankFigure::Bad) {
-            r.Error = "Linje " + std::to_string(figure.Line) + " har \"" + std::string(figure.Text) +
+            r.Error = "Linje " + std::to_string(figure.Line) + " har \"" + std::string(StatbankFigureText(cube, f)) +
                       "\", som ikke er et tal. Filen er beskadiget eller ikke fra Statistikbanken.";
             return table;
         }
         if (figure.Value < 0 && kind != StatbankKind::NetMigration) {
-            r.Error = "Linje " + std::to_string(figure.Line) + " har et negativt tal (" + std::string(figure.Text) +
+            r.Error = "Linje " + std::to_string(figure.Line) + " har et negativt tal (" + std::string(StatbankFigureText(cube, f)) +
                       "). Et antal personer kan ikke være negativt.";
             return table;
         }
@@ -551,9 +554,14 @@ void StatbankSingleAges(const StatbankTable& table, const StatbankYear& year, do
             }
             continue;
         }
-        const int32_t age = std::min(from, MaxAge);
-        male[age] += year.Male[b];
-        female[age] += year.Female[b];
+        // A closed group is spread evenly over its ages; persons and
+        // movements over MaxAge count at MaxAge.
+        const int32_t last = table.Bands[b].Open ? from : std::max(from, table.Bands[b].To);
+        const double share = 1.0 / (last - from + 1);
+        for (int32_t age = from; age <= last; ++age) {
+            male[std::min(age, MaxAge)] += year.Male[b] * share;
+            female[std::min(age, MaxAge)] += year.Female[b] * share;
+        }
     }
 }
 

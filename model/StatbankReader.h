@@ -53,9 +53,10 @@ struct StatbankFile {
 
 StatbankFile ReadStatbankFile(std::string_view bytes);
 
-// A single-age table's year as ages 0..MaxAge. Persons and movements older
-// than MaxAge count at MaxAge; a life table gives its survivors at MaxAge
-// (zero where the file stops earlier).
+// A table's year as single ages 0..MaxAge. Persons and movements older than
+// MaxAge count at MaxAge, a closed age group is spread evenly over its ages
+// (an open one stays at its lowest age); a life table gives its survivors at
+// each age up to MaxAge (zero where the file stops earlier).
 void StatbankSingleAges(const StatbankTable& table, const StatbankYear& year, double male[AgeCount],
                         double female[AgeCount]);
 

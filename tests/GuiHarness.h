@@ -15,6 +15,7 @@
 #include "Output.h"
 #include "Overskr.h"
 #include "ProjectionCommands.h"
+#include "StatbankImports.h"
 #include "Unit6.h"
 #include "Unit4.h"
 #include "Unit8.h"
@@ -142,6 +143,7 @@ inline const StartState& ProgramStart() {
 inline void ResetProgramGlobals() {
     State = ModelState();
     LoadAllData();
+    ForgetStatbankImports();
     Lifetime = LifetimeState();
     ProjectionCommands = ProjectionCommandState();
     ActiveView = 0;

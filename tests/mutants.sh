@@ -27,6 +27,10 @@ in-force-own-base-year @@ model/AgeInterval.cpp @@ s.TargetYear >= s.BaseYear @@
 base-year-click-70 @@ model/YearLists.cpp @@ if (y < 70) return 1; @@ if (y <= 70) return 1; @@ YearListTest.*
 target-year-rule @@ model/InputRules.cpp @@ y.Value < state.BaseYear @@ y.Value <= state.BaseYear @@ *InputRule*:*ProjectionInput*
 historical-1930 @@ model/HistoricalTables.cpp @@ " 1930        2.30", @@ " 1930        2.03", @@ HistoricalTables.*
+statbank-total-and-parts @@ model/StatbankReader.cpp @@ std::fill(allowed.begin(), allowed.end(), 0); @@ std::fill(allowed.begin(), allowed.end(), 1); @@ Files/PopulationLayouts.*
+statbank-every-period @@ model/StatbankReader.cpp @@ } else if (!flow) { @@ } else if (flow) { @@ Files/PopulationLayouts.*:StatbankReader.*
+statbank-drops-over-100 @@ model/StatbankReader.cpp @@ male[std::min(age, MaxAge)] += year.Male[b] * share; @@ if (age <= MaxAge) male[age] += year.Male[b] * share; @@ Files/PopulationLayouts.*
+statbank-repeats-pass @@ model/StatbankReader.cpp @@ if (seen >= 0) { @@ if (seen >= 0 && f < 0) { @@ Files/BadFiles.*
 csv-line-break @@ model/TableExport.cpp @@ find_first_of(",\"\r\n") @@ find_first_of(",\"") @@ TableExport.*
 web-lines-without-width @@ web/src/canvas.ts @@ Math.max(x0, ex) + 1, Math.max(y0, ey) + 1 @@ Math.max(x0, ex), Math.max(y0, ey) @@ web:charts.test.mjs
 web-added-base-year @@ web/src/agegroups.ts @@ n.value <= core.get('BaseYear') @@ n.value < core.get('BaseYear') @@ web:rules.test.mjs

@@ -17,6 +17,7 @@ MessageBoxFunction CurrentMessageBox;
 ExecModalFunction CurrentExecModal;
 PrintDialogFunction CurrentPrintDialog;
 SaveFileFunction CurrentSaveFile;
+OpenFileFunction CurrentOpenFile;
 // The folder of the last save, offered again for the rest of the run.
 QString LastSaveFolder;
 
@@ -64,6 +65,17 @@ QString DefaultSaveFile(QWidget* parent, const QString& name, const QStringList&
     return path;
 }
 
+QString DefaultOpenFile(QWidget* parent, const QString& caption, const QStringList& filters) {
+    QFileDialog dialog(parent, caption);
+    dialog.setObjectName("OpenFileDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.setDirectory(QDir::homePath());
+    if (ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 void ShowMessageBox(const QString& text, const QString& caption) {
@@ -86,6 +98,10 @@ QString ExecSaveFileDialog(QWidget* parent, const QString& name, const QStringLi
                            : DefaultSaveFile(parent, name, filters, chosenFilter);
 }
 
+QString ExecOpenFileDialog(QWidget* parent, const QString& caption, const QStringList& filters) {
+    return CurrentOpenFile ? CurrentOpenFile(parent, caption, filters) : DefaultOpenFile(parent, caption, filters);
+}
+
 MessageBoxFunction SetMessageBoxFunction(MessageBoxFunction function) {
     return std::exchange(CurrentMessageBox, std::move(function));
 }
@@ -100,4 +116,8 @@ PrintDialogFunction SetPrintDialogFunction(PrintDialogFunction function) {
 
 SaveFileFunction SetSaveFileFunction(SaveFileFunction function) {
     return std::exchange(CurrentSaveFile, std::move(function));
+}
+
+OpenFileFunction SetOpenFileFunction(OpenFileFunction function) {
+    return std::exchange(CurrentOpenFile, std::move(function));
 }

@@ -1,5 +1,5 @@
 // The small functions through which every window shows message boxes, runs
-// dialogs modally and asks for a printer or a file to save. Each can be replaced, so that tests
+// dialogs modally and asks for a printer, a file to save or a file to open. Each can be replaced, so that tests
 // answer them without a person and record what the program asked.
 #pragma once
 
@@ -27,11 +27,16 @@ bool ExecPrintDialog(QPrinter& printer, QWidget* parent);
 // the chosen path, or an empty text when the user cancels.
 QString ExecSaveFileDialog(QWidget* parent, const QString& name, const QStringList& filters, QString& chosenFilter);
 
+// The standard open dialog for one existing file of one of the file types of
+// filters. Returns its path, or an empty text when the user cancels.
+QString ExecOpenFileDialog(QWidget* parent, const QString& caption, const QStringList& filters);
+
 using MessageBoxFunction = std::function<void(const QString& text, const QString& caption)>;
 using ExecModalFunction = std::function<int(QDialog& dialog)>;
 using PrintDialogFunction = std::function<bool(QPrinter& printer, QWidget* parent)>;
 using SaveFileFunction =
     std::function<QString(QWidget* parent, const QString& name, const QStringList& filters, QString& chosenFilter)>;
+using OpenFileFunction = std::function<QString(QWidget* parent, const QString& caption, const QStringList& filters)>;
 
 // Each setter installs its function and returns the one it replaced; an empty
 // function puts the program's own behaviour back. The default message box and
@@ -41,3 +46,4 @@ MessageBoxFunction SetMessageBoxFunction(MessageBoxFunction function);
 ExecModalFunction SetExecModalFunction(ExecModalFunction function);
 PrintDialogFunction SetPrintDialogFunction(PrintDialogFunction function);
 SaveFileFunction SetSaveFileFunction(SaveFileFunction function);
+OpenFileFunction SetOpenFileFunction(OpenFileFunction function);

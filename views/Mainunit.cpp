@@ -6,6 +6,8 @@
 #include "ViewOutput.h"
 #include "Pictures.h"
 #include "SaveView.h"
+#include "StatbankFiles.h"
+#include "StatbankImports.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
@@ -143,10 +145,16 @@ TForm1::TForm1() {
     Sammenlignfolketlling1 = AddItem(Ekstra1, "Sammenlignfolketlling1", "Sammenlign med &folketælling …",
                                      &TForm1::Sammenlignfolketlling1Click, false);
     Sammenlignfolketlling1->setCheckable(true);
+    Sammenlignfaktisk1 = AddItem(Ekstra1, "Sammenlignfaktisk1", "Sammenlign med faktisk befolkning",
+                                 &TForm1::Sammenlignfaktisk1Click, false);
+    Sammenlignfaktisk1->setCheckable(true);
     Visiprocent1 = AddItem(Ekstra1, "Visiprocent1", "Vis i &procent", &TForm1::Visiprocent1Click, false);
     Sammenlign1->setCheckable(true);
     Visiprocent1->setCheckable(true);
     Gemsom1 = AddItem(Ekstra1, "Gemsom1", "&Gem som ...", &TForm1::Gemsom1Click, false);
+    Ekstra1->menu()->addSeparator();
+    Indlstal1 = AddItem(Ekstra1, "Indlstal1", "&Indlæs tal fra Statistikbanken ...", &TForm1::Indlstal1Click);
+    Glemindlstetal1 = AddItem(Ekstra1, "Glemindlstetal1", "&Glem indlæste tal", &TForm1::Glemindlstetal1Click, false);
 
     Hjlp1 = AddMenu(MainMenu1, "Hjlp1", "&Hjælp");
     Vejledning1 = AddItem(Hjlp1, "Vejledning1", "Vejledning", &TForm1::Vejledning1Click);
@@ -206,6 +214,7 @@ void TForm1::FormShow() {
     setGeometry(workArea);
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     LoadAllData();
+    LoadRememberedImports();
     ActiveView = ActiveViews::None;
     Image1->move(workArea.width() / 2 - 140, workArea.height() / 2 - 120);
     Levetid1->setEnabled(true);
@@ -387,13 +396,16 @@ void TForm1::UpdateExtraItems() {
     Sammenlign1->setText(census ? "&Sammenlign med folketælling …" : "&Sammenlign med basisåret");
     Sammenlign1->setEnabled(chart != nullptr);
     const ChartComparison* other = chart ? chart->Chart.Comparison() : nullptr;
-    Sammenlign1->setChecked(other && (census || !other->Census));
+    Sammenlign1->setChecked(other && (census || !other->Census) && !IsActualPopulationComparison(other));
     Sammenlignfolketlling1->setVisible(!census);
     Sammenlignfolketlling1->setEnabled(chart == Form3 && chart);
     Sammenlignfolketlling1->setChecked(!census && other && other->Census);
     Visiprocent1->setEnabled(chart != nullptr);
     Visiprocent1->setChecked(chart && chart->Chart.Percent());
     Gemsom1->setEnabled(ViewOnShowCanBeSaved());
+    Sammenlignfaktisk1->setEnabled(Form3 && Form3->CanCompareWithActual());
+    Sammenlignfaktisk1->setChecked(Form3 && Form3->ComparesWithActual());
+    Glemindlstetal1->setEnabled(!ImportedTables.empty());
 }
 
 void TForm1::Afspilprognose1Click() {
@@ -418,6 +430,49 @@ void TForm1::Visiprocent1Click() {
 
 void TForm1::Gemsom1Click() {
     SaveViewOnShow(this);
+}
+
+void TForm1::Sammenlignfaktisk1Click() {
+    if (Form3) Form3->ToggleActualComparison();
+    UpdateExtraItems();
+}
+
+void TForm1::Indlstal1Click() {
+    const QString path = ExecOpenFileDialog(this, "Indlæs tal fra Statistikbanken",
+                                            {"Tabeller fra Statistikbanken (*.csv *.px *.txt)", "Alle filer (*)"});
+    if (path.isEmpty()) return;
+    QByteArray bytes;
+    QString reason;
+    if (!ReadChosenFile(path, bytes, reason)) {
+        ShowMessageBox(reason, "Fejl");
+        return;
+    }
+    const StatbankImportResult result =
+        ImportStatbankFile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (!result.Ok) {
+        ShowMessageBox(QString::fromStdString(result.Message), "Fejl");
+        return;
+    }
+    QString message = QString::fromStdString(result.Message);
+    if (!RememberImports(reason)) message += "\nTallene kunne ikke gemmes til næste gang: " + reason;
+    if (!ImportedBaseYears().empty()) {
+        Form2->hide();
+        Form4->ResetCensusView();
+        Form4->hide();
+        ActiveView = ActiveViews::Projection;
+        Form3->ShowNewestImport();
+    }
+    UpdateExtraItems();
+    ShowMessageBox(message, "Statistikbanken");
+}
+
+void TForm1::Glemindlstetal1Click() {
+    ForgetStatbankImports();
+    QString reason;
+    const bool removed = RememberImports(reason);
+    if (Form3) Form3->ForgetImports();
+    UpdateExtraItems();
+    ShowMessageBox(removed ? QStringLiteral("De indlæste tal er glemt.") : reason, removed ? "Statistikbanken" : "Fejl");
 }
 
 void TForm1::ConnectView(ViewWindow* view, const CommandItems& items) {

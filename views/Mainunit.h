@@ -74,6 +74,9 @@ public:
     QAction* Sammenlignfolketlling1;
     QAction* Visiprocent1;
     QAction* Gemsom1;
+    QAction* Sammenlignfaktisk1;
+    QAction* Indlstal1;
+    QAction* Glemindlstetal1;
     QAction* Hjlp1;
     QAction* Vejledning1;
     QAction* Omprogrammet1;
@@ -115,6 +118,9 @@ public:
     void Sammenlignfolketlling1Click();
     void Visiprocent1Click();
     void Gemsom1Click();
+    void Sammenlignfaktisk1Click();
+    void Indlstal1Click();
+    void Glemindlstetal1Click();
 
     // Keeps the menu items to the commands the view says are available;
     // each item runs the command it is paired with. The views announce

@@ -4,6 +4,7 @@
 #include "Inddatp.h"
 #include "Lys_erkl.h"
 #include "NumberText.h"
+#include "StatbankImports.h"
 #include "ViewOutput.h"
 #include "ToolGlyphs.h"
 #include "Unit5.h"
@@ -188,6 +189,7 @@ void TForm3::ShowTable() {
 
 void TForm3::ShowMadeTable() {
     EndPlayback();
+    if (ComparesWithActual()) AddActualPopulationLine(State.TableLines);
     ShowTableLines();
 }
 
@@ -294,6 +296,56 @@ void TForm3::EndPlayback() {
     Chart.ShowInstead(nullptr);
     Playback.reset();
     ScrollBox1->Invalidate();
+}
+
+bool TForm3::CanCompareWithActual() const {
+    const bool shown = ChartOnShow() || (isVisible() && !Memo2->isHidden() && !State.TableLines.empty());
+    return shown && State.InputsAccepted && HasActualPopulation(State.TargetYear);
+}
+
+bool TForm3::ComparesWithActual() const { return IsActualPopulationComparison(Chart.Comparison()); }
+
+void TForm3::ToggleActualComparison() {
+    if (!CanCompareWithActual()) return;
+    if (ComparesWithActual()) {
+        Chart.SetComparison(nullptr);
+    } else {
+        const ChartComparison actual = ActualPopulationComparison();
+        if (actual.GroupCount > 0) Chart.SetComparison(&actual);
+    }
+    // A table on show gets (or loses) its line with the actual total.
+    if (!Memo2->isHidden()) ShowTable();
+    ScrollBox1->Invalidate();
+}
+
+void TForm3::ShowNewestImport() {
+    if (!StartFromNewestImport()) return;
+    ShowView();
+    ClearChartArea();
+    SetProjectionCommandsAvailable(true);
+    ShowProjectionCommands();
+    // The input dialog shows the inputs in force.
+    BtnBottomDlg->Edit1->setText(QString::fromStdString(FormatFixed(State.ChildrenPerFamily, 2)));
+    BtnBottomDlg->Edit3->setText(QString::number(State.TargetYear));
+    BtnBottomDlg->Edit4->setText(QString::number(State.RetirementAge));
+    ShowTable();
+}
+
+void TForm3::ForgetImports() {
+    if (ComparesWithActual()) Chart.SetComparison(nullptr);
+    if (HasBaseDataSet(State.BaseYear)) {
+        if (!Memo2->isHidden()) ShowTable();
+        ScrollBox1->Invalidate();
+        return;
+    }
+    // The projection on show started from a year that is gone.
+    State.BaseYear = BaseDataSetFor(State.BaseYear).Year;
+    State.InputsAccepted = false;
+    State.DisplayMode = DisplayModes::Nothing;
+    DisableProjectionActions();
+    ClearChartArea();
+    Memo2->clear();
+    Memo2->hide();
 }
 
 void TForm3::ToggleBaseYearComparison() {

@@ -64,6 +64,15 @@ public:
 
     // "Sammenlign med basisåret".
     void ToggleBaseYearComparison();
+    // The actual population of the target year, imported from Statistikbanken.
+    bool CanCompareWithActual() const;
+    bool ComparesWithActual() const;
+    void ToggleActualComparison();
+    // After an import: the newest imported base year's table, as "Inddata"
+    // with that year would show it.
+    void ShowNewestImport();
+    // After "Glem indlæste tal": nothing imported stays on show.
+    void ForgetImports();
 
 protected:
     void FormShow() override;

@@ -15,6 +15,7 @@
 #include "PrintLayout.h"
 #include "ProjectionCommands.h"
 #include "ProjectionPlayback.h"
+#include "StatbankImports.h"
 #include "TableExport.h"
 #include "TextInput.h"
 #include "ViewTables.h"
@@ -97,6 +98,8 @@ public:
     void CompareWithBaseYear() { Compare(BaseYearComparison()); }
     void CompareWithCensus(int32_t year) { Compare(CensusComparison(year)); }
     void EndComparison() { chart_.SetComparison(nullptr); }
+    bool ComparedWithActual() const { return IsActualPopulationComparison(chart_.Comparison()); }
+    void CompareWithActual() { Compare(ActualPopulationComparison()); }
     // A playback of the projection in State, year by year from its base year.
     bool StartPlayback(int32_t displayMode) {
         playback_ = std::make_unique<ProjectionPlayback>(displayMode);
@@ -441,6 +444,7 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("set", &SetField);
     function("yearChoices", &YearChoices);
     function("hasBaseDataSet", &HasBaseDataSet);
+    function("baseDataSetYear", +[](int32_t year) { return BaseDataSetFor(year).Year; });
     function("saveState", +[] { Saved() = State; });
     function("restoreState", +[] { State = Saved(); });
     function("readWholeNumber", &WholeNumber);
@@ -465,6 +469,24 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         return Strings(HeadedLines(heading, StringsFrom(lines)));
     });
     function("buildProjectionTable", &BuildProjectionTable);
+    function("addActualPopulationLine", +[] { AddActualPopulationLine(State.TableLines); });
+    function("hasActualPopulation", &HasActualPopulation);
+    // Statistikbanken's files: bytes in, the message out; what to remember as text.
+    function("importStatbankFile", +[](const val& bytes) {
+        // Copied in one piece, not byte by byte as a string would be.
+        const std::vector<uint8_t> data = convertJSArrayToNumberVector<uint8_t>(bytes);
+        const StatbankImportResult result =
+            ImportStatbankFile(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+        val out = val::object();
+        out.set("ok", result.Ok);
+        out.set("message", result.Message);
+        return out;
+    });
+    function("forgetStatbankImports", &ForgetStatbankImports);
+    function("hasStatbankImports", +[] { return !ImportedTables.empty(); });
+    function("statbankImportsText", &StatbankImportsText);
+    function("restoreStatbankImports", +[](const std::string& text) { RestoreStatbankImports(text); });
+    function("startFromNewestImport", &StartFromNewestImport);
     function("modelTextLines", +[](const std::string& decimalSeparator) { return Strings(ModelTextLines(decimalSeparator)); });
     function("buildCensusTable", &BuildCensusTable);
     function("projectionInForce", &ProjectionInForce);
@@ -512,6 +534,8 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         .constructor<std::string, val>()
         .function("paint", &WebChart::Paint)
         .function("mouseUp", &WebChart::MouseUp)
+        .function("comparedWithActual", &WebChart::ComparedWithActual)
+        .function("compareWithActual", &WebChart::CompareWithActual)
         .function("removeCursor", &WebChart::RemoveCursor)
         .function("drawOn", &WebChart::DrawOn)
         .function("percent", &WebChart::Percent)

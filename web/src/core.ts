@@ -21,6 +21,8 @@ export interface Chart {
   compareWithBaseYear(): void;
   compareWithCensus(year: number): void;
   endComparison(): void;
+  comparedWithActual(): boolean;
+  compareWithActual(): void;
   startPlayback(displayMode: number): boolean;
   stepPlayback(): boolean;
   endPlayback(): void;
@@ -59,6 +61,8 @@ export interface Core {
   set(name: string, value: unknown): void;
   yearChoices(): number[];
   hasBaseDataSet(year: number): boolean;
+  // The year of the data set a projection from this year uses.
+  baseDataSetYear(year: number): number;
   saveState(): void;
   restoreState(): void;
 
@@ -75,6 +79,16 @@ export interface Core {
 
   // Table texts and year lists
   buildProjectionTable(): void;
+  addActualPopulationLine(): void;
+  hasActualPopulation(year: number): boolean;
+
+  // Statistikbanken's files
+  importStatbankFile(bytes: Uint8Array): { ok: boolean; message: string };
+  forgetStatbankImports(): void;
+  hasStatbankImports(): boolean;
+  statbankImportsText(): string;
+  restoreStatbankImports(text: string): void;
+  startFromNewestImport(): boolean;
   modelTextLines(decimalSeparator: string): string[];
   buildCensusTable(): void;
   historicalTable(which: string): string[];

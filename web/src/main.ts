@@ -15,6 +15,7 @@ import { ChartOnShow, ToggleBaseYearComparison, ToggleCensusComparison, TogglePe
 import { el, messageBox, modalOpen, setText } from './ui';
 import { registerOfflineWorker } from './update';
 import { showToolTipsOnLongPress } from './tooltips';
+import { RestoreImports, StatbankImport } from './statbank';
 
 async function start(): Promise<void> {
   const started = performance.now();
@@ -73,9 +74,13 @@ async function start(): Promise<void> {
       { name: 'Sammenlign1', caption: '&Sammenlign med basisåret', enabled: false, run: () => void Sammenlign1Click() },
       { name: 'Sammenlignfolketlling1', caption: 'Sammenlign med &folketælling …', enabled: false,
         run: () => void ToggleCensusComparison(Form3, Form8) },
+      { name: 'Sammenlignfaktisk1', caption: 'Sammenlign med faktisk befolkning', enabled: false,
+        run: () => Form3.ToggleActualComparison() },
       { name: 'Visiprocent1', caption: 'Vis i &procent', enabled: false, run: () => { const v = chartViewOnShow(); if (v) TogglePercent(v); } },
       { name: 'Gemsom1', caption: '&Gem som ...', enabled: false, run: () => void saver.SaveViewOnShow() },
       { name: 'Kopierlink1', caption: 'Kopiér &link til prognosen', enabled: false, run: () => void CopyProjectionLink() },
+      { name: 'Indlstal1', caption: '&Indlæs tal fra Statistikbanken ...', run: () => statbank.Choose() },
+      { name: 'Glemindlstetal1', caption: '&Glem indlæste tal', enabled: false, run: () => void ForgetImports() },
     ] },
     { name: 'Hjlp1', caption: '&Hjælp', items: [
       { name: 'Vejledning1', caption: 'Vejledning', run: () => void Form9.show() },
@@ -143,7 +148,8 @@ async function start(): Promise<void> {
     m.setEnabled('Sammenlign1', chart !== null);
     const compared = chart?.area.chart?.compared() ?? false;
     const withCensus = chart?.area.chart?.comparedWithCensus() ?? false;
-    m.setChecked('Sammenlign1', compared && (census || !withCensus));
+    const withActual = chart?.area.chart?.comparedWithActual() ?? false;
+    m.setChecked('Sammenlign1', compared && (census || !withCensus) && !withActual);
     m.setVisible('Sammenlignfolketlling1', !census);
     m.setEnabled('Sammenlignfolketlling1', chart === Form3);
     m.setChecked('Sammenlignfolketlling1', !census && compared && withCensus);
@@ -151,6 +157,20 @@ async function start(): Promise<void> {
     m.setChecked('Visiprocent1', chart?.area.chart?.percent() ?? false);
     m.setEnabled('Gemsom1', viewOnShow() !== null);
     m.setEnabled('Kopierlink1', Form3.visible && !Form3.buttons.SpeedButton2.disabled);
+    m.setEnabled('Sammenlignfaktisk1', Form3.CanCompareWithActual());
+    m.setChecked('Sammenlignfaktisk1', Form3.ComparesWithActual());
+    m.setEnabled('Glemindlstetal1', core.hasStatbankImports());
+  }
+  // A file read: its newest base year's table is shown, the other views put away.
+  const statbank = new StatbankImport(() => {
+    if (!core.startFromNewestImport()) return;
+    hideOthersForProjection();
+    app.activeView = 2;
+    Form3.ShowNewestImport();
+  });
+  async function ForgetImports(): Promise<void> {
+    await statbank.Forget();
+    Form3.ForgetImports();
   }
   async function CopyProjectionLink(): Promise<void> {
     try {
@@ -214,6 +234,7 @@ async function start(): Promise<void> {
   form1.dataset.caption = title;
   form1.setAttribute('aria-label', title.trim());
   core.loadAllData();
+  RestoreImports();
   app.activeView = 0;
   for (const n of ['Levetid1', 'Prognose1', 'Folketllinger1']) app.menu.setEnabled(n, true);
   core.set('LifetimeViewActive', false);

@@ -6,7 +6,7 @@ import { ChartArea, ViewWindow } from './view';
 import { button, Dialog, drawnYears, el, field, label, messageBox, setText, YearListBox } from './ui';
 import type { WebCanvas } from './canvas';
 import type { Output, OutputView } from './output';
-import { Playback } from './extra';
+import { ChartOnShow, Playback } from './extra';
 
 export class InputDialog extends Dialog {
   readonly Edit1 = field('Edit1', 'Børnetal pr. familie', keyFilter('decimal'));
@@ -219,6 +219,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
 
   private ShowMadeTable(): void {
     this.EndPlayback();
+    if (this.ComparesWithActual()) core.addActualPopulationLine();
     const lines: string[] = core.get('TableLines');
     // Two blank lines, then the table indented by four blanks.
     this.area.memo.textContent = ' \n ' + lines.map((l) => '\n    ' + l).join('');
@@ -226,6 +227,55 @@ export class ProjectionView extends ViewWindow implements OutputView {
     this.area.memo.scrollTop = 0;
     this.area.memo.scrollLeft = 0;
     (window as any).lysvandre.timing.tableShown = performance.now();
+  }
+
+  // The actual population of the target year, imported from Statistikbanken.
+  CanCompareWithActual(): boolean {
+    const shown = ChartOnShow(this) || (this.visible && !this.area.memo.hidden && core.get('TableLines').length > 0);
+    return shown && core.get('InputsAccepted') && core.hasActualPopulation(core.get('TargetYear'));
+  }
+
+  ComparesWithActual(): boolean { return this.area.chart?.comparedWithActual() ?? false; }
+
+  ToggleActualComparison(): void {
+    if (!this.CanCompareWithActual() || !this.area.chart) return;
+    if (this.ComparesWithActual()) this.area.chart.endComparison();
+    else this.area.chart.compareWithActual();
+    // A table on show gets (or loses) its line with the actual total.
+    if (!this.area.memo.hidden) this.ShowTable();
+    this.area.invalidate();
+  }
+
+  // After an import: the newest imported base year's table, as "Inddata"
+  // with that year would show it.
+  ShowNewestImport(): void {
+    if (!core.startFromNewestImport()) return;
+    this.showView();
+    this.ClearChartArea();
+    core.setProjectionCommandsAvailable(true);
+    this.ShowProjectionCommands();
+    setText(this.BtnBottomDlg.Edit1, core.get('ChildrenPerFamily').toFixed(2));
+    setText(this.BtnBottomDlg.Edit3, String(core.get('TargetYear')));
+    setText(this.BtnBottomDlg.Edit4, String(core.get('RetirementAge')));
+    this.ShowTable();
+  }
+
+  // After "Glem indlæste tal": nothing imported stays on show.
+  ForgetImports(): void {
+    if (this.ComparesWithActual()) this.area.chart?.endComparison();
+    if (core.hasBaseDataSet(core.get('BaseYear'))) {
+      if (this.visible && !this.area.memo.hidden) this.ShowTable();
+      this.area.invalidate();
+      return;
+    }
+    // The projection on show started from a year that is gone.
+    core.set('BaseYear', core.baseDataSetYear(core.get('BaseYear')));
+    core.set('InputsAccepted', false);
+    core.set('DisplayMode', 0);
+    this.DisableProjectionActions();
+    this.ClearChartArea();
+    this.area.memo.textContent = '';
+    this.area.memo.hidden = true;
   }
 
   ShowPyramid(): void { this.ShowChart(2); }

@@ -16,7 +16,8 @@ test('window rules at their borders', async (t) => {
         const L = window.lysvandre, c = L.core, d = L.windows.BtnBottomDlg1;
         // The years listed after typing these years, one at a time, into a
         // dialog opened over a projection from 1980 to 1990.
-        const list = (typed) => {
+        // "Slet alt" after typing forgets the added years, not the opening one.
+        const list = (typed, clear = false) => {
           c.listBaseYears();
           c.set('BaseYear', 1980); c.set('ChildrenPerFamily', 1.8); c.set('TargetYear', 1990); c.set('RetirementAge', 65);
           c.setUpProjection(); c.set('YearsToProject', 10); c.runProjection();
@@ -26,6 +27,10 @@ test('window rules at their borders', async (t) => {
             d.Edit2.value = String(year);
             d.Edit2.dispatchEvent(new Event('input'));
           }
+          if (clear) {
+            d.tools.SpeedButton6.click();
+            d.Edit1.value = '0..4';
+          }
           d.ShowResult();
           const years = d.Memo1.textContent.split('\n').map((l) => l.slice(0, 4)).filter((y) => /^\d{4}$/.test(y));
           d.close();
@@ -33,24 +38,30 @@ test('window rules at their borders', async (t) => {
         };
         const all = [];
         for (let year = 1980; year <= 2099; ++year) all.push(year);
-        return { borders: [1979, 1980, 1981, 2099, 2100].map((y) => list([y])), all: list(all).split(' ') };
+        return { borders: [1979, 1980, 1981, 2099, 2100].map((y) => list([y])), all: list(all).split(' '), cleared: list([2000], true) };
       });
       assert.deepEqual(listed.borders, ['1980 1990', '1980 1990', '1980 1990 1981', '1980 1990 2099', '1980 1990']);
+      assert.equal(listed.cleared, '1980 1990');
       // Full at the opening year and 98 added ones.
       assert.equal(listed.all.length, 1 + 99);
       assert.deepEqual(listed.all.slice(0, 3), ['1980', '1990', '1981']);
       assert.equal(listed.all.at(-1), '2078');
     });
 
-    await t.test('lifetime: a refused age stays refused at OK', async () => {
+    await t.test('lifetime: ages 0 to 99 are taken, others refused, and a refused age stays refused at OK', async () => {
       await page.click(name('Levetid1', ''));
       await page.click(name('enPerson', ''));
       const f = (n) => name(n, '#Form2');
-      await page.type(f('Edit1'), '120');
-      await page.click(f('Edit2'));  // leaving the field refuses the age
-      await page.waitForSelector('#MessageBox');
-      assert.equal(await page.$eval('#MessageBox .msgtext', (e) => e.textContent), 'Alderen kan højst være 99 år. ');
-      await page.keyboard.press('Enter');
+      for (const [typed, refused] of [['0', false], ['99', false], ['100', true], ['120', true]]) {
+        await page.click(f('Edit1'), { clickCount: 3 });
+        await page.keyboard.press('Backspace');
+        await page.type(f('Edit1'), typed);
+        await page.click(f('Edit2'));  // leaving the field takes or refuses the age
+        const message = await page.$eval('#MessageBox .msgtext', (e) => e.textContent).catch(() => null);
+        assert.equal(message, refused ? 'Alderen kan højst være 99 år. ' : null, typed);
+        if (refused) await page.keyboard.press('Enter');
+        assert.equal(await page.evaluate(() => window.lysvandre.core.lifetimeGet('AgeA')), refused ? 100 : Number(typed), typed);
+      }
       await page.type(f('Edit2'), 'm');
       await page.click(f('Button1'));
       assert.deepEqual(await page.evaluate(() => window.lysvandre.core.get('TableLines')), []);

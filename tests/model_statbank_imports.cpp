@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "StatbankImports.h"
+#include "StatbankSamples.h"
+
+namespace {
+
+class StatbankImportsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        State = ModelState();
+        LoadAllData();
+        ForgetStatbankImports();
+    }
+    void TearDown() override { ForgetStatbankImports(); }
+};
+
+std::string Population(std::vector<std::string> periods) {
+    samples::TableCsv t;
+    t.periods = std::move(periods);
+    return samples::Write(t);
+}
+
+std::string LifeTable(const std::string& period, int step) {
+    std::string out = "KØN;ALDER;TAVLE;TID;INDHOLD\n";
+    for (const char* sex : {"Mænd", "Kvinder"}) {
+        for (int a = 0; a <= 99; ++a) {
+            out += std::string(sex) + ";" + samples::AgeLabel(a, false) + ";Overlevende;" + period + ";" +
+                   std::to_string(100000 - step * a) + "\n";
+        }
+    }
+    return out;
+}
+
+TEST_F(StatbankImportsTest, PopulationYearsBecomeBaseYearsBesideTheBuiltInOnes) {
+    const StatbankImportResult result = ImportStatbankFile(Population({"2008K1", "2024K1", "2025K1", "2025K2"}));
+    ASSERT_TRUE(result.Ok) << result.Message;
+    EXPECT_EQ(result.Message.rfind("Befolkning 2008-2025 indlæst: 3 år, ", 0), 0u) << result.Message;
+    EXPECT_EQ(ImportedBaseYears(), (std::vector<int32_t>{2024, 2025}));  // 2008 stays built in
+
+    const BaseDataSet set = ImportedBaseDataSet(2025);
+    const BaseDataSet& newest = State.BaseDataSets[BaseDataSetCount - 1];
+    EXPECT_EQ(set.Year, 2025);
+    double men5 = 0;  // both regions and both statuses of 2025K1, the file's third period
+    for (int r = 0; r < 2; ++r) men5 += samples::Men(r, 0, 2, 5) + samples::Men(r, 1, 2, 5);
+    EXPECT_EQ(set.PopulationMale[5], men5);
+    EXPECT_EQ(std::vector<double>(set.SurvivorsMale, set.SurvivorsMale + AgeCount),
+              std::vector<double>(newest.SurvivorsMale, newest.SurvivorsMale + AgeCount));
+    EXPECT_EQ(set.ChildrenPerWoman, newest.ChildrenPerWoman);
+    EXPECT_EQ(std::vector<double>(set.Fertility, set.Fertility + 6), std::vector<double>(newest.Fertility, newest.Fertility + 6));
+}
+
+TEST_F(StatbankImportsTest, AProjectionStartsFromTheNewestImportedYearUntilForgotten) {
+    EXPECT_FALSE(StartFromNewestImport());
+    ASSERT_TRUE(ImportStatbankFile(Population({"2024K1", "2025K1"})).Ok);
+    EXPECT_EQ(ProjectionBaseYears(), (std::vector<int32_t>{1980, 1990, 2000, 2008, 2024, 2025}));
+    ASSERT_TRUE(StartFromNewestImport());
+    EXPECT_EQ(State.BaseYear, 2025);
+    EXPECT_EQ(State.TargetYear, 2025);
+    EXPECT_EQ(State.ChildrenPerFamily, std::round(State.BaseDataSets[3].ChildrenPerWoman * 100) / 100);
+    EXPECT_EQ(State.RetirementAge, 67);
+    EXPECT_EQ(State.PopFemale[40], ImportedBaseDataSet(2025).PopulationFemale[40]);
+    // A projection on from it runs on the file's population.
+    State.TargetYear = 2030;
+    SetUpProjection();
+    RunProjection();
+    EXPECT_GT(State.PopMale[5], 0);
+    ForgetStatbankImports();
+    EXPECT_EQ(ProjectionBaseYears(), (std::vector<int32_t>{1980, 1990, 2000, 2008}));
+}
+
+TEST_F(StatbankImportsTest, TheNewestLifeTableNotLaterThanTheBaseYearGivesTheSurvivors) {
+    ASSERT_TRUE(ImportStatbankFile(Population({"2022K1", "2025K1"})).Ok);
+    ASSERT_TRUE(ImportStatbankFile(LifeTable("2020:2021", 900)).Ok);
+    ASSERT_TRUE(ImportStatbankFile(LifeTable("2023:2024", 800)).Ok);
+    EXPECT_EQ(ImportedBaseDataSet(2025).SurvivorsFemale[10], 100000 - 8000);
+    EXPECT_EQ(ImportedBaseDataSet(2022).SurvivorsFemale[10], 100000 - 9000);
+    EXPECT_GT(ImportedBaseDataSet(2022).SurvivorsMale[100], 0);  // carried on past the table's 99
+}
+
+TEST_F(StatbankImportsTest, ARefusedFileChangesNothing) {
+    ASSERT_TRUE(ImportStatbankFile(Population({"2025K1"})).Ok);
+    const std::string before = StatbankImportsText();
+    for (const std::string& bad : {std::string("PK\x03\x04", 4), LifeTable("2023:2024", 1100)}) {
+        const StatbankImportResult result = ImportStatbankFile(bad);
+        EXPECT_FALSE(result.Ok);
+        EXPECT_FALSE(result.Message.empty());
+        EXPECT_EQ(StatbankImportsText(), before);
+    }
+}
+
+TEST_F(StatbankImportsTest, RememberedTextGivesTheSameTablesBack) {
+    ASSERT_TRUE(ImportStatbankFile(Population({"2024K1", "2025K1"})).Ok);
+    ASSERT_TRUE(ImportStatbankFile(LifeTable("2023:2024", 800)).Ok);
+    ASSERT_TRUE(ImportStatbankFile(samples::WriteFlatMovements({"2024K1", "2024K2"})).Ok);
+    ASSERT_TRUE(ImportStatbankFile(Population({"2025K1"})).Ok);  // the same year again replaces, not adds
+    const std::string text = StatbankImportsText();
+    const BaseDataSet set = ImportedBaseDataSet(2025);
+    ForgetStatbankImports();
+    EXPECT_TRUE(ImportedBaseYears().empty());
+    RestoreStatbankImports("garbage" + text + "#Lysvandre-tabel\nnot a table\n");
+    EXPECT_EQ(StatbankImportsText(), text);
+    EXPECT_EQ(ImportedBaseDataSet(2025), set);
+    EXPECT_EQ(ImportedBaseYears(), (std::vector<int32_t>{2024, 2025}));
+    double men[AgeCount];
+    double women[AgeCount];
+    ASSERT_TRUE(ImportedMovements(StatbankKind::Immigration, 2024, men, women));
+    EXPECT_EQ(men[3], 2 * 2 * 2 * 4);
+}
+
+TEST_F(StatbankImportsTest, ActualPopulationInItsOwnGroupsWithTheProjectionsDifference) {
+    std::string groups = "\"Befolkningen 1. januar efter køn, alder og tid\"\n , ,2025\n";
+    for (const char* sex : {"Mænd", "Kvinder"}) {
+        groups += std::string(sex) + ",,\n";
+        for (int a = 0; a < 90; a += 10) groups += " ," + std::to_string(a) + "-" + std::to_string(a + 9) + " år,100000\n";
+        groups += " ,90 år og derover,100000\n";
+    }
+    ASSERT_TRUE(ImportStatbankFile(groups).Ok);
+    EXPECT_TRUE(HasActualPopulation(2025));
+    EXPECT_FALSE(HasActualPopulation(2024));
+    const ActualPopulation actual = ActualPopulationOf(2025);
+    ASSERT_EQ(actual.Bands.size(), 10u);
+    EXPECT_EQ(actual.Total(), 2000000);
+    State.TotalMale = 1100000;
+    State.TotalFemale = 1200000;
+    EXPECT_EQ(ActualPopulationLine(actual), "Faktisk befolkning 2025:  2000000 indb.  Prognosen afviger  15.0 %");
+}
+
+}  // namespace
