@@ -1,7 +1,7 @@
 #include "StatbankCube.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <map>
 
 namespace {
 
@@ -227,7 +227,7 @@ private:
 // Label indexes, made as the labels are first met. Rows mostly repeat the
 // label of the row before, so that one is compared first.
 struct LabelIndex {
-    std::unordered_map<std::string_view, int32_t> Index;
+    std::map<std::string_view, int32_t> Index;
     std::string_view Last;
     int32_t LastIndex = -1;
     int32_t Of(StatbankDimension& dim, std::string_view label) {

@@ -92,6 +92,11 @@ mkdir -p "$src"
 # The source as it is now, times kept, so that only what changed is rebuilt.
 tar -C "$root" --exclude=./.git --exclude='./build*' --exclude=./web/node_modules -cf - . | tar -C "$src" -xf -
 
+# The page of the scratch copy as it stands.
+build_site() { node "$src/web/build.mjs" "$root/build-web/wasm/lysvandre_core.js" "$scratch/site"; }
+# A step's output only when it fails.
+quietly() { "$@" >"$scratch/log" 2>&1 || { tail -40 "$scratch/log" >&2; return 1; }; }
+
 needs_native=false needs_web=false
 for line in "${list[@]}"; do
   if [[ $(field "$line" 5) == web:* ]]; then needs_web=true; else needs_native=true; fi
@@ -100,20 +105,20 @@ if $needs_native; then
   launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   [ -f "$bld/build.ninja" ] ||
-    cmake -S "$src" -B "$bld" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
-  cmake --build "$bld" -j2 --target lysvandre_model_tests >/dev/null
+    quietly cmake -S "$src" -B "$bld" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
+  quietly cmake --build "$bld" -j2 --target lysvandre_model_tests
 fi
 if $needs_web; then
-  scripts/web-test.sh --build-only >/dev/null
+  quietly scripts/web-test.sh --build-only
   ln -sfn "$root/web/node_modules" "$src/web/node_modules"
+  quietly build_site
 fi
 
-# Runs the tests of a fault's line on the scratch copy as it stands.
+# Runs the tests of a fault's line on the scratch copy as it stands (built).
 run_tests() {
   local tests=$1
   if [[ $tests == web:* ]]; then
-    node "$src/web/build.mjs" "$root/build-web/wasm/lysvandre_core.js" "$scratch/site" &&
-      (cd web && SITE="$scratch/site" PROBE="$root/build-web/probe/tables.json" node --test "test/${tests#web:}")
+    (cd web && SITE="$scratch/site" PROBE="$root/build-web/probe/tables.json" node --test "test/${tests#web:}")
   else
     "$bld/tests/lysvandre_model_tests" --gtest_filter="$tests"
   fi
@@ -134,7 +139,9 @@ for line in "${list[@]}"; do
   replace_once "$src/$file" "$(field "$line" 3)" "$(field "$line" 4)"
   built=true caught=true
   if [[ $tests == web:* ]]; then
-    run_tests "$tests" >"$scratch/log" 2>&1 && caught=false
+    if build_site >"$scratch/log" 2>&1; then
+      run_tests "$tests" >>"$scratch/log" 2>&1 && caught=false
+    else built=false; fi
   elif cmake --build "$bld" -j2 --target lysvandre_model_tests >"$scratch/log" 2>&1; then
     run_tests "$tests" >>"$scratch/log" 2>&1 && caught=false
   else built=false; fi
@@ -149,7 +156,7 @@ for line in "${list[@]}"; do
     survived=$((survived + 1))
   fi
 done
-if $needs_native; then cmake --build "$bld" -j2 --target lysvandre_model_tests >/dev/null; fi
+if $needs_native; then quietly cmake --build "$bld" -j2 --target lysvandre_model_tests; fi
 rm -f "$scratch/dirty"
 echo "${#list[@]} faults, $((${#list[@]} - survived)) caught, $((SECONDS - started)) s"
 [ $survived -eq 0 ]
