@@ -69,56 +69,104 @@ int32_t PercentStep(double unit) {
     return 50;
 }
 
-// The group figures of another population, grouped as State is: the
-// population is put in State only while it is grouped.
-ChartComparison GroupedAs(ModelState work, std::string name, void (*prepare)()) {
-    const int32_t count = State.GroupCount;
-    const int32_t span = State.GroupSpan;
-    std::swap(State, work);
-    prepare();
-    State.GroupCount = count;
-    State.GroupSpan = span;
-    ComputeGroupTotals();
-    ChartComparison c;
-    c.Name = std::move(name);
-    c.GroupCount = std::clamp(count, 0, MaxGroups);
-    c.GroupSpan = span;
-    for (int32_t g = 0; g < c.GroupCount; ++g) {
-        c.Male[g] = State.GroupMale[g];
-        c.Female[g] = State.GroupFemale[g];
-    }
-    std::swap(State, work);
-    return c;
+// Age groups of a population; an open top group ends at 99, the oldest
+// age the charts have.
+struct AgeGroups {
+    int32_t Count = 0;
+    int32_t Hi[MaxGroups] = {};  // the upper age of each group
+    double Male[MaxGroups] = {};
+    double Female[MaxGroups] = {};
+};
+
+// The upper age of each chart row of State's grouping. The top row holds
+// everybody above its lower age: the census chart's 90 and over, the
+// projection's 95-99 with the few of 100.
+AgeGroups ChartRows() {
+    AgeGroups rows;
+    const int32_t width = State.GroupSpan + 1;
+    if (width <= 0) return rows;
+    rows.Count = std::clamp(State.GroupCount, 0, MaxGroups);
+    for (int32_t g = 0; g < rows.Count; ++g) rows.Hi[g] = std::min(g * width + width - 1, MaxAge - 1);
+    if (rows.Count > 0) rows.Hi[rows.Count - 1] = MaxAge - 1;
+    return rows;
 }
 
-bool IsCensusYear(int32_t year) {
-    for (const EarlyCensusRecord& r : State.EarlyCensuses)
-        if (r.Year == year) return true;
-    for (const CensusRecord& r : State.Censuses)
-        if (r.Year == year) return true;
-    return false;
+// Lays the groups over the rows: each run of rows and groups that ends at
+// one age becomes one bar, its figure shared evenly by its rows.
+void LayOver(const AgeGroups& groups, const AgeGroups& rows, ChartComparison& c) {
+    int32_t r = 0, g = 0;
+    while (r < rows.Count && g < groups.Count) {
+        const int32_t firstRow = r;
+        double male = groups.Male[g], female = groups.Female[g];
+        while (rows.Hi[r] != groups.Hi[g]) {
+            if (rows.Hi[r] < groups.Hi[g]) {
+                if (++r == rows.Count) return;
+            } else {
+                if (++g == groups.Count) return;
+                male += groups.Male[g];
+                female += groups.Female[g];
+            }
+        }
+        const int32_t span = r - firstRow + 1;
+        c.Span[firstRow] = span;
+        for (int32_t k = firstRow; k <= r; ++k) {
+            c.Male[k] = male / span;
+            c.Female[k] = female / span;
+        }
+        ++r, ++g;
+    }
 }
 
 }  // namespace
 
 ChartComparison BaseYearComparison() {
+    // The base population is put in State only while it is grouped as State is.
     ModelState work = State;
-    ChartComparison c = GroupedAs(std::move(work), "", SetUpProjection);
-    c.Name = "basisår " + std::to_string(State.BaseYear);
+    std::swap(State, work);
+    SetUpProjection();
+    State.GroupCount = work.GroupCount;
+    State.GroupSpan = work.GroupSpan;
+    ComputeGroupTotals();
+    ChartComparison c;
+    c.Name = "basisår " + std::to_string(work.BaseYear);
+    c.GroupCount = std::clamp(State.GroupCount, 0, MaxGroups);
+    c.GroupSpan = State.GroupSpan;
+    for (int32_t g = 0; g < c.GroupCount; ++g) {
+        c.Male[g] = State.GroupMale[g];
+        c.Female[g] = State.GroupFemale[g];
+        c.Span[g] = 1;
+    }
+    std::swap(State, work);
     return c;
 }
 
 ChartComparison CensusComparison(int32_t year) {
-    // Any other year would leave the population as it is and compare it
-    // with itself under a census's name.
-    if (!IsCensusYear(year)) return {};
-    ModelState work = State;
-    work.BaseYear = year;
-    ChartComparison c = GroupedAs(std::move(work), "folketælling " + std::to_string(year), [] {
-        double total = 0;
-        GroupCensus(total);
-    });
+    AgeGroups groups;
+    std::string note;
+    for (const EarlyCensusRecord& r : State.EarlyCensuses) {
+        if (r.Year != year) continue;
+        groups.Count = 10;
+        for (int32_t g = 0; g < 10; ++g) groups.Hi[g] = 10 * g + 9, groups.Male[g] = r.Male[g], groups.Female[g] = r.Female[g];
+        note = "(10-års grupper)";
+    }
+    for (const CensusRecord& r : State.Censuses) {
+        if (r.Year != year) continue;
+        groups.Count = 19;
+        for (int32_t g = 0; g < 19; ++g) groups.Hi[g] = 5 * g + 4, groups.Male[g] = r.Male[g], groups.Female[g] = r.Female[g];
+        groups.Hi[18] = MaxAge - 1;  // 90 and over
+        note = "(90 og derover samlet)";
+    }
+    // Any other year has no population to compare with.
+    if (groups.Count == 0) return {};
+    ChartComparison c;
+    c.Name = "folketælling " + std::to_string(year);
     c.Census = true;
+    const AgeGroups rows = ChartRows();
+    c.GroupCount = rows.Count;
+    c.GroupSpan = State.GroupSpan;
+    LayOver(groups, rows, c);
+    for (int32_t g = 0; g < c.GroupCount; ++g)
+        if (c.Span[g] > 1) c.GroupNote = note;
     return c;
 }
 
@@ -187,6 +235,12 @@ const ChartComparison* PopulationChart::DrawnComparison() const {
 
 void PopulationChart::SetComparison(const ChartComparison* other) {
     comparison_ = other ? *other : ChartComparison();
+}
+
+void PopulationChart::ChooseOutline(const ChartComparison& other) {
+    const bool sameKind = Comparison() && comparison_.Census == other.Census && comparison_.Actual == other.Actual;
+    if (sameKind) SetComparison(nullptr);
+    else if (other.GroupCount > 0) SetComparison(&other);
 }
 
 PopulationChart::FrameScope::FrameScope(PopulationChart& chart) : chart_(chart) {
@@ -390,8 +444,11 @@ void PopulationChart::DrawComparison(Canvas& canvas, int32_t offset, bool pyrami
         ChartPoint* p = State.MarkerPoints;
         p[0].x = p[3].x = start;
         for (int32_t g = 0; g < other->GroupCount; ++g) {
+            // One bar over all the rows its group covers.
+            const int32_t rows = std::min(other->Span[g], other->GroupCount - g);
+            if (rows <= 0) continue;
             const int32_t y = BarHeight * g + BaseY;
-            p[0].y = y, p[1].y = y, p[2].y = y + BarHeight, p[3].y = y + BarHeight;
+            p[0].y = y, p[1].y = y, p[2].y = y + BarHeight * rows, p[3].y = y + BarHeight * rows;
             if (pyramid) {
                 p[1].x = p[2].x = start + RoundHalfEven(other->Female[g] * f);
                 DrawBar(canvas, offset);
@@ -414,6 +471,7 @@ void PopulationChart::DrawComparison(Canvas& canvas, int32_t offset, bool pyrami
     canvas.SetPenColor(Black);
     canvas.SetTextColor(ComparisonColor);
     canvas.TextOut(x + 26, FlipY(323), other->Name);
+    if (!other->GroupNote.empty()) canvas.TextOut(x + 26, FlipY(308), other->GroupNote);
     canvas.SetTextColor(Black);
     canvas.TextOut(x + 26, FlipY(338), "år " + std::to_string(State.TargetYear));
 }

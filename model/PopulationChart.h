@@ -47,21 +47,28 @@ extern const ChartViewDescription CensusChartView;
 
 class PopulationChart;
 
-// A second population outlined over the chart: another year's group figures,
-// grouped as the chart on show is.
+// A second population outlined over the chart, in its own age groups: each
+// group is one bar spanning exactly the chart rows it covers, at the length
+// that keeps the chart's meaning (persons per chart row of age). A ten-year
+// group over five-year rows spans two rows at half its figure; an open top
+// group spans every row from its lower age up. Where the other population's
+// groups are finer than the rows, the groups within a row are added up.
 struct ChartComparison {
-    std::string Name;  // the legend's text for it, e.g. "basisår 2008"
+    std::string Name;       // the legend's text for it, e.g. "basisår 2008"
+    std::string GroupNote;  // a second legend line when its groups differ, e.g. "(10-års grupper)"
     bool Census = false;
-    int32_t GroupCount = 0;
-    int32_t GroupSpan = 0;  // drawn only over a chart grouped the same way
-    double Male[MaxGroups] = {};
+    bool Actual = false;     // an imported actual population, not the base year
+    int32_t GroupCount = 0;  // the chart grouping it was made for; drawn only over that
+    int32_t GroupSpan = 0;
+    double Male[MaxGroups] = {};    // the outline's length over each chart row
     double Female[MaxGroups] = {};
+    int32_t Span[MaxGroups] = {};   // rows of the bar starting at a row; 0 where a bar below goes on
 };
 
 // The base year of the projection in State, grouped as State is.
 ChartComparison BaseYearComparison();
-// A census year, grouped as State is (its ages spread as the census view
-// spreads them).
+// A census year in its own groups over the chart rows of State's grouping;
+// no groups (GroupCount 0) for a year that is not a census.
 ChartComparison CensusComparison(int32_t year);
 
 // The share of the whole population (men and women of all groups) in each
@@ -136,6 +143,14 @@ public:
     // removes it.
     void SetComparison(const ChartComparison* other);
     const ChartComparison* Comparison() const { return comparison_.Name.empty() ? nullptr : &comparison_; }
+    // A census (or else the base year) is outlined: the compare item of
+    // that kind is checked.
+    bool ShowsOutline(bool census) const {
+        return Comparison() && comparison_.Census == census && !comparison_.Actual;
+    }
+    // A compare item chosen: its own outline, when shown, is taken away;
+    // otherwise other replaces whatever is outlined.
+    void ChooseOutline(const ChartComparison& other);
     // Draws (and handles clicks on) this population instead of State's, a
     // year of a playback, until set back to nullptr; State itself is left
     // alone. The chart does not own it.

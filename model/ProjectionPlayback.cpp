@@ -47,3 +47,5 @@ bool ProjectionPlayback::Step() {
     });
     return true;
 }
+
+bool ProjectionHasYearsToPlay() { return State.TargetYear > State.BaseYear; }

@@ -8,6 +8,10 @@
 
 #include <cstdint>
 
+// The projection in force reaches past its base year, so playing it shows
+// more than one year ("Afspil prognose" is offered only then).
+bool ProjectionHasYearsToPlay();
+
 class ProjectionPlayback {
 public:
     // Starts at the base year of the projection in State, showing displayMode.

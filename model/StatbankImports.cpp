@@ -271,6 +271,7 @@ ChartComparison ActualPopulationComparison() {
     ChartComparison c;
     if (actual.Bands.empty() || State.GroupSpan < 0) return c;
     c.Name = ActualName + std::to_string(actual.Year);
+    c.Actual = true;
     c.GroupCount = std::clamp(State.GroupCount, 0, MaxGroups);
     c.GroupSpan = State.GroupSpan;
     // Each group spread evenly over its ages, the oldest at 99 as in the chart.

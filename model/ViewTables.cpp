@@ -1,5 +1,6 @@
 #include "ViewTables.h"
 
+#include "Lifetime.h"
 #include "Lys_erkl.h"
 #include "NumberText.h"
 #include "PopulationChart.h"
@@ -57,4 +58,16 @@ std::vector<std::string> ModelTextLines(const std::string& decimalSeparator) {
                 std::to_string(State.TargetYear),
             " Pensionsalder (mindst 50)         : " + std::to_string(State.RetirementAge),
             " "};
+}
+
+OnShow PopulationViewOnShow(const ChartViewDescription& view, bool tableShown) {
+    if (tableShown) return State.TableLines.empty() ? OnShow::Nothing : OnShow::Table;
+    const int32_t mode = State.DisplayMode;
+    return mode == view.PyramidMode || mode == view.TotalGraphMode ? OnShow::Chart : OnShow::Nothing;
+}
+
+OnShow LifetimeViewOnShow(bool gridShown) {
+    if (Lifetime.Shown.PersonCount == 0) return OnShow::Nothing;
+    if (!gridShown) return OnShow::Chart;
+    return State.TableLines.empty() ? OnShow::Nothing : OnShow::Table;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+struct ChartViewDescription;
+
 // The 22 lines of the projection table: the groups, the totals and, to their
 // right, the inputs and the four age classes with their shares. Call after
 // SetUpProjection, RunProjection and ComputeGroupTotals.
@@ -21,3 +23,12 @@ std::vector<std::string> ModelTextLines(const std::string& decimalSeparator);
 // The same into State.TableLines, which printing and copying read.
 void BuildProjectionTable();
 void BuildCensusTable();
+
+// What "Kopier til Klippebordet" (and printing) of a view acts on: its table
+// while one with lines is shown, its chart while one is drawn, else nothing,
+// and the clipboard is left as it was.
+enum class OnShow { Nothing, Table, Chart };
+// The projection or census view, from whether its table field is shown.
+OnShow PopulationViewOnShow(const ChartViewDescription& view, bool tableShown);
+// The lifetime view, from whether its grid (else its graph) is shown.
+OnShow LifetimeViewOnShow(bool gridShown);

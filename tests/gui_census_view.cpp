@@ -207,12 +207,17 @@ TEST_F(CensusViewTest, ChooserClosedWithoutACensusYearLeavesTheViewEmpty) {
     }
 }
 
-// Fortryd does not undo a census year already typed: the year in force is
-// the last one the field held.
-TEST_F(CensusViewTest, FortrydAfterACensusYearShowsThatCensus) {
-    ChooseThroughMenu("1921", false);
-    ExpectCensusCommands(true);
-    EXPECT_EQ(State.TargetYear, 1921);
+// Fortryd leaves the projection's inputs as they were, whatever was typed,
+// and shows no census.
+TEST_F(CensusViewTest, FortrydPutsBackTheBaseYearAndShowsNoCensus) {
+    for (const char* typed : {"1921", "99999"}) {
+        SCOPED_TRACE(typed);
+        State.BaseYear = 2008;
+        ChooseThroughMenu(typed, false);
+        ExpectCensusCommands(false);
+        EXPECT_EQ(State.BaseYear, 2008);
+        EXPECT_EQ(ModelTextLines(".")[2].rfind(" Årstal (2008 .. 2100)", 0), 0u);
+    }
 }
 
 // A projection's base year is also a census year; opening the chooser and

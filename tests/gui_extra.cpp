@@ -163,6 +163,39 @@ TEST_F(ExtraTest, BaseYearOutlineIsAToggleThatPrintingAndCopyingShow) {
     EXPECT_TRUE(Form1->Sammenlignfolketlling1->isChecked());
     EXPECT_FALSE(Form1->Sammenlign1->isChecked());
 
+    // Each item puts its own outline in place of the other; chosen again,
+    // it takes its own away.
+    struct Step {
+        QAction* item;
+        const char* outline;  // "" for none
+    };
+    const Step steps[] = {
+        {Form1->Sammenlign1, "basisår 2000"},
+        {Form1->Sammenlignfolketlling1, "folketælling 1901"},
+        {Form1->Sammenlignfolketlling1, ""},
+        {Form1->Sammenlignfolketlling1, "folketælling 1901"},
+        {Form1->Sammenlign1, "basisår 2000"},
+        {Form1->Sammenlign1, ""},
+    };
+    int execs = 0;
+    dialogs.OnExec = [&execs](QDialog& dialog) {
+        if (&dialog != Form8) return int(QDialog::Rejected);
+        ++execs;
+        Form8->FormShow();
+        Form8->Edit1->setText("1901");
+        return int(QDialog::Accepted);
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.item->text().toStdString() + " -> " + step.outline);
+        step.item->trigger();
+        const ChartComparison* shown = Form3->Chart.Comparison();
+        EXPECT_EQ(shown ? shown->Name : "", step.outline);
+        EXPECT_EQ(Form1->Sammenlign1->isChecked(), shown && !shown->Census);
+        EXPECT_EQ(Form1->Sammenlignfolketlling1->isChecked(), shown && shown->Census);
+        EXPECT_TRUE(State == before);
+    }
+    EXPECT_EQ(execs, 2) << "the chooser opens whenever a census is to be outlined";
+
     // A table offers neither.
     Form1->Tabel2->trigger();
     Form1->UpdateExtraItems();
@@ -229,7 +262,7 @@ TEST_F(ExtraTest, DISABLED_ReadmePictures) {
     save("extra-playback.png");
 
     Form1->Pyramide1->trigger();
-    Form3->ToggleBaseYearComparison();
+    Form3->ChooseBaseYearOutline();
     save("extra-compare.png");
 
     CensusPyramid(1901);
@@ -240,7 +273,7 @@ TEST_F(ExtraTest, DISABLED_ReadmePictures) {
         Form8->Edit1->setText("1801");
         return int(QDialog::Accepted);
     };
-    Form4->ToggleCensusComparison();
+    Form4->ChooseCensusOutline();
     save("extra-percent.png");
 
     // The Ekstra menu open over the chart, with "Gem som ..." for saving it.
@@ -253,4 +286,49 @@ TEST_F(ExtraTest, DISABLED_ReadmePictures) {
     menu->hide();
     EXPECT_TRUE(picture.save(docs.filePath("extra-save.png")));
     Form1->resize(size);
+}
+
+// "Afspil prognose" is offered only when there is more than one year to play.
+TEST_F(ExtraTest, PlayingIsOfferedOnlyPastTheBaseYear) {
+    for (const auto& [year, offered] : {std::pair{"2000", false}, {"2001", true}}) {
+        SCOPED_TRACE(year);
+        ProjectThroughMenu(dialogs, 2000, "1.8", year);
+        Form1->Pyramide1->trigger();
+        Form1->UpdateExtraItems();
+        EXPECT_EQ(Form1->Afspilprognose1->isEnabled(), offered);
+    }
+}
+
+// Copying a view with nothing on show leaves the clipboard as it was.
+TEST_F(ExtraTest, CopyingAnEmptyViewLeavesTheClipboardAlone) {
+    const auto cancel = [](QDialog&) {
+        State.InputsAccepted = false;
+        return int(QDialog::Rejected);
+    };
+    struct Row {
+        const char* name;
+        std::function<void(ExtraTest&)> empty;
+        int32_t activeView;
+    };
+    const Row rows[] = {
+        {"projection input cancelled from a chart", [&](ExtraTest& t) {
+             t.ProjectPyramid();
+             t.dialogs.OnExec = cancel;
+             Form1->Inddata1->trigger();
+         }, ActiveViews::Projection},
+        {"census chooser cancelled", [&](ExtraTest& t) {
+             t.dialogs.OnExec = cancel;
+             Form1->Inddata2->trigger();
+         }, ActiveViews::Census},
+        {"lifetime view before OK", [](ExtraTest&) { Form1->enPersonClick(); }, ActiveViews::Lifetime},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.empty(*this);
+        QApplication::clipboard()->setText("elevens egen tekst");
+        ActiveView = row.activeView;
+        Form1->KopiertilKlippebordet1->trigger();
+        EXPECT_EQ(QApplication::clipboard()->text(), "elevens egen tekst");
+        EXPECT_TRUE(QApplication::clipboard()->image().isNull());
+    }
 }

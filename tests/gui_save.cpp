@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -102,23 +103,22 @@ TEST_F(SaveTest, EachViewOffersTheTypesOfWhatItShows) {
     };
     const Row rows[] = {
         {"nothing", [](SaveTest&) {}, {}},
-        {"projection, table", [](SaveTest& t) { t.Project(); }, table, "Aldersgruppe,Mænd,Kvinder,I alt",
-         "Prognose 2030"},
+        {"projection, table", [](SaveTest& t) { t.Project(); }, table, "Basisår;2000;;", "Prognose 2030"},
         {"projection, total graph", [](SaveTest&) { Form1->Ialtgraf1->trigger(); }, chart},
         {"projection, input cancelled",
          [&](SaveTest& t) { t.dialogs.OnExec = cancel, Form1->Inddata1->trigger(); }, {}},
         {"census 1901, table", [&](SaveTest& t) { t.dialogs.OnExec = census, Form1->Inddata2->trigger(); }, table,
-         "Aldersgruppe,Mænd,Kvinder,I alt", "Folketælling 1901"},
+         "Folketælling år;1901;;", "Folketælling 1901"},
         {"census 1901, pyramid", [](SaveTest&) { Form1->Pyramide2->trigger(); }, chart},
         {"fertility", [](SaveTest&) { Form1->Fertilitet1->trigger(); }, table,
-         "År,Børn pr. kvinde,Særligt år,Børn pr. kvinde det år", "Fertilitet"},
+         "År;Børn pr. kvinde;Særligt år;Børn pr. kvinde det år", "Fertilitet"},
         {"lifetime, one person", [](SaveTest&) {
              Form1->enPersonClick();
              Form2->Edit1->setText("40");
              Form2->Edit1Exit();
              Form2->Edit2->setText("k");
              Form2->Button1->click();
-         }, table, "Alder,Chance (%)", "Levetid"},
+         }, table, "Køn;Kvinde", "Levetid"},
         {"lifetime, graph", [](SaveTest&) { Form1->Graf1->trigger(); }, chart},
     };
     QAction* menu = Form1->Ekstra1;
@@ -133,10 +133,10 @@ TEST_F(SaveTest, EachViewOffersTheTypesOfWhatItShows) {
         EXPECT_EQ(Form1->Gemsom1->isEnabled(), !row.Types.isEmpty());
         EXPECT_EQ(SaveFileTypes(), row.Types);
         const int asked = saveDialogs;
-        const QString csv = QString::fromUtf8(Read(Save("tabel.csv")));
+        const QByteArray csv = Read(Save("tabel.csv"));
         EXPECT_EQ(saveDialogs, asked + !row.Types.isEmpty());
         if (row.Types == table) {
-            EXPECT_EQ(csv.section('\n', 0, 0), row.FirstCsvRow);
+            EXPECT_EQ(csv.left(csv.indexOf("\r\n")), QByteArray("\xEF\xBB\xBF") + row.FirstCsvRow);
             EXPECT_EQ(offeredName, row.FileName);
         }
     }
@@ -165,8 +165,10 @@ TEST_F(SaveTest, AChartSavesAsTheClipboardPictureAndAsThePrintout) {
 TEST_F(SaveTest, TheNameDecidesTheTypeAndTheChosenTypeFillsIn) {
     Project();
     answerType = "CSV (*.csv)";
-    EXPECT_TRUE(Read(Save("uden-endelse") + ".csv").startsWith("Aldersgruppe,"));
-    EXPECT_TRUE(Read(Save("tal.dat")).startsWith("Aldersgruppe,"));
+    EXPECT_TRUE(Read(Save("uden-endelse") + ".csv").startsWith("\xEF\xBB\xBF" "Basisår;"));
+    // Another type's suffix never names the file: the chosen type's is added.
+    EXPECT_TRUE(Read(Save("tal.html") + ".csv").startsWith("\xEF\xBB\xBF" "Basisår;"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("tal.html")));
 
     // The extension wins over the type: the lines as printed, each ended.
     std::string expected;
@@ -177,6 +179,61 @@ TEST_F(SaveTest, TheNameDecidesTheTypeAndTheChosenTypeFillsIn) {
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_EQ(dialogs.Messages[0].Caption, "Gem som");
     EXPECT_FALSE(QFile::exists(dir.filePath("billede.png")));
+}
+
+// Every table's CSV, read as a Danish spreadsheet reads it, holds the
+// figures of the table on show (saved beside it as text).
+TEST_F(SaveTest, EveryCsvReadsAsTheTableOnShow) {
+    const auto census = [](int32_t year) {
+        return [year](QDialog& dialog) {
+            if (&dialog == Form8) State.BaseYear = year;
+            return int(QDialog::Accepted);
+        };
+    };
+    const auto lifetime = [](const char* ageA, const char* ageB) {
+        if (ageB) Form1->Topersoner1Click();
+        else Form1->enPersonClick();
+        QTest::keyClicks(Form2->Edit1, ageA);
+        QTest::keyClicks(Form2->Edit2, "m");
+        if (ageB) {
+            QTest::keyClicks(Form2->Edit3, ageB);
+            QTest::keyClicks(Form2->Edit4, "k");
+        }
+        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+        ActiveView = ActiveViews::Lifetime;
+    };
+    struct Row {
+        const char* name;
+        std::function<void(SaveTest&)> show;
+    };
+    const Row rows[] = {
+        {"projection", [](SaveTest& t) { t.Project(); }},
+        {"continued", [](SaveTest& t) {
+             t.dialogs.OnExec = [](QDialog&) { return int(QDialog::Accepted); };
+             Form1->Fortst1->trigger();
+         }},
+        {"census1801", [&](SaveTest& t) { t.dialogs.OnExec = census(1801), Form1->Inddata2->trigger(); }},
+        {"census2006", [&](SaveTest& t) { t.dialogs.OnExec = census(2006), Form1->Inddata2->trigger(); }},
+        {"lifeexpectancy", [](SaveTest&) { Form1->Middellevetid1->trigger(); }},
+        {"mortality", [](SaveTest&) { Form1->Ddelighed1->trigger(); }},
+        {"fertility", [](SaveTest&) { Form1->Fertilitet1->trigger(); }},
+        {"oneperson", [&](SaveTest&) { lifetime("45", nullptr); }},
+        {"twopersons", [&](SaveTest&) { lifetime("45", "97"); }},
+    };
+    answerType = "CSV (*.csv)";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.show(*this);
+        Save(QString(row.name) + ".csv");
+        Save(QString(row.name) + ".txt");
+        ASSERT_TRUE(QFile::exists(dir.filePath(QString(row.name) + ".csv")));
+    }
+    QProcess check;
+    check.start("python3", {LYSVANDRE_CSV_CHECK, dir.path()});
+    if (!check.waitForStarted()) GTEST_SKIP() << "no python3";
+    ASSERT_TRUE(check.waitForFinished(30000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(check.readAllStandardOutput().contains("9 CSV files checked"));
 }
 
 TEST_F(SaveTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {

@@ -166,3 +166,74 @@ TEST_F(ExtraChartTest, PercentBarsAddUpToTheWholePopulation) {
     chart.PaintBox1MouseUp(true, 392 + 45, 100);
     EXPECT_EQ(surface.canvas.Texts().back().text, FormatFixed(45 * unit, 0, 1) + "%");
 }
+
+// Another population in its own groups: each group once, over the rows it
+// covers, in persons per chart row, nothing lost at the top.
+TEST_F(ExtraChartTest, OutlineSpansTheRowsOfItsOwnGroups) {
+    std::vector<int32_t> tens, fives, fivesOpenTop;
+    for (int32_t g = 0; g < 10; ++g) tens.insert(tens.end(), {2, 0});
+    fives.assign(19, 1);
+    fivesOpenTop.assign(18, 1), fivesOpenTop.insert(fivesOpenTop.end(), {2, 0});
+    std::vector<int32_t> tensOverCensus(tens.begin(), tens.begin() + 18);
+    tensOverCensus.push_back(1);  // 90-99 is the census chart's top row
+    struct Row {
+        const char* name;
+        int32_t chart;  // a census year, or 0 for the projection 2008 -> 2030
+        int32_t year;
+        std::vector<int32_t> spans;
+        const char* note;
+    };
+    const Row rows[] = {
+        {"1787 over a projection", 0, 1787, tens, "(10-års grupper)"},
+        {"1801 over a projection", 0, 1801, tens, "(10-års grupper)"},
+        {"1901 over a projection", 0, 1901, fivesOpenTop, "(90 og derover samlet)"},
+        {"2006 over a projection", 0, 2006, fivesOpenTop, "(90 og derover samlet)"},
+        {"1801 over 1901", 1901, 1801, tensOverCensus, "(10-års grupper)"},
+        {"2006 over 1901", 1901, 2006, fives, ""},
+        {"1901 over 1801: added up by ten years", 1801, 1901, std::vector<int32_t>(10, 1), ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        if (r.chart) CensusState(r.chart);
+        else ProjectionState(), State.BaseYear = 2008, SetUpProjection(), RunProjection(), ComputeGroupTotals();
+        const ChartComparison c = CensusComparison(r.year);
+        ASSERT_EQ(c.GroupCount, static_cast<int32_t>(r.spans.size()));
+        EXPECT_EQ(std::vector<int32_t>(c.Span, c.Span + c.GroupCount), r.spans);
+        EXPECT_EQ(c.GroupNote, r.note);
+        double outlined = 0, census = 0;
+        for (int32_t g = 0; g < c.GroupCount; ++g) {
+            outlined += c.Male[g] + c.Female[g];
+            if (c.Span[g] == 0) {
+                EXPECT_EQ(c.Male[g], c.Male[g - 1]) << "one bar, one length";
+            }
+        }
+        for (const EarlyCensusRecord& e : State.EarlyCensuses)
+            if (e.Year == r.year) for (int32_t g = 0; g < 10; ++g) census += e.Male[g] + e.Female[g];
+        for (const CensusRecord& e : State.Censuses)
+            if (e.Year == r.year) for (int32_t g = 0; g < 19; ++g) census += e.Male[g] + e.Female[g];
+        EXPECT_NEAR(outlined, census, 1e-6) << "nobody lost or counted twice";
+    }
+
+    // The audit's figures: 2006's 8,532 men of 90 and over as 4,266 over
+    // each of 90-94 and 95-99; 1801's 355 persons of 90-99 whole in the
+    // census chart's top row.
+    ProjectionState();
+    State.BaseYear = 2008, SetUpProjection(), RunProjection(), ComputeGroupTotals();
+    ChartComparison c = CensusComparison(2006);
+    EXPECT_DOUBLE_EQ(c.Male[18], 4266);
+    EXPECT_DOUBLE_EQ(c.Male[19], 4266);
+    // Drawn once: one red side from the top of 95-99 to the foot of 90-94.
+    PopulationChart chart(ProjectionChartView);
+    chart.SetComparison(&c);
+    RecordingCanvas canvas;
+    chart.DrawPyramid(canvas);
+    const auto red = BarEnds(canvas, Red);
+    const auto top = std::find_if(red.begin(), red.end(), [](const auto& e) { return std::get<1>(e) == 400 - (14 * 20 + 48); });
+    ASSERT_NE(top, red.end());
+    EXPECT_EQ(std::get<2>(*top), 400 - (14 * 18 + 48));
+    EXPECT_EQ(canvas.TextsEqual("(90 og derover samlet)").size(), 1u);
+
+    CensusState(1901);
+    c = CensusComparison(1801);
+    EXPECT_DOUBLE_EQ(c.Male[18] + c.Female[18], 355);
+}

@@ -1,22 +1,33 @@
 // Tables as text and CSV files: rows that read back to the figures.
 #include "Lifetime.h"
 #include "ModelFixture.h"
+#include "PopulationChart.h"
 #include "TableExport.h"
 
 #include <sstream>
 
 namespace {
 
-std::vector<std::vector<std::string>> SplitCsv(const std::string& csv) {
+// Rows of a ";" file with CRLF line ends and a byte-order mark (no quoted
+// fields in these tables).
+std::vector<std::vector<std::string>> SplitCsv(std::string csv) {
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0u) << "a byte-order mark first";
+    csv.erase(0, 3);
     std::vector<std::vector<std::string>> rows;
-    std::istringstream in(csv);
-    for (std::string line; std::getline(in, line);) {
+    for (size_t at = 0; at < csv.size();) {
+        const size_t end = csv.find("\r\n", at);
+        EXPECT_NE(end, std::string::npos) << "every row ends in CRLF";
+        if (end == std::string::npos) break;
         std::vector<std::string> fields(1);
-        for (char c : line) {
-            if (c == ',') fields.emplace_back();
+        for (char c : csv.substr(at, end - at)) {
+            if (c == ';') fields.emplace_back();
             else fields.back() += c;
         }
+        if (!rows.empty()) {
+            EXPECT_EQ(fields.size(), rows[0].size()) << "rectangular";
+        }
         rows.push_back(fields);
+        at = end + 2;
     }
     return rows;
 }
@@ -25,60 +36,73 @@ class TableExportTest : public ModelTest {};
 
 }  // namespace
 
-TEST(TableExport, CsvQuotesOnlyWhereNeeded) {
-    EXPECT_EQ(CsvRow({"1.5", "a,b", "say \"hi\"", ""}), "1.5,\"a,b\",\"say \"\"hi\"\"\",\n");
-    EXPECT_EQ(CsvRow({"two\nlines", "a\r"}), "\"two\nlines\",\"a\r\"\n");
+TEST(TableExport, CsvForADanishSpreadsheet) {
+    EXPECT_EQ(CsvFile({{"1,5", "a;b", "say \"hi\"", "two\nlines"}, {"x"}}),
+              "\xEF\xBB\xBF" "1,5;\"a;b\";\"say \"\"hi\"\"\";\"two\nlines\"\r\nx;;;\r\n");
+    EXPECT_EQ(CsvFile({{"a\r"}}), "\xEF\xBB\xBF\"a\r\"\r\n");
+    EXPECT_EQ(CsvNumber(1.8, 2), "1,80");
 }
 
-TEST_F(TableExportTest, GroupRowsReadBackAsTheGroupFiguresWithTheirTotal) {
+TEST_F(TableExportTest, ProjectionRowsAreTheTablesFiguresUnderItsInputs) {
     Project(2008, 2050, 1.8);
+    State.RetirementAge = 67;
     ComputeGroupTotals();
-    const auto rows = SplitCsv(GroupFiguresCsv(false));
-    ASSERT_EQ(rows.size(), 21u);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"Aldersgruppe", "Mænd", "Kvinder", "I alt"}));
-    EXPECT_EQ(rows[1][0], "0-4 år");
-    EXPECT_EQ(rows[20][0], "95-99 år");
-    for (int g = 0; g < 20; ++g) {
+    const std::vector<std::string> table = GroupTableLines(ProjectionChartView);
+    const auto rows = SplitCsv(ProjectionCsv());
+    ASSERT_EQ(rows.size(), 5u + 1 + 20 + 1);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"Basisår", "2008", "", ""}));
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"Prognose for året", "2050", "", ""}));
+    EXPECT_EQ(rows[2], (std::vector<std::string>{"Børnetal pr. familie", "1,80", "", ""}));
+    EXPECT_EQ(rows[3], (std::vector<std::string>{"Pensionsalder (år)", "67", "", ""}));
+    EXPECT_EQ(rows[5], (std::vector<std::string>{"Aldersgruppe", "Mænd", "Kvinder", "I alt"}));
+    // Each group and the totals as the table shows them.
+    for (int g = 0; g <= 20; ++g) {
         SCOPED_TRACE(g);
-        ASSERT_EQ(rows[g + 1].size(), 4u);
-        const double men = std::stod(rows[g + 1][1]);
-        const double women = std::stod(rows[g + 1][2]);
-        EXPECT_NEAR(men, State.GroupMale[g], 0.005);
-        EXPECT_NEAR(women, State.GroupFemale[g], 0.005);
-        EXPECT_NEAR(std::stod(rows[g + 1][3]), men + women, 1e-6);
+        const auto& row = rows[6 + g];
+        std::istringstream line(table[g == 20 ? 21 : g + 1].substr(6));
+        double men = 0, women = 0;
+        line >> men >> women;
+        EXPECT_EQ(std::stod(row[1]), men);
+        EXPECT_EQ(std::stod(row[2]), women);
+        if (g < 20) {
+            EXPECT_EQ(std::stod(row[3]), men + women);
+        }
     }
+    EXPECT_EQ(rows[6][0], "0-4 år");
+    EXPECT_EQ(rows[25][0], "95-99 år");
+    EXPECT_EQ(rows[26][0], "I alt");
 
-    // A census's last group holds everybody of 90 and over.
-    State.GroupCount = 19;
-    EXPECT_EQ(SplitCsv(GroupFiguresCsv(true))[19][0], "90-99 år");
     State.GroupCount = 25;  // never read past the figures
-    EXPECT_EQ(SplitCsv(GroupFiguresCsv(false)).size(), 21u);
+    EXPECT_EQ(SplitCsv(ProjectionCsv()).size(), 27u);
 }
 
 TEST(TableExport, TableLinesGiveOneRowPerYearLine) {
     const std::string csv = TableLinesCsv({" ", " Danmark 1900 - 1995", "              Mænd      Kvinder",
-                                           " 1840-49      42.9       45.0", " 1945        2.98      (1946:  3.02)"},
-                                          {"Periode", "Mænd", "Kvinder"});
-    EXPECT_EQ(csv, "Periode,Mænd,Kvinder\n1840-49,42.9,45.0\n1945,2.98,1946,3.02\n");
+                                           " 1840-49      42.9       45.0", " 1945        2.98      (1946:  3.02)",
+                                           " 1950        2.58"},
+                                          {"År", "Børn", "Særligt år", "Børn det år"});
+    EXPECT_EQ(csv, "\xEF\xBB\xBF" "År;Børn;Særligt år;Børn det år\r\n1840-49;42,9;45,0;\r\n1945;2,98;1946;3,02\r\n"
+                   "1950;2,58;;\r\n");
 }
 
-TEST(TableExport, LifetimeRowsLeaveAPersonOutPastOneHundred) {
-    Lifetime = LifetimeState();
-    Lifetime.PersonCount = 2;
-    Lifetime.AgeA = 95;
-    Lifetime.AgeB = 97;
-    Lifetime.ChanceA[100] = 1.25;
-    Lifetime.ChanceB[100] = 3.0;
+TEST_F(TableExportTest, LifetimeRowsCarryTheResultsAndLeaveAPersonOutPastOneHundred) {
+    ASSERT_TRUE(ChooseLifetimePersons(95, 'm', 97, 'k'));
     auto rows = SplitCsv(LifetimeCsv());
-    ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[3], (std::vector<std::string>{"3", "98", "0.0", "100", "3.0"}));
-    EXPECT_EQ(rows[5], (std::vector<std::string>{"5", "100", "1.3", "", ""}));
+    ASSERT_EQ(rows.size(), 7u + 5);
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"Køn", "Mand", "Kvinde", "", ""}));
+    EXPECT_EQ(rows[3], (std::vector<std::string>{"Medianlevetid (år)", Lifetime.MedianTextA, Lifetime.MedianTextB, "", ""}));
+    EXPECT_EQ(rows[4][1], CsvNumber(Lifetime.OutliveChance * 100, 1));
+    EXPECT_EQ(rows[7 + 2], (std::vector<std::string>{"3", "98", CsvNumber(Lifetime.ChanceA[98], 1), "100",
+                                                     CsvNumber(Lifetime.ChanceB[100], 1)}));
+    EXPECT_EQ(rows[7 + 4][3], "");
+    EXPECT_EQ(rows[7 + 4][4], "");
 
-    Lifetime.PersonCount = 1;
-    Lifetime.SexCode = 'k';
+    ASSERT_TRUE(ChooseLifetimePersons(96, 'k', -1, 'm'));
     rows = SplitCsv(LifetimeCsv());
-    ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[5], (std::vector<std::string>{"100", "3.0"}));
+    ASSERT_EQ(rows.size(), 5u + 4);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"Køn", "Kvinde"}));
+    EXPECT_EQ(rows[2], (std::vector<std::string>{"Medianlevetid (år)", Lifetime.MedianTextB}));
+    EXPECT_EQ(rows[8], (std::vector<std::string>{"100", CsvNumber(Lifetime.ChanceB[100], 1)}));
 }
 
 // Where "Gem som" writes and in which type, whatever the front end.
@@ -95,12 +119,27 @@ TEST(SaveTarget, FollowsTheNameElseTheChosenType) {
     const Row rows[] = {
         {"no suffix takes the chosen type", "/tmp/a/Prognose 2030", "CSV (*.csv)", true, "/tmp/a/Prognose 2030.csv", "csv", false},
         {"a fitting suffix wins", "/tmp/a/tal.TXT", "CSV (*.csv)", true, "/tmp/a/tal.TXT", "txt", false},
-        {"an unknown suffix keeps the name", "/tmp/a/tal.dat", "Tekst (*.txt)", true, "/tmp/a/tal.dat", "txt", false},
+        {"another type's suffix gets the chosen one added", "/tmp/a/rapport.html", "Tekst (*.txt)", true,
+         "/tmp/a/rapport.html.txt", "txt", false},
+        {"so does a suffix after a fitting one", "data.csv.exe", "CSV (*.csv)", true, "data.csv.exe.csv", "csv", false},
+        {"a name ending in a dot", "/tmp/tal.", "CSV (*.csv)", true, "/tmp/tal.csv", "csv", false},
         {"a picture of a table is refused", "/tmp/a/tal.png", "Tekst (*.txt)", true, "", "", true},
         {"a dot in a folder is no suffix", "/tmp/a.b/graf", "PDF (*.pdf)", false, "/tmp/a.b/graf.pdf", "pdf", false},
         {"a type not offered counts as the first", "/tmp/graf", "CSV (*.csv)", false, "/tmp/graf.png", "png", false},
     };
-    for (const Row& r : rows) {
+    // File names of 255 bytes fit, one more does not (æ takes two bytes).
+    const std::string fits = "/tmp/" + std::string(251, 'a'), fitsCsv = fits + ".csv", over = fits + "a";
+    std::string letters = "/tmp/" + std::string(126, 'a');
+    for (int i = 0; i < 63; ++i) letters += "æ";
+    letters += ".txt";
+    const Row lengths[] = {
+        {"255 bytes with the suffix", fits.c_str(), "CSV (*.csv)", true, fitsCsv.c_str(), "csv", false},
+        {"256 bytes with the suffix", over.c_str(), "CSV (*.csv)", true, "", "", true},
+        {"256 bytes by its letters", letters.c_str(), "CSV (*.csv)", true, "", "", true},
+    };
+    std::vector<Row> all(std::begin(rows), std::end(rows));
+    all.insert(all.end(), std::begin(lengths), std::end(lengths));
+    for (const Row& r : all) {
         SCOPED_TRACE(r.name);
         const SaveTarget t = ResolveSaveTarget(r.path, r.chosen, r.table);
         EXPECT_EQ(t.Message.empty(), !r.refused);

@@ -31,7 +31,9 @@ statbank-total-and-parts @@ model/StatbankReader.cpp @@ std::fill(allowed.begin(
 statbank-every-period @@ model/StatbankReader.cpp @@ } else if (!flow) { @@ } else if (flow) { @@ Files/PopulationLayouts.*:StatbankReader.*
 statbank-drops-over-100 @@ model/StatbankReader.cpp @@ male[std::min(age, MaxAge)] += year.Male[b] * share; @@ if (age <= MaxAge) male[age] += year.Male[b] * share; @@ Files/PopulationLayouts.*
 statbank-repeats-pass @@ model/StatbankReader.cpp @@ if (seen >= 0) { @@ if (seen >= 0 && f < 0) { @@ Files/BadFiles.*
-csv-line-break @@ model/TableExport.cpp @@ find_first_of(",\"\r\n") @@ find_first_of(",\"") @@ TableExport.*
+csv-line-break @@ model/TableExport.cpp @@ find_first_of(";\"\r\n") @@ find_first_of(";\"") @@ TableExport.*
+outline-whole-figure-per-row @@ model/PopulationChart.cpp @@ c.Male[k] = male / span; @@ c.Male[k] = male; @@ ExtraChartTest.*
+csv-unrounded-groups @@ model/TableExport.cpp @@ const double men = RoundForDisplay(State.GroupMale[g]); @@ const double men = State.GroupMale[g]; @@ TableExport*
 web-lines-without-width @@ web/src/canvas.ts @@ Math.max(x0, ex) + 1, Math.max(y0, ey) + 1 @@ Math.max(x0, ex), Math.max(y0, ey) @@ web:charts.test.mjs
 web-added-base-year @@ web/src/agegroups.ts @@ n.value <= core.get('BaseYear') @@ n.value < core.get('BaseYear') @@ web:rules.test.mjs
 web-lifetime-refusal @@ web/src/lifetime.ts @@ core.lifetimeSet(which, 100); @@ core.lifetimeSet(which, 99); @@ web:rules.test.mjs

@@ -395,11 +395,10 @@ void TForm1::UpdateExtraItems() {
     const bool census = Form4 && Form4->isVisible() && !(Form3 && Form3->isVisible());
     Sammenlign1->setText(census ? "&Sammenlign med folketælling …" : "&Sammenlign med basisåret");
     Sammenlign1->setEnabled(chart != nullptr);
-    const ChartComparison* other = chart ? chart->Chart.Comparison() : nullptr;
-    Sammenlign1->setChecked(other && (census || !other->Census) && !IsActualPopulationComparison(other));
+    Sammenlign1->setChecked(chart && chart->Chart.ShowsOutline(census));
     Sammenlignfolketlling1->setVisible(!census);
     Sammenlignfolketlling1->setEnabled(chart == Form3 && chart);
-    Sammenlignfolketlling1->setChecked(!census && other && other->Census);
+    Sammenlignfolketlling1->setChecked(!census && chart && chart->Chart.ShowsOutline(true));
     Visiprocent1->setEnabled(chart != nullptr);
     Visiprocent1->setChecked(chart && chart->Chart.Percent());
     Gemsom1->setEnabled(ViewOnShowCanBeSaved());
@@ -413,13 +412,13 @@ void TForm1::Afspilprognose1Click() {
 }
 
 void TForm1::Sammenlign1Click() {
-    if (Form3 && Form3->ChartOnShow()) Form3->ToggleBaseYearComparison();
-    else if (Form4 && Form4->ChartOnShow()) Form4->ToggleCensusComparison();
+    if (Form3 && Form3->ChartOnShow()) Form3->ChooseBaseYearOutline();
+    else if (Form4 && Form4->ChartOnShow()) Form4->ChooseCensusOutline();
     UpdateExtraItems();
 }
 
 void TForm1::Sammenlignfolketlling1Click() {
-    if (Form3 && Form3->ChartOnShow()) Form3->ToggleCensusComparison();
+    if (Form3 && Form3->ChartOnShow()) Form3->ChooseCensusOutline();
     UpdateExtraItems();
 }
 

@@ -70,15 +70,16 @@ void PopulationView::TogglePercent() {
     ScrollBox1->Invalidate();
 }
 
-void PopulationView::ToggleComparison(const ChartComparison* other) {
-    Chart.SetComparison(Chart.Comparison() ? nullptr : other);
+void PopulationView::ChooseOutline(const ChartComparison& other) {
+    Chart.ChooseOutline(other);
     ScrollBox1->Invalidate();
 }
 
-void PopulationView::ToggleCensusComparison() {
+void PopulationView::ChooseCensusOutline() {
     if (!ChartOnShow()) return;
-    if (Chart.Comparison()) {
-        ToggleComparison(nullptr);
+    if (Chart.ShowsOutline(true)) {
+        Chart.SetComparison(nullptr);
+        ScrollBox1->Invalidate();
         return;
     }
     // The chooser works on State.
@@ -87,7 +88,5 @@ void PopulationView::ToggleCensusComparison() {
     const bool chosen = ExecModal(*Form8) == QDialog::Accepted && ChosenCensusYearValid;
     const int32_t year = ChosenCensusYear;
     State = saved;
-    if (!chosen) return;
-    const ChartComparison other = CensusComparison(year);
-    if (other.GroupCount > 0) ToggleComparison(&other);
+    if (chosen) ChooseOutline(CensusComparison(year));
 }

@@ -41,13 +41,13 @@ public:
     bool ChartOnShow() const;
     // "Vis i procent" on and off.
     void TogglePercent();
-    // Another population outlined over the chart; nullptr (or choosing it
-    // while one is shown) takes it away.
-    void ToggleComparison(const ChartComparison* other);
+    // A compare item chosen: its outline taken away when shown, else put
+    // over the chart in place of any other.
+    void ChooseOutline(const ChartComparison& other);
     // "Sammenlign med folketælling ...": a census chosen in the census-year
-    // chooser outlined over the chart; again takes it away. State, and so
-    // the population on show, stays as it was.
-    void ToggleCensusComparison();
+    // chooser outlined over the chart, or taken away when one is. State,
+    // and so the population on show, stays as it was.
+    void ChooseCensusOutline();
 
 protected:
     // The tool bar's two groups: print, heading and copy in Bevel2 from

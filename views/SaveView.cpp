@@ -1,7 +1,6 @@
 #include "SaveView.h"
 
 #include "Dialogs.h"
-#include "HistoricalTables.h"
 #include "Lys_erkl.h"
 #include "SaveFile.h"
 #include "TableExport.h"
@@ -41,18 +40,10 @@ ViewOnShow TableOnShow(std::string csv, QString name) {
 
 QString YearName(const char* what) { return QString("%1 %2").arg(what).arg(State.TargetYear); }
 
-// The census view shows the historical tables too; their figures are read
-// from their lines.
+// The census view shows the historical tables too.
 ViewOnShow CensusTableOnShow() {
-    const std::vector<std::string>& lines = State.TableLines;
-    if (lines == LifeExpectancyLines())
-        return TableOnShow(TableLinesCsv(lines, {"Periode", "Mænd", "Kvinder"}), "Middellevetid");
-    if (lines == MortalityLines())
-        return TableOnShow(TableLinesCsv(lines, {"Periode", "0-1 år (%)", "0-10 år (%)"}), "Dødelighed");
-    if (lines == FertilityLines())
-        return TableOnShow(TableLinesCsv(lines, {"År", "Børn pr. kvinde", "Særligt år", "Børn pr. kvinde det år"}),
-                           "Fertilitet");
-    return TableOnShow(GroupFiguresCsv(true), YearName("Folketælling"));
+    const CsvTable table = CensusViewCsv();
+    return TableOnShow(table.Csv, QString::fromStdString(table.Name));
 }
 
 template <class View>
@@ -65,7 +56,7 @@ ViewOnShow PopulationViewOnShow(View* view, bool census) {
     if (view->Memo2->isHidden()) return {};
     if (census && mode == modes.TextMode) return CensusTableOnShow();
     if (!census && (mode == modes.TextMode || mode == DisplayModes::ContinuedTable))
-        return TableOnShow(GroupFiguresCsv(false), name);
+        return TableOnShow(ProjectionCsv(), name);
     return {};
 }
 

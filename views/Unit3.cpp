@@ -254,7 +254,7 @@ void TForm3::SpeedButton9Click() { CopyView(this); }
 
 bool TForm3::CanPlayProjection() const {
     // The pyramid button is available exactly while a projection is in force.
-    return !isHidden() && SpeedButton2->isEnabled();
+    return !isHidden() && SpeedButton2->isEnabled() && ProjectionHasYearsToPlay();
 }
 
 void TForm3::PlayProjection() {
@@ -296,6 +296,10 @@ void TForm3::EndPlayback() {
     Chart.ShowInstead(nullptr);
     Playback.reset();
     ScrollBox1->Invalidate();
+}
+
+void TForm3::ChooseBaseYearOutline() {
+    if (ChartOnShow()) ChooseOutline(BaseYearComparison());
 }
 
 bool TForm3::CanCompareWithActual() const {
@@ -346,10 +350,4 @@ void TForm3::ForgetImports() {
     ClearChartArea();
     Memo2->clear();
     Memo2->hide();
-}
-
-void TForm3::ToggleBaseYearComparison() {
-    if (!ChartOnShow()) return;
-    const ChartComparison base = BaseYearComparison();
-    ToggleComparison(&base);
 }

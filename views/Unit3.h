@@ -62,8 +62,9 @@ public:
     void StopPlayback();
     QTimer* PlaybackTimer;
 
-    // "Sammenlign med basisåret".
-    void ToggleBaseYearComparison();
+    // "Sammenlign med basisåret": the base year outlined, or taken away
+    // when it is.
+    void ChooseBaseYearOutline();
     // The actual population of the target year, imported from Statistikbanken.
     bool CanCompareWithActual() const;
     bool ComparesWithActual() const;

@@ -93,11 +93,13 @@ void TForm4::ChooseCensus() {
     State.ExactFigures = true;
     ListCensusYears();
 
-    ExecModal(*Form8);
+    // Cancelled, the chooser has put back the base year it found, which
+    // may well be a census year the pupil did not choose now.
+    const bool accepted = ExecModal(*Form8) == QDialog::Accepted;
 
     const int32_t* first = State.YearChoices + 1;
     const int32_t* last = first + CensusYearCount;
-    if (std::find(first, last, State.BaseYear) != last) {
+    if (accepted && std::find(first, last, State.BaseYear) != last) {
         double total = 0;
         GroupCensus(total);
         State.TargetYear = State.BaseYear;

@@ -71,6 +71,7 @@ void TForm8::showEvent(QShowEvent* event) {
 }
 
 void TForm8::FormShow() {
+    BaseYearOnShow = State.BaseYear;
     // Emptying the field is a change; an empty field is one too, so that a
     // year left in BaseYear by anything before (a projection's base year)
     // never counts as chosen here.
@@ -122,6 +123,7 @@ void TForm8::BitBtn1Click() {
 
 void TForm8::BitBtn2Click() {
     QDialog::reject();
+    State.BaseYear = BaseYearOnShow;
     State.DisplayMode = DisplayModes::Nothing;
 }
 

@@ -45,6 +45,10 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The field writes every change into BaseYear; Fortryd puts this back.
+    int32_t BaseYearOnShow = 0;
 };
 
 extern TForm8* Form8;

@@ -9,6 +9,7 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "ViewTables.h"
 
 #include <QPlainTextEdit>
 
@@ -54,14 +55,16 @@ void PrintPopulationView(View* view) {
         PrintChartOutput(view, PopulationChartOutput(view));
 }
 
+// The table or the chart on show to the clipboard; nothing on show leaves
+// the clipboard as it was.
+void CopyOnShow(OnShow shown, const ChartOutput& chart) {
+    if (shown == OnShow::Table) CopyTableLines();
+    else if (shown == OnShow::Chart) CopyChartPicture(chart.PaintBox, chart.Picture);
+}
+
 template <class View>
 void CopyPopulationView(View* view) {
-    if (!view->Memo2->isHidden()) {
-        CopyTableLines();
-        return;
-    }
-    const ChartOutput chart = PopulationChartOutput(view);
-    CopyChartPicture(chart.PaintBox, chart.Picture);
+    CopyOnShow(PopulationViewOnShow(view->Chart.View(), !view->Memo2->isHidden()), PopulationChartOutput(view));
 }
 
 }  // namespace
@@ -75,14 +78,7 @@ void PrintTable(TForm2* view) { PrintTableLines(view); }
 
 void PrintGraph(TForm2* view) { PrintChartOutput(view, ChartOutputOf(view)); }
 
-void CopyView(TForm2* view) {
-    if (!view->StringGrid1->isHidden()) {
-        CopyTableLines();
-        return;
-    }
-    const ChartOutput chart = ChartOutputOf(view);
-    CopyChartPicture(chart.PaintBox, chart.Picture);
-}
+void CopyView(TForm2* view) { CopyOnShow(LifetimeViewOnShow(!view->StringGrid1->isHidden()), ChartOutputOf(view)); }
 
 // The heading stands in the drawing's own space here, in the graph's font;
 // the picture has the cursor the user set, if any.

@@ -94,12 +94,15 @@ public:
     bool Percent() const { return chart_.Percent(); }
     void SetPercent(bool on) { chart_.SetPercent(on); }
     bool Compared() const { return chart_.Comparison() != nullptr; }
-    bool ComparedWithCensus() const { return chart_.Comparison() && chart_.Comparison()->Census; }
-    void CompareWithBaseYear() { Compare(BaseYearComparison()); }
-    void CompareWithCensus(int32_t year) { Compare(CensusComparison(year)); }
+    bool ShowsOutline(bool census) const { return chart_.ShowsOutline(census); }
+    void ChooseBaseYearOutline() { chart_.ChooseOutline(BaseYearComparison()); }
+    void ChooseCensusOutline(int32_t year) { chart_.ChooseOutline(CensusComparison(year)); }
     void EndComparison() { chart_.SetComparison(nullptr); }
     bool ComparedWithActual() const { return IsActualPopulationComparison(chart_.Comparison()); }
-    void CompareWithActual() { Compare(ActualPopulationComparison()); }
+    void CompareWithActual() {
+        const ChartComparison actual = ActualPopulationComparison();
+        if (actual.GroupCount > 0) chart_.SetComparison(&actual);
+    }
     // A playback of the projection in State, year by year from its base year.
     bool StartPlayback(int32_t displayMode) {
         playback_ = std::make_unique<ProjectionPlayback>(displayMode);
@@ -125,10 +128,6 @@ public:
     }
 
 private:
-    void Compare(const ChartComparison& other) {
-        if (other.GroupCount > 0) chart_.SetComparison(&other);
-    }
-
     PopulationChart chart_;
     WebSurface surface_;
     std::unique_ptr<ProjectionPlayback> playback_;
@@ -314,27 +313,19 @@ std::vector<DrawnYear> Drawn(const val& drawn) {
     return out;
 }
 
-// A census-view table as CSV, with the name a saved file gets: the
-// historical tables by their lines, else the census on show.
+// A file's bytes as they are, for the page to download: a text would lose
+// the CSV's byte-order mark on its way into JavaScript.
+val Bytes(const std::string& data) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    return val(emscripten::typed_memory_view(data.size(), bytes)).call<val>("slice");
+}
+
+// The census view's table as CSV, with the name a saved file gets.
 val CensusTableCsv() {
-    const std::vector<std::string>& lines = State.TableLines;
-    std::string csv, name;
-    if (lines == LifeExpectancyLines()) {
-        csv = TableLinesCsv(lines, {"Periode", "Mænd", "Kvinder"});
-        name = "Middellevetid";
-    } else if (lines == MortalityLines()) {
-        csv = TableLinesCsv(lines, {"Periode", "0-1 år (%)", "0-10 år (%)"});
-        name = "Dødelighed";
-    } else if (lines == FertilityLines()) {
-        csv = TableLinesCsv(lines, {"År", "Børn pr. kvinde", "Særligt år", "Børn pr. kvinde det år"});
-        name = "Fertilitet";
-    } else {
-        csv = GroupFiguresCsv(true);
-        name = "Folketælling " + std::to_string(State.TargetYear);
-    }
+    const CsvTable table = CensusViewCsv();
     val out = val::object();
-    out.set("csv", csv);
-    out.set("name", name);
+    out.set("csv", Bytes(table.Csv));
+    out.set("name", table.Name);
     return out;
 }
 
@@ -461,8 +452,8 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         out.set("message", target.Message);
         return out;
     });
-    function("groupFiguresCsv", &GroupFiguresCsv);
-    function("lifetimeCsv", &LifetimeCsv);
+    function("projectionCsv", +[] { return Bytes(ProjectionCsv()); });
+    function("lifetimeCsv", +[] { return Bytes(LifetimeCsv()); });
     function("censusTableCsv", &CensusTableCsv);
     function("headingIsUsed", +[](const std::string& heading) { return HeadingIsUsed(heading); });
     function("headedLines", +[](const std::string& heading, const val& lines) {
@@ -490,6 +481,16 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("modelTextLines", +[](const std::string& decimalSeparator) { return Strings(ModelTextLines(decimalSeparator)); });
     function("buildCensusTable", &BuildCensusTable);
     function("projectionInForce", &ProjectionInForce);
+    function("projectionHasYearsToPlay", &ProjectionHasYearsToPlay);
+    // What copying a view acts on: "table", "chart" or "" for nothing.
+    function("populationViewOnShow", +[](const std::string& kind, bool tableShown) {
+        const OnShow shown = PopulationViewOnShow(kind == "census" ? CensusChartView : ProjectionChartView, tableShown);
+        return std::string(shown == OnShow::Table ? "table" : shown == OnShow::Chart ? "chart" : "");
+    });
+    function("lifetimeViewOnShow", +[](bool gridShown) {
+        const OnShow shown = LifetimeViewOnShow(gridShown);
+        return std::string(shown == OnShow::Table ? "table" : shown == OnShow::Chart ? "chart" : "");
+    });
     function("censusIntervalLines", +[] { return Strings(CensusIntervalLines()); });
     function("projectedIntervalLines", +[](const val& years) {
         std::vector<int32_t> list;
@@ -541,9 +542,9 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         .function("percent", &WebChart::Percent)
         .function("setPercent", &WebChart::SetPercent)
         .function("compared", &WebChart::Compared)
-        .function("comparedWithCensus", &WebChart::ComparedWithCensus)
-        .function("compareWithBaseYear", &WebChart::CompareWithBaseYear)
-        .function("compareWithCensus", &WebChart::CompareWithCensus)
+        .function("showsOutline", &WebChart::ShowsOutline)
+        .function("chooseBaseYearOutline", &WebChart::ChooseBaseYearOutline)
+        .function("chooseCensusOutline", &WebChart::ChooseCensusOutline)
         .function("endComparison", &WebChart::EndComparison)
         .function("startPlayback", &WebChart::StartPlayback)
         .function("stepPlayback", &WebChart::StepPlayback)

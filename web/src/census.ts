@@ -15,6 +15,8 @@ export class CensusYearDialog extends Dialog {
   ChosenCensusYear = 0;
   ChosenCensusYearValid = false;
   accepted = false;
+  // The field writes every change into BaseYear; Fortryd puts this back.
+  private baseYearOnShow = 0;
 
   constructor() {
     super('Form8', ' ', 425, 230);
@@ -38,6 +40,7 @@ export class CensusYearDialog extends Dialog {
     });
     this.onShow = () => {
       this.accepted = false;
+      this.baseYearOnShow = core.get('BaseYear');
       this.Edit1.value = '';
       this.Edit1Change();
       this.Memo1.textContent = core.censusYearListLines().join('\n');
@@ -67,6 +70,7 @@ export class CensusYearDialog extends Dialog {
 
   BitBtn2Click(): void {
     this.close();
+    core.set('BaseYear', this.baseYearOnShow);
     core.set('DisplayMode', 0);
   }
 }
@@ -123,7 +127,9 @@ export class CensusView extends ViewWindow implements OutputView {
     core.set('ExactFigures', true);
     core.listCensusYears();
     await this.Form8.show();
-    if (core.yearChoices().includes(core.get('BaseYear'))) {
+    // Cancelled, the chooser has put back the base year it found, which may
+    // well be a census year the pupil did not choose now.
+    if (this.Form8.accepted && core.yearChoices().includes(core.get('BaseYear'))) {
       core.groupCensus();
       core.set('TargetYear', core.get('BaseYear'));
       core.computeGroupTotals();
@@ -177,6 +183,7 @@ export class CensusView extends ViewWindow implements OutputView {
   }
 
   tableShown(): boolean { return !this.area.memo.hidden; }
+  copyKind(): 'table' | 'chart' | '' { return core.populationViewOnShow('census', this.tableShown()); }
   printKind(): 'text' | 'chart' | null {
     const mode = core.get('DisplayMode');
     return mode === 11 ? 'text' : mode === 12 || mode === 13 ? 'chart' : null;

@@ -17,9 +17,9 @@ export interface Chart {
   percent(): boolean;
   setPercent(on: boolean): void;
   compared(): boolean;
-  comparedWithCensus(): boolean;
-  compareWithBaseYear(): void;
-  compareWithCensus(year: number): void;
+  showsOutline(census: boolean): boolean;
+  chooseBaseYearOutline(): void;
+  chooseCensusOutline(year: number): void;
   endComparison(): void;
   comparedWithActual(): boolean;
   compareWithActual(): void;
@@ -99,6 +99,9 @@ export interface Core {
   baseYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
   censusYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
   projectionInForce(): boolean;
+  projectionHasYearsToPlay(): boolean;
+  populationViewOnShow(kind: 'projection' | 'census', tableShown: boolean): 'table' | 'chart' | '';
+  lifetimeViewOnShow(gridShown: boolean): 'table' | 'chart' | '';
   censusIntervalLines(): string[];
   ageGroupPrintLines(interval: string, projected: string[], historical: string[], historicalLineCount: number): string[];
   ageGroupCopyLines(projected: string[], historical: string[]): string[];
@@ -122,9 +125,10 @@ export interface Core {
   linesAsText(lines: string[]): string;
   saveFileTypes(table: boolean): string[];
   resolveSaveTarget(path: string, chosenType: string, table: boolean): { path: string; type: string; message: string };
-  groupFiguresCsv(lastGroupTo99: boolean): string;
-  lifetimeCsv(): string;
-  censusTableCsv(): { csv: string; name: string };
+  // CSV files as their bytes (a byte-order mark first).
+  projectionCsv(): Uint8Array<ArrayBuffer>;
+  lifetimeCsv(): Uint8Array<ArrayBuffer>;
+  censusTableCsv(): { csv: Uint8Array<ArrayBuffer>; name: string };
 
   Chart: new (kind: 'projection' | 'census', surface: ChartSurface) => Chart;
 }

@@ -23,18 +23,20 @@ export function TogglePercent(v: PopulationView): void {
   v.area.invalidate();
 }
 
-export function ToggleBaseYearComparison(v: PopulationView): void {
+// "Sammenlign med basisåret": the base year outlined in place of any
+// other outline, or taken away when it is the one shown.
+export function ChooseBaseYearOutline(v: PopulationView): void {
   if (!ChartOnShow(v) || !v.area.chart) return;
-  if (v.area.chart.compared()) v.area.chart.endComparison();
-  else v.area.chart.compareWithBaseYear();
+  v.area.chart.chooseBaseYearOutline();
   v.area.invalidate();
 }
 
-// A census chosen in the census chooser, which works on the state; the
-// state is put back afterwards.
-export async function ToggleCensusComparison(v: PopulationView, chooser: CensusYearDialog): Promise<void> {
+// "Sammenlign med folketælling …": a census chosen in the census chooser,
+// which works on the state (put back afterwards), outlined in place of any
+// other outline; taken away when a census is the one shown.
+export async function ChooseCensusOutline(v: PopulationView, chooser: CensusYearDialog): Promise<void> {
   if (!ChartOnShow(v) || !v.area.chart) return;
-  if (v.area.chart.compared()) {
+  if (v.area.chart.showsOutline(true)) {
     v.area.chart.endComparison();
     v.area.invalidate();
     return;
@@ -46,7 +48,7 @@ export async function ToggleCensusComparison(v: PopulationView, chooser: CensusY
   const year = chooser.ChosenCensusYear;
   core.restoreState();
   if (!chosen) return;
-  v.area.chart.compareWithCensus(year);
+  v.area.chart.chooseCensusOutline(year);
   v.area.invalidate();
 }
 

@@ -231,6 +231,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
 
   // Output
   tableShown(): boolean { return this.gridShown; }
+  copyKind(): 'table' | 'chart' | '' { return core.lifetimeViewOnShow(this.gridShown); }
   printKind(): 'text' | 'chart' { return this.gridShown ? 'text' : 'chart'; }
   // The picture is the paint box's size (and 80 more down); the graph on it
   // is laid out for the whole view, as on screen.

@@ -11,7 +11,7 @@ import { baseYears, currentProjectionLink, projectionLinkProblem, readProjection
 import { SaveDialog, Saver, type ViewOnShow } from './save';
 import { BaseYearDialog, InputDialog, ModelWindow, ProjectionView } from './projection';
 import { AgeGroupDialog } from './agegroups';
-import { ChartOnShow, ToggleBaseYearComparison, ToggleCensusComparison, TogglePercent } from './extra';
+import { ChartOnShow, ChooseBaseYearOutline, ChooseCensusOutline, TogglePercent } from './extra';
 import { el, messageBox, modalOpen, setText } from './ui';
 import { registerOfflineWorker } from './update';
 import { showToolTipsOnLongPress } from './tooltips';
@@ -73,7 +73,7 @@ async function start(): Promise<void> {
       { name: 'Afspilprognose1', caption: '&Afspil prognose', enabled: false, run: () => Form3.PlayProjection() },
       { name: 'Sammenlign1', caption: '&Sammenlign med basisåret', enabled: false, run: () => void Sammenlign1Click() },
       { name: 'Sammenlignfolketlling1', caption: 'Sammenlign med &folketælling …', enabled: false,
-        run: () => void ToggleCensusComparison(Form3, Form8) },
+        run: () => void ChooseCensusOutline(Form3, Form8) },
       { name: 'Sammenlignfaktisk1', caption: 'Sammenlign med faktisk befolkning', enabled: false,
         run: () => Form3.ToggleActualComparison() },
       { name: 'Visiprocent1', caption: 'Vis i &procent', enabled: false, run: () => { const v = chartViewOnShow(); if (v) TogglePercent(v); } },
@@ -110,7 +110,7 @@ async function start(): Promise<void> {
   // result and lies in front, else the projection view, else the census view.
   function viewOnShow(): ViewOnShow | null {
     const lines: string[] = core.get('TableLines');
-    const table = (view: OutputView, csv: string, name: string): ViewOnShow | null =>
+    const table = (view: OutputView, csv: Uint8Array<ArrayBuffer>, name: string): ViewOnShow | null =>
       lines.length ? { what: 'table', view, csv, name } : null;
     if (core.get('LifetimeViewActive') && Form2.isFront())
       return Form2.tableShown() ? table(Form2, core.lifetimeCsv(), 'Levetid') : { what: 'chart', view: Form2, name: 'Levetid' };
@@ -121,7 +121,7 @@ async function start(): Promise<void> {
       if (mode === (census ? 12 : 2) || mode === (census ? 13 : 3)) return { what: 'chart', view, name };
       if (!view.tableShown()) return null;
       if (census && mode === 11) { const t = core.censusTableCsv(); return table(view, t.csv, t.name); }
-      if (!census && (mode === 1 || mode === 4)) return table(view, core.groupFiguresCsv(false), name);
+      if (!census && (mode === 1 || mode === 4)) return table(view, core.projectionCsv(), name);
       return null;
     }
     return null;
@@ -146,13 +146,10 @@ async function start(): Promise<void> {
     const census = Form4.visible && !Form3.visible;
     m.setCaption('Sammenlign1', census ? '&Sammenlign med folketælling …' : '&Sammenlign med basisåret');
     m.setEnabled('Sammenlign1', chart !== null);
-    const compared = chart?.area.chart?.compared() ?? false;
-    const withCensus = chart?.area.chart?.comparedWithCensus() ?? false;
-    const withActual = chart?.area.chart?.comparedWithActual() ?? false;
-    m.setChecked('Sammenlign1', compared && (census || !withCensus) && !withActual);
+    m.setChecked('Sammenlign1', chart?.area.chart?.showsOutline(census) ?? false);
     m.setVisible('Sammenlignfolketlling1', !census);
     m.setEnabled('Sammenlignfolketlling1', chart === Form3);
-    m.setChecked('Sammenlignfolketlling1', !census && compared && withCensus);
+    m.setChecked('Sammenlignfolketlling1', !census && (chart?.area.chart?.showsOutline(true) ?? false));
     m.setEnabled('Visiprocent1', chart !== null);
     m.setChecked('Visiprocent1', chart?.area.chart?.percent() ?? false);
     m.setEnabled('Gemsom1', viewOnShow() !== null);
@@ -194,8 +191,8 @@ async function start(): Promise<void> {
     await done;
   }
   async function Sammenlign1Click(): Promise<void> {
-    if (ChartOnShow(Form3)) ToggleBaseYearComparison(Form3);
-    else if (ChartOnShow(Form4)) await ToggleCensusComparison(Form4, Form8);
+    if (ChartOnShow(Form3)) ChooseBaseYearOutline(Form3);
+    else if (ChartOnShow(Form4)) await ChooseCensusOutline(Form4, Form8);
   }
 
   function Udskriv1Click(): void {

@@ -10,6 +10,8 @@ export interface OutputView {
   area?: ChartArea;
   // Whether the view shows its table (else its chart).
   tableShown(): boolean;
+  // What copying acts on: the table, the chart, or nothing.
+  copyKind(): 'table' | 'chart' | '';
   // What "Udskriv" prints now: the table, the chart, or nothing.
   printKind(): 'text' | 'chart' | null;
   // Draws the chart on a canvas (printer or picture); withCursor for copies.
@@ -135,9 +137,12 @@ export class Output {
     else if (kind === 'chart') this.printChart(view);
   }
 
+  // Nothing on show leaves the clipboard as it was.
   async CopyView(view: OutputView): Promise<void> {
+    const kind = view.copyKind();
+    if (!kind) return;
     try {
-      if (view.tableShown()) {
+      if (kind === 'table') {
         await this.writeText(this.headed(core.get('TableLines')));
       } else {
         const size = view.chartSize();

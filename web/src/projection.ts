@@ -329,7 +329,9 @@ export class ProjectionView extends ViewWindow implements OutputView {
   private EndPlayback(): void { this.playback.End(); }
 
   // The pyramid button is available exactly while a projection is in force.
-  CanPlayProjection(): boolean { return this.visible && !this.buttons.SpeedButton2.disabled; }
+  CanPlayProjection(): boolean {
+    return this.visible && !this.buttons.SpeedButton2.disabled && core.projectionHasYearsToPlay();
+  }
 
   PlayProjection(): void {
     if (!this.CanPlayProjection()) return;
@@ -339,6 +341,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
   }
 
   tableShown(): boolean { return !this.area.memo.hidden; }
+  copyKind(): 'table' | 'chart' | '' { return core.populationViewOnShow('projection', this.tableShown()); }
   printKind(): 'text' | 'chart' | null {
     const mode = core.get('DisplayMode');
     if (mode === 4) return this.tableShown() ? 'text' : null;

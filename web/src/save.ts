@@ -11,7 +11,7 @@ export interface ViewOnShow {
   what: 'table' | 'chart';
   view: OutputView;
   name: string;      // the file name proposed, without a type
-  csv?: string;      // a table's figures
+  csv?: Uint8Array<ArrayBuffer>;  // a table's figures, as the file's bytes
 }
 
 
@@ -88,7 +88,7 @@ export class Saver {
       const text = core.linesAsText(core.headedLines(this.output.heading.HeadingText, core.get('TableLines')));
       download(name, new Blob([text], { type: 'text/plain;charset=utf-8' }));
     } else if (suffix === 'csv') {
-      download(name, new Blob([shown.csv ?? ''], { type: 'text/csv;charset=utf-8' }));
+      download(name, new Blob([shown.csv ?? new Uint8Array()], { type: 'text/csv;charset=utf-8' }));
     } else if (suffix === 'png') {
       const size = shown.view.chartSize();
       const canvas = el('canvas');

@@ -101,7 +101,7 @@ function drawInPage(args) {
     c.computeGroupTotals();
     area.chart.setPercent(!!percent);
     area.chart.endComparison();
-    if (outline) census ? area.chart.compareWithCensus(outline) : area.chart.compareWithBaseYear();
+    if (outline) census ? area.chart.chooseCensusOutline(outline) : area.chart.chooseBaseYearOutline();
     if (census) f.ShowCensusChart(mode); else f.ShowChart(mode);
     if (x) area.chart.mouseUp(true, x, y);
     canvas = area.canvas;
