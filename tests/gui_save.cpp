@@ -33,6 +33,7 @@ public:
     QString answer;      // the path the save dialog answers, "" cancels
     QString answerType;  // the type the user picks there; "" keeps the offered one
     QString offeredName;
+    QString offeredType;
     int saveDialogs = 0;
 
     void SetUp() override {
@@ -44,6 +45,7 @@ public:
         savedSaveFile = SetSaveFileFunction([this](QWidget*, const QString& name, const QStringList&, QString& chosen) {
             ++saveDialogs;
             offeredName = name;
+            offeredType = chosen;
             if (!answerType.isEmpty()) chosen = answerType;
             return answer;
         });
@@ -179,6 +181,31 @@ TEST_F(SaveTest, TheNameDecidesTheTypeAndTheChosenTypeFillsIn) {
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_EQ(dialogs.Messages[0].Caption, "Gem som");
     EXPECT_FALSE(QFile::exists(dir.filePath("billede.png")));
+}
+
+// A table is offered the type chosen last for a table, a chart the one chosen
+// last for a chart.
+TEST_F(SaveTest, EachKindOffersItsOwnLastType) {
+    Project();
+    const struct {
+        QAction* show;
+        const char* offered;  // "" for either of the kind's types
+        const char* chosen;
+    } rows[] = {{Form1->Tabel2, "", "CSV (*.csv)"},
+                {Form1->Pyramide1, "", "PNG-billede (*.png)"},
+                {Form1->Tabel2, "CSV (*.csv)", "Tekst (*.txt)"},
+                {Form1->Ialtgraf1, "PNG-billede (*.png)", "PDF (*.pdf)"},
+                {Form1->Tabel2, "Tekst (*.txt)", ""}};
+    const QStringList tableTypes = {"Tekst (*.txt)", "CSV (*.csv)"};
+    const QStringList chartTypes = {"PNG-billede (*.png)", "PDF (*.pdf)"};
+    for (const auto& row : rows) {
+        row.show->trigger();
+        answerType = row.chosen;
+        Save("fil");
+        const QStringList& kind = row.show == Form1->Tabel2 ? tableTypes : chartTypes;
+        if (*row.offered) EXPECT_EQ(offeredType, row.offered);
+        else EXPECT_TRUE(kind.contains(offeredType)) << offeredType.toStdString();
+    }
 }
 
 // Every table's CSV, read as a Danish spreadsheet reads it, holds the
