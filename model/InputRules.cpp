@@ -20,6 +20,8 @@ char32_t FilterKey(FieldKeys keys, char32_t typed) {
     switch (keys) {
         case FieldKeys::Digits:
             return IsDigit(typed) || typed == BackspaceKey ? typed : 0;
+        case FieldKeys::Signed:
+            return IsDigit(typed) || typed == U'-' || typed == BackspaceKey ? typed : 0;
         case FieldKeys::Decimal:
             if (typed == U',') return U'.';
             return IsDigit(typed) || typed == U'.' || typed == BackspaceKey ? typed : 0;

@@ -19,6 +19,7 @@ constexpr char32_t BackspaceKey = 8;
 // The character sets of the filtered fields.
 enum class FieldKeys {
     Digits,    // digits and backspace: years, ages, retirement age
+    Signed,    // digits, "-" and backspace: net migration
     Decimal,   // digits, "." and "," (turned into "."), backspace: children per family
     Interval,  // digits, "." and backspace: the age interval a..b
     Sex,       // K, M, k and m only; backspace is not among them

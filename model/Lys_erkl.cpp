@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "Canvas.h"
 #include "Unit10.h"
@@ -105,29 +106,113 @@ void SetUpProjection() {
     s.YearsToProject = s.TargetYear - s.BaseYear;
 }
 
-void RunProjection() {
-    ModelState& s = State;
-    for (int step = 0; step < s.YearsToProject; ++step) {
-        double births = 0;
-        for (int g = 0; g < MotherGroups; ++g) {
-            for (int i = 0; i < 5; ++i) {
-                births = births + s.PopFemale[FirstMotherAge + 5 * g + i] * s.Fertility[g];
-            }
+namespace {
+
+// A count with a half year's migrants added; fewer than nobody is nobody.
+// Where no half is negative no count can fall below zero, and the check is
+// left out.
+template <bool Leaving>
+inline double WithMigrants(double population, double migrants) {
+    const double sum = population + migrants;
+    if constexpr (Leaving) return sum > 0 ? sum : 0;
+    return sum;
+}
+
+double Births(const ModelState& s, const double* women) {
+    double births = 0;
+    for (int g = 0; g < MotherGroups; ++g) {
+        for (int i = 0; i < 5; ++i) {
+            births = births + women[FirstMotherAge + 5 * g + i] * s.Fertility[g];
         }
+    }
+    return births;
+}
+
+// The newborns of the year, and the first-year mortality a year on.
+void BearChildren(ModelState& s, double births) {
+    const double girls = std::trunc(GirlShare * births + 0.5);
+    const double boys = std::trunc(births - girls + 0.5);
+    s.PopMale[0] = (1.0 - s.NewbornMortalityMale) * boys;
+    s.PopFemale[0] = (1.0 - s.NewbornMortalityFemale) * girls;
+    s.NewbornMortalityMale = s.NewbornMortalityMale * NewbornMortalityDecay;
+    s.NewbornMortalityFemale = s.NewbornMortalityFemale * NewbornMortalityDecay;
+    if (s.NewbornMortalityMale > NewbornMortalityCap) s.NewbornMortalityMale = NewbornMortalityCap;
+    if (s.NewbornMortalityFemale > NewbornMortalityCap) s.NewbornMortalityFemale = NewbornMortalityCap;
+}
+
+void ProjectYears(ModelState& s) {
+    for (int step = 0; step < s.YearsToProject; ++step) {
+        const double births = Births(s, s.PopFemale);
         // Descending, so each age reads last year's value of the age below.
         for (int a = 99; a >= 1; --a) {
             s.PopMale[a] = s.PopMale[a - 1] / s.SurvivorsMale[a - 1] * s.SurvivorsMale[a];
             s.PopFemale[a] = s.PopFemale[a - 1] / s.SurvivorsFemale[a - 1] * s.SurvivorsFemale[a];
         }
-        const double girls = std::trunc(GirlShare * births + 0.5);
-        const double boys = std::trunc(births - girls + 0.5);
-        s.PopMale[0] = (1.0 - s.NewbornMortalityMale) * boys;
-        s.PopFemale[0] = (1.0 - s.NewbornMortalityFemale) * girls;
-        s.NewbornMortalityMale = s.NewbornMortalityMale * NewbornMortalityDecay;
-        s.NewbornMortalityFemale = s.NewbornMortalityFemale * NewbornMortalityDecay;
-        if (s.NewbornMortalityMale > NewbornMortalityCap) s.NewbornMortalityMale = NewbornMortalityCap;
-        if (s.NewbornMortalityFemale > NewbornMortalityCap) s.NewbornMortalityFemale = NewbornMortalityCap;
+        BearChildren(s, births);
     }
+}
+
+// The same step with half of a year's migrants added at its start and half
+// at its end. The counts at the start of a year are kept apart, so the
+// survivors are computed in ascending order, and the next year's start is
+// worked out as each end count is. The start's half at 99 is left out, as
+// nobody ages past 99 and it would only be overwritten.
+template <bool Leaving>
+void ProjectYearsMigrating(ModelState& s, const double* halfMale, const double* halfFemale) {
+    double startMale[2][MigrationAges];
+    double startFemale[2][MigrationAges];
+    double* men = startMale[0];
+    double* women = startFemale[0];
+    double* nextMen = startMale[1];
+    double* nextWomen = startFemale[1];
+    for (int a = 0; a < MigrationAges - 1; ++a) {
+        men[a] = WithMigrants<Leaving>(s.PopMale[a], halfMale[a]);
+        women[a] = WithMigrants<Leaving>(s.PopFemale[a], halfFemale[a]);
+    }
+    for (int step = 0; step < s.YearsToProject; ++step) {
+        const double births = Births(s, women);
+        for (int a = 1; a <= 99; ++a) {
+            const double m = WithMigrants<Leaving>(men[a - 1] / s.SurvivorsMale[a - 1] * s.SurvivorsMale[a], halfMale[a]);
+            const double f =
+                WithMigrants<Leaving>(women[a - 1] / s.SurvivorsFemale[a - 1] * s.SurvivorsFemale[a], halfFemale[a]);
+            s.PopMale[a] = m;
+            s.PopFemale[a] = f;
+            nextMen[a] = WithMigrants<Leaving>(m, halfMale[a]);
+            nextWomen[a] = WithMigrants<Leaving>(f, halfFemale[a]);
+        }
+        BearChildren(s, births);
+        s.PopMale[0] = WithMigrants<Leaving>(s.PopMale[0], halfMale[0]);
+        s.PopFemale[0] = WithMigrants<Leaving>(s.PopFemale[0], halfFemale[0]);
+        nextMen[0] = WithMigrants<Leaving>(s.PopMale[0], halfMale[0]);
+        nextWomen[0] = WithMigrants<Leaving>(s.PopFemale[0], halfFemale[0]);
+        std::swap(men, nextMen);
+        std::swap(women, nextWomen);
+    }
+}
+
+}  // namespace
+
+void RunProjection() {
+    ModelState& s = State;
+    // Without migration nothing at all is added, so the figures stay
+    // exactly those of the projection without it.
+    if (s.NetMigration == 0) {
+        ProjectYears(s);
+        return;
+    }
+    double halfMale[MigrationAges];
+    double halfFemale[MigrationAges];
+    HalfYearMigrants(s.Migration, s.NetMigration, halfMale, halfFemale);
+    bool leaving = false;
+    for (int a = 0; a < MigrationAges; ++a) leaving = leaving || halfMale[a] < 0 || halfFemale[a] < 0;
+    if (leaving) ProjectYearsMigrating<true>(s, halfMale, halfFemale);
+    else ProjectYearsMigrating<false>(s, halfMale, halfFemale);
+}
+
+void RerunProjection() {
+    SetUpProjection();
+    RunProjection();
+    ComputeGroupTotals();
 }
 
 void GroupCensus(double& total) {

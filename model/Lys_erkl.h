@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "Migration.h"
+
 struct Canvas;
 
 constexpr int MaxAge = 100;
@@ -118,6 +120,10 @@ struct ModelState {
     double GroupFemale[MaxGroups] = {};
     ChartPoint MarkerPoints[4];
     int32_t YearChoices[CensusYearCount + 1] = {};  // [1..17]
+    // Net migration per year and its spread over sex and age; with 0 the
+    // projection adds nobody.
+    int32_t NetMigration = 0;
+    MigrationProfile Migration = StandardMigrationProfile();
     std::string OutliveChanceText;
     std::vector<std::string> TableLines;  // UTF-8
     std::vector<std::string> PrintLines;  // UTF-8
@@ -145,6 +151,10 @@ void ListBaseYears();
 void ListCensusYears();
 void SetUpProjection();
 void RunProjection();
+// The projection in force computed again from its base year with the inputs
+// now in the state (after a change of the net migration), grouped for the
+// table and the charts.
+void RerunProjection();
 
 // Grouping, totals and display rounding.
 void GroupCensus(double& total);

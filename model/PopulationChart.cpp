@@ -140,6 +140,31 @@ ChartComparison BaseYearComparison() {
     return c;
 }
 
+ChartComparison WithoutMigrationComparison() {
+    // The same projection with no net migration, in State only while it is
+    // projected and grouped as State is.
+    ModelState work = State;
+    std::swap(State, work);
+    State.NetMigration = 0;
+    SetUpProjection();
+    RunProjection();
+    State.GroupCount = work.GroupCount;
+    State.GroupSpan = work.GroupSpan;
+    ComputeGroupTotals();
+    ChartComparison c;
+    c.Name = "uden indvandring";
+    c.WithoutMigration = true;
+    c.GroupCount = std::clamp(State.GroupCount, 0, MaxGroups);
+    c.GroupSpan = State.GroupSpan;
+    for (int32_t g = 0; g < c.GroupCount; ++g) {
+        c.Male[g] = State.GroupMale[g];
+        c.Female[g] = State.GroupFemale[g];
+        c.Span[g] = 1;
+    }
+    std::swap(State, work);
+    return c;
+}
+
 ChartComparison CensusComparison(int32_t year) {
     AgeGroups groups;
     std::string note;
@@ -238,7 +263,8 @@ void PopulationChart::SetComparison(const ChartComparison* other) {
 }
 
 void PopulationChart::ChooseOutline(const ChartComparison& other) {
-    const bool sameKind = Comparison() && comparison_.Census == other.Census && comparison_.Actual == other.Actual;
+    const bool sameKind = Comparison() && comparison_.Census == other.Census && comparison_.Actual == other.Actual &&
+                          comparison_.WithoutMigration == other.WithoutMigration;
     if (sameKind) SetComparison(nullptr);
     else if (other.GroupCount > 0) SetComparison(&other);
 }

@@ -57,6 +57,7 @@ struct ChartComparison {
     std::string Name;       // the legend's text for it, e.g. "basisår 2008"
     std::string GroupNote;  // a second legend line when its groups differ, e.g. "(10-års grupper)"
     bool Census = false;
+    bool WithoutMigration = false;  // the projection in force without net migration
     bool Actual = false;     // an imported actual population, not the base year
     int32_t GroupCount = 0;  // the chart grouping it was made for; drawn only over that
     int32_t GroupSpan = 0;
@@ -67,6 +68,9 @@ struct ChartComparison {
 
 // The base year of the projection in State, grouped as State is.
 ChartComparison BaseYearComparison();
+// The projection in force as it would be with no net migration, grouped as
+// State is.
+ChartComparison WithoutMigrationComparison();
 // A census year in its own groups over the chart rows of State's grouping;
 // no groups (GroupCount 0) for a year that is not a census.
 ChartComparison CensusComparison(int32_t year);
@@ -146,7 +150,7 @@ public:
     // A census (or else the base year) is outlined: the compare item of
     // that kind is checked.
     bool ShowsOutline(bool census) const {
-        return Comparison() && comparison_.Census == census && !comparison_.Actual;
+        return Comparison() && comparison_.Census == census && !comparison_.Actual && !comparison_.WithoutMigration;
     }
     // A compare item chosen: its own outline, when shown, is taken away;
     // otherwise other replaces whatever is outlined.

@@ -31,6 +31,12 @@ std::vector<std::string> ProjectionTableLines() {
                 std::to_string(State.BaseYear);
     lines[3] += "    Børnetal pr. familie:" + FormatFixed(State.ChildrenPerFamily, 19, 2);
     lines[5] += "    Pensionsalder:                      " + std::to_string(retirement) + " år";
+    // Migration is shown only when there is some, so a projection without it
+    // reads as it always has.
+    if (State.NetMigration != 0) {
+        lines[7] += "    Nettoindvandring pr. år:" + FormatFixed(State.NetMigration, 8, 0);
+        if (State.Migration.Year != 0) lines[9] += "    Aldersprofil: " + MigrationProfileName(State.Migration);
+    }
     lines[11] += "    Småbørn      ( 0- 4 år): " + Share(0, 4);
     lines[13] += "    Skolebørn    ( 5-15 år): " + Share(5, 15);
     lines[15] += "    Produktive   (16-" + std::to_string(retirement - 1) + " år): " + Share(16, retirement - 1);
@@ -52,12 +58,17 @@ std::vector<std::string> ModelTextLines(const std::string& decimalSeparator) {
     std::string children = FormatFixed(State.ChildrenPerFamily, 2);
     if (const auto point = children.find('.'); point != std::string::npos)
         children.replace(point, 1, decimalSeparator);
-    return {" ",
-            " Børnetal pr. familie              : " + children,
-            " Årstal (" + std::to_string(State.BaseYear) + " .. 2100)             : " +
-                std::to_string(State.TargetYear),
-            " Pensionsalder (mindst 50)         : " + std::to_string(State.RetirementAge),
-            " "};
+    std::vector<std::string> lines = {
+        " ",
+        " Børnetal pr. familie              : " + children,
+        " Årstal (" + std::to_string(State.BaseYear) + " .. 2100)             : " + std::to_string(State.TargetYear),
+        " Pensionsalder (mindst 50)         : " + std::to_string(State.RetirementAge)};
+    if (State.NetMigration != 0) {
+        lines.push_back(" Nettoindvandring pr. år           : " + std::to_string(State.NetMigration));
+        lines.push_back(" Aldersprofil                      : " + MigrationProfileName(State.Migration));
+    }
+    lines.push_back(" ");
+    return lines;
 }
 
 OnShow PopulationViewOnShow(const ChartViewDescription& view, bool tableShown) {

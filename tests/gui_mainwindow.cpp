@@ -28,7 +28,8 @@ public:
 // The order in which the program creates its windows; CreateForms must
 // create those that exist in this order.
 const QStringList ProgramWindowOrder = {"Form1", "AboutBox", "BtnBottomDlg", "Form2", "Form3", "Form4",
-                                        "Model", "BtnBottomDlg1", "Form7", "Form8", "Overskrif", "Form9"};
+                                        "Model", "BtnBottomDlg1", "Form7", "Form8", "Overskrif", "MigrationDlg",
+                                        "Form9"};
 
 TEST(StartSequence, CreatesEveryWindowOnceInProgramOrder) {
     ProgramStart();
@@ -162,8 +163,10 @@ TEST(MainMenu, ItemsCaptionsShortcutsAndEnabledStateAtStart) {
         {"Afspilprognose1", "&Afspil prognose", "Ekstra1", "", false},
         {"Sammenlign1", "&Sammenlign med basisåret", "Ekstra1", "", false},
         {"Sammenlignfolketlling1", "Sammenlign med &folketælling …", "Ekstra1", "", false},
+        {"Sammenlignudenindvandring1", "Sammenlign &uden indvandring", "Ekstra1", "", false},
         {"Sammenlignfaktisk1", "Sammenlign med faktisk befolkning", "Ekstra1", "", false},
         {"Visiprocent1", "Vis i &procent", "Ekstra1", "", false},
+        {"Indvandring1", "&Indvandring ...", "Ekstra1", "", true},
         {"Gemsom1", "&Gem som ...", "Ekstra1", "", false},
         {"Indlstal1", "&Indlæs tal fra Statistikbanken ...", "Ekstra1", "", true},
         {"Glemindlstetal1", "&Glem indlæste tal", "Ekstra1", "", false},

@@ -5,6 +5,7 @@
 #include "Overskr.h"
 #include "Pictures.h"
 #include "Inddatp.h"
+#include "MigrationDlg.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
@@ -57,6 +58,7 @@ void CreateForms() {
     Create(Form7, Form1);
     Create(Form8, Form1);
     Create(Overskrif, Form1);
+    Create(MigrationDlg, Form1);
     Create(Form9, Form1);
 }
 

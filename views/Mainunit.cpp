@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Dialogs.h"
 #include "Lys_erkl.h"
+#include "MigrationDlg.h"
 #include "ViewOutput.h"
 #include "Pictures.h"
 #include "SaveView.h"
@@ -145,10 +146,15 @@ TForm1::TForm1() {
     Sammenlignfolketlling1 = AddItem(Ekstra1, "Sammenlignfolketlling1", "Sammenlign med &folketælling …",
                                      &TForm1::Sammenlignfolketlling1Click, false);
     Sammenlignfolketlling1->setCheckable(true);
+    // What the net migration changes: the same projection without it.
+    Sammenlignudenindvandring1 = AddItem(Ekstra1, "Sammenlignudenindvandring1", "Sammenlign &uden indvandring",
+                                         &TForm1::Sammenlignudenindvandring1Click, false);
+    Sammenlignudenindvandring1->setCheckable(true);
     Sammenlignfaktisk1 = AddItem(Ekstra1, "Sammenlignfaktisk1", "Sammenlign med faktisk befolkning",
                                  &TForm1::Sammenlignfaktisk1Click, false);
     Sammenlignfaktisk1->setCheckable(true);
     Visiprocent1 = AddItem(Ekstra1, "Visiprocent1", "Vis i &procent", &TForm1::Visiprocent1Click, false);
+    Indvandring1 = AddItem(Ekstra1, "Indvandring1", "&Indvandring ...", &TForm1::Indvandring1Click);
     Sammenlign1->setCheckable(true);
     Visiprocent1->setCheckable(true);
     Gemsom1 = AddItem(Ekstra1, "Gemsom1", "&Gem som ...", &TForm1::Gemsom1Click, false);
@@ -399,6 +405,10 @@ void TForm1::UpdateExtraItems() {
     Sammenlignfolketlling1->setVisible(!census);
     Sammenlignfolketlling1->setEnabled(chart == Form3 && chart);
     Sammenlignfolketlling1->setChecked(!census && chart && chart->Chart.ShowsOutline(true));
+    const ChartComparison* other = chart ? chart->Chart.Comparison() : nullptr;
+    Sammenlignudenindvandring1->setVisible(!census);
+    Sammenlignudenindvandring1->setEnabled(chart == Form3 && chart && (State.NetMigration != 0 || other));
+    Sammenlignudenindvandring1->setChecked(!census && other && other->WithoutMigration);
     Visiprocent1->setEnabled(chart != nullptr);
     Visiprocent1->setChecked(chart && chart->Chart.Percent());
     Gemsom1->setEnabled(ViewOnShowCanBeSaved());
@@ -419,6 +429,19 @@ void TForm1::Sammenlign1Click() {
 
 void TForm1::Sammenlignfolketlling1Click() {
     if (Form3 && Form3->ChartOnShow()) Form3->ChooseCensusOutline();
+    UpdateExtraItems();
+}
+
+void TForm1::Sammenlignudenindvandring1Click() {
+    if (Form3 && Form3->ChartOnShow()) Form3->ToggleWithoutMigrationComparison();
+    UpdateExtraItems();
+}
+
+// The net migration applies to the next projection, and at once to the one
+// on show.
+void TForm1::Indvandring1Click() {
+    if (ExecModal(*MigrationDlg) != QDialog::Accepted) return;
+    if (Form3) Form3->ProjectAgain();
     UpdateExtraItems();
 }
 

@@ -72,7 +72,9 @@ public:
     QAction* Afspilprognose1;
     QAction* Sammenlign1;
     QAction* Sammenlignfolketlling1;
+    QAction* Sammenlignudenindvandring1;
     QAction* Visiprocent1;
+    QAction* Indvandring1;
     QAction* Gemsom1;
     QAction* Sammenlignfaktisk1;
     QAction* Indlstal1;
@@ -116,7 +118,9 @@ public:
     void Afspilprognose1Click();
     void Sammenlign1Click();
     void Sammenlignfolketlling1Click();
+    void Sammenlignudenindvandring1Click();
     void Visiprocent1Click();
+    void Indvandring1Click();
     void Gemsom1Click();
     void Sammenlignfaktisk1Click();
     void Indlstal1Click();

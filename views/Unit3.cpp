@@ -235,10 +235,11 @@ void TForm3::ChooseBaseYear() {
 }
 
 void TForm3::ShowModelText() {
-    Model->resize(420, 140);
+    const std::vector<std::string> lines = ModelTextLines(QLocale().decimalPoint().toStdString());
+    // The net migration's two lines make the window taller.
+    Model->resize(420, 140 + 20 * (static_cast<int>(lines.size()) - 5));
     Model->Memo1->clear();
-    for (const std::string& line : ModelTextLines(QLocale().decimalPoint().toStdString()))
-        Model->Memo1->appendPlainText(QString::fromStdString(line));
+    for (const std::string& line : lines) Model->Memo1->appendPlainText(QString::fromStdString(line));
     Model->show();
 }
 
@@ -350,4 +351,23 @@ void TForm3::ForgetImports() {
     ClearChartArea();
     Memo2->clear();
     Memo2->hide();
+}
+
+void TForm3::ToggleWithoutMigrationComparison() {
+    if (!ChartOnShow()) return;
+    Chart.ChooseOutline(WithoutMigrationComparison());
+    ScrollBox1->Invalidate();
+}
+
+void TForm3::ProjectAgain() {
+    const int32_t mode = State.DisplayMode;
+    if (isHidden() || !State.InputsAccepted || mode == DisplayModes::Nothing) return;
+    EndPlayback();
+    RerunProjection();
+    const ChartViewDescription& modes = Chart.View();
+    if (mode == modes.PyramidMode || mode == modes.TotalGraphMode) {
+        ShowChart(mode);
+    } else {
+        ShowTable();
+    }
 }

@@ -65,6 +65,13 @@ public:
     // "Sammenlign med basisåret": the base year outlined, or taken away
     // when it is.
     void ChooseBaseYearOutline();
+    // "Sammenlign uden indvandring": the projection in force without net
+    // migration outlined, or taken away when it is.
+    void ToggleWithoutMigrationComparison();
+
+    // The projection on show computed again with the inputs in force (a new
+    // net migration), in the picture on show; nothing while none is shown.
+    void ProjectAgain();
     // The actual population of the target year, imported from Statistikbanken.
     bool CanCompareWithActual() const;
     bool ComparesWithActual() const;

@@ -97,6 +97,8 @@ public:
     bool ShowsOutline(bool census) const { return chart_.ShowsOutline(census); }
     void ChooseBaseYearOutline() { chart_.ChooseOutline(BaseYearComparison()); }
     void ChooseCensusOutline(int32_t year) { chart_.ChooseOutline(CensusComparison(year)); }
+    bool ComparedWithoutMigration() const { return chart_.Comparison() && chart_.Comparison()->WithoutMigration; }
+    void ChooseWithoutMigrationOutline() { chart_.ChooseOutline(WithoutMigrationComparison()); }
     void EndComparison() { chart_.SetComparison(nullptr); }
     bool ComparedWithActual() const { return IsActualPopulationComparison(chart_.Comparison()); }
     void CompareWithActual() {
@@ -156,6 +158,7 @@ const std::map<std::string, int32_t*>& IntFields() {
         {"BaseYear", &State.BaseYear}, {"TargetYear", &State.TargetYear},
         {"SavedTargetYear", &State.SavedTargetYear}, {"RetirementAge", &State.RetirementAge},
         {"ClickX", &State.ClickX}, {"IntervalFrom", &IntervalFrom}, {"IntervalTo", &IntervalTo},
+        {"NetMigration", &State.NetMigration},
     };
     return fields;
 }
@@ -252,6 +255,7 @@ FieldKeys KeysNamed(const std::string& name) {
     if (name == "decimal") return FieldKeys::Decimal;
     if (name == "interval") return FieldKeys::Interval;
     if (name == "sex") return FieldKeys::Sex;
+    if (name == "signed") return FieldKeys::Signed;
     return FieldKeys::Any;
 }
 
@@ -281,6 +285,15 @@ val CheckProjection(const std::string& children, const std::string& year, const 
     val out = val::object();
     out.set("filled", check.Filled);
     out.set("inputError", check.InputError);
+    return out;
+}
+
+val NetMigrationField(const std::string& text) {
+    const NetMigrationCheck check = CheckNetMigration(text);
+    val out = val::object();
+    out.set("filled", check.Filled);
+    out.set("valid", check.Valid);
+    out.set("value", check.Value);
     return out;
 }
 
@@ -530,6 +543,10 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("checkProjectionInputs", &CheckProjection);
     function("projectionInputMessage", &ProjectionMessage);
     function("projectionInputCaption", &ProjectionCaption);
+    function("checkNetMigration", &NetMigrationField);
+    function("netMigrationMessage", +[] { return std::string(NetMigrationMessage); });
+    function("migrationProfileName", +[] { return MigrationProfileName(State.Migration); });
+    function("rerunProjection", &RerunProjection);
 
     class_<WebChart>("Chart")
         .constructor<std::string, val>()
@@ -545,6 +562,8 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         .function("showsOutline", &WebChart::ShowsOutline)
         .function("chooseBaseYearOutline", &WebChart::ChooseBaseYearOutline)
         .function("chooseCensusOutline", &WebChart::ChooseCensusOutline)
+    bool ComparedWithoutMigration() const { return chart_.Comparison() && chart_.Comparison()->WithoutMigration; }
+    void ChooseWithoutMigrationOutline() { chart_.ChooseOutline(WithoutMigrationComparison()); }
         .function("endComparison", &WebChart::EndComparison)
         .function("startPlayback", &WebChart::StartPlayback)
         .function("stepPlayback", &WebChart::StepPlayback)

@@ -20,6 +20,8 @@ export interface Chart {
   showsOutline(census: boolean): boolean;
   chooseBaseYearOutline(): void;
   chooseCensusOutline(year: number): void;
+  comparedWithoutMigration(): boolean;
+  chooseWithoutMigrationOutline(): void;
   endComparison(): void;
   comparedWithActual(): boolean;
   compareWithActual(): void;
@@ -76,6 +78,11 @@ export interface Core {
   checkProjectionInputs(children: string, year: string, retirement: string): { filled: boolean; inputError: number };
   projectionInputMessage(inputError: number): string;
   projectionInputCaption(): string;
+  checkNetMigration(text: string): { filled: boolean; valid: boolean; value: number };
+  netMigrationMessage(): string;
+  migrationProfileName(): string;
+  // The projection in force computed again with the inputs now in the state.
+  rerunProjection(): void;
 
   // Table texts and year lists
   buildProjectionTable(): void;

@@ -31,6 +31,14 @@ export function ChooseBaseYearOutline(v: PopulationView): void {
   v.area.invalidate();
 }
 
+// "Sammenlign uden indvandring": the projection without net migration
+// outlined in place of any other outline; taken away when it is the one shown.
+export function ChooseWithoutMigrationOutline(v: PopulationView): void {
+  if (!ChartOnShow(v) || !v.area.chart) return;
+  v.area.chart.chooseWithoutMigrationOutline();
+  v.area.invalidate();
+}
+
 // "Sammenlign med folketælling …": a census chosen in the census chooser,
 // which works on the state (put back afterwards), outlined in place of any
 // other outline; taken away when a census is the one shown.

@@ -11,7 +11,8 @@ import { baseYears, currentProjectionLink, projectionLinkProblem, readProjection
 import { SaveDialog, Saver, type ViewOnShow } from './save';
 import { BaseYearDialog, InputDialog, ModelWindow, ProjectionView } from './projection';
 import { AgeGroupDialog } from './agegroups';
-import { ChartOnShow, ChooseBaseYearOutline, ChooseCensusOutline, TogglePercent } from './extra';
+import { ChartOnShow, ChooseBaseYearOutline, ChooseCensusOutline, ChooseWithoutMigrationOutline, TogglePercent } from './extra';
+import { MigrationDialog } from './migration';
 import { el, messageBox, modalOpen, setText } from './ui';
 import { registerOfflineWorker } from './update';
 import { showToolTipsOnLongPress } from './tooltips';
@@ -74,9 +75,12 @@ async function start(): Promise<void> {
       { name: 'Sammenlign1', caption: '&Sammenlign med basisåret', enabled: false, run: () => void Sammenlign1Click() },
       { name: 'Sammenlignfolketlling1', caption: 'Sammenlign med &folketælling …', enabled: false,
         run: () => void ChooseCensusOutline(Form3, Form8) },
+      { name: 'Sammenlignudenindvandring1', caption: 'Sammenlign &uden indvandring', enabled: false,
+        run: () => ChooseWithoutMigrationOutline(Form3) },
       { name: 'Sammenlignfaktisk1', caption: 'Sammenlign med faktisk befolkning', enabled: false,
         run: () => Form3.ToggleActualComparison() },
       { name: 'Visiprocent1', caption: 'Vis i &procent', enabled: false, run: () => { const v = chartViewOnShow(); if (v) TogglePercent(v); } },
+      { name: 'Indvandring1', caption: '&Indvandring ...', run: () => void Indvandring1Click() },
       { name: 'Gemsom1', caption: '&Gem som ...', enabled: false, run: () => void saver.SaveViewOnShow() },
       { name: 'Kopierlink1', caption: 'Kopiér &link til prognosen', enabled: false, run: () => void CopyProjectionLink() },
       { name: 'Indlstal1', caption: '&Indlæs tal fra Statistikbanken ...', run: () => statbank.Choose() },
@@ -103,6 +107,7 @@ async function start(): Promise<void> {
   const Form8 = new CensusYearDialog();
   const Form4 = new CensusView(Form8);
   const Form9 = makeGuide();
+  const MigrationDlg = new MigrationDialog();
   Form2.output = Form3.output = Form4.output = output;
   const saver = new Saver(new SaveDialog(), output, () => viewOnShow());
 
@@ -150,6 +155,11 @@ async function start(): Promise<void> {
     m.setVisible('Sammenlignfolketlling1', !census);
     m.setEnabled('Sammenlignfolketlling1', chart === Form3);
     m.setChecked('Sammenlignfolketlling1', !census && (chart?.area.chart?.showsOutline(true) ?? false));
+    const compared = chart?.area.chart?.compared() ?? false;
+    const withoutMigration = chart?.area.chart?.comparedWithoutMigration() ?? false;
+    m.setVisible('Sammenlignudenindvandring1', !census);
+    m.setEnabled('Sammenlignudenindvandring1', chart === Form3 && (core.get('NetMigration') !== 0 || compared));
+    m.setChecked('Sammenlignudenindvandring1', !census && withoutMigration);
     m.setEnabled('Visiprocent1', chart !== null);
     m.setChecked('Visiprocent1', chart?.area.chart?.percent() ?? false);
     m.setEnabled('Gemsom1', viewOnShow() !== null);
@@ -189,6 +199,12 @@ async function start(): Promise<void> {
     setText(BtnBottomDlg.Edit4, link.retirement);
     await BtnBottomDlg.OKBtnClick();
     await done;
+  }
+  // The net migration applies to the next projection, and at once to the
+  // one on show.
+  async function Indvandring1Click(): Promise<void> {
+    await MigrationDlg.show();
+    if (MigrationDlg.accepted) Form3.ProjectAgain();
   }
   async function Sammenlign1Click(): Promise<void> {
     if (ChartOnShow(Form3)) ChooseBaseYearOutline(Form3);
@@ -247,7 +263,7 @@ async function start(): Promise<void> {
     core,
     state: (name: string): unknown => core.get(name),
     activeView: (): number => app.activeView,
-    windows: { Form2, Form3, Form4, BtnBottomDlg, BtnBottomDlg1, Form7, Form8, Overskrif, AboutBox, Form9, Model, SaveDialog: saver.dialog },
+    windows: { Form2, Form3, Form4, BtnBottomDlg, BtnBottomDlg1, Form7, Form8, Overskrif, AboutBox, Form9, Model, MigrationDlg, SaveDialog: saver.dialog },
     timing: { scriptStarted: started, shown, tableShown: 0 },
     ready: true,
   };

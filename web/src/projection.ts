@@ -322,11 +322,27 @@ export class ProjectionView extends ViewWindow implements OutputView {
   // The model window alone writes numbers with the reader's own decimal separator.
   ShowModelText(): void {
     const separator = (1.5).toLocaleString(navigator.language).includes(',') ? ',' : '.';
-    this.Model.Memo1.textContent = core.modelTextLines(separator).join('\n');
+    const lines = core.modelTextLines(separator);
+    // The net migration's two lines make the window taller.
+    const height = 140 + 20 * (lines.length - 5);
+    this.Model.body.style.height = height + 'px';
+    this.Model.Memo1.style.height = height + 'px';
+    this.Model.Memo1.textContent = lines.join('\n');
     void this.Model.show();
   }
 
   private EndPlayback(): void { this.playback.End(); }
+
+  // The projection on show computed again with the inputs in force (a new
+  // net migration), in the picture on show; nothing while none is shown.
+  ProjectAgain(): void {
+    const mode = core.get('DisplayMode');
+    if (!this.visible || !core.get('InputsAccepted') || mode === 0) return;
+    this.EndPlayback();
+    core.rerunProjection();
+    if (mode === this.pyramidMode || mode === this.totalGraphMode) this.ShowChart(mode);
+    else this.ShowTable();
+  }
 
   // The pyramid button is available exactly while a projection is in force.
   CanPlayProjection(): boolean {

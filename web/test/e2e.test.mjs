@@ -61,7 +61,7 @@ test('a whole session in the browser', async (t) => {
       const enabled = await page.$$eval('[role=menuitem]', (items) => items.filter((i) => i.getAttribute('aria-disabled') === 'false').map((i) => i.dataset.name));
       assert.deepEqual(enabled, ['Filer1', 'Afslut1', 'Rediger1', 'KopiertilKlippebordet1', 'Levetid1', 'enPerson', 'Topersoner1',
         'Prognose1', 'Inddata1', 'Basisr1', 'Folketllinger1', 'Inddata2', 'Historiskedata1', 'Middellevetid1', 'Ddelighed1',
-        'Fertilitet1', 'Ekstra1', 'Indlstal1', 'Hjlp1', 'Vejledning1', 'Omprogrammet1']);
+        'Fertilitet1', 'Ekstra1', 'Indvandring1', 'Indlstal1', 'Hjlp1', 'Vejledning1', 'Omprogrammet1']);
       await page.waitForFunction(() => document.querySelector('[data-name="Image1"]').hidden, { timeout: 5000 });
     });
 

@@ -243,5 +243,24 @@ int main(int argc, char** argv) {
         for (const std::string& line : ProjectedIntervalLines({2030, 2050, 2099})) lines.push_back(line);
         Case("interval", "[\"" + std::to_string(from) + ".." + std::to_string(to) + "\"]", lines);
     }
+    // Projections with net migration, put in force after the projection.
+    for (const int32_t base : {2000, 2008}) {
+        for (const int32_t net : {30000, -100000, 200000}) {
+            for (const int32_t target : {2030, 2100}) {
+                State.ExactFigures = false;
+                ListBaseYears();
+                State.BaseYear = base;
+                State.ChildrenPerFamily = 1.8;
+                State.TargetYear = target;
+                State.RetirementAge = 67;
+                State.NetMigration = net;
+                RerunProjection();
+                BuildProjectionTable();
+                Case("migration", "[" + std::to_string(base) + "," + std::to_string(target) + "," + std::to_string(net) + "]",
+                     State.TableLines);
+                State.NetMigration = 0;
+            }
+        }
+    }
     std::printf("\n]\n");
 }

@@ -68,6 +68,21 @@ test('window rules at their borders', async (t) => {
       assert.equal(await page.$eval(f('SpeedButton1'), (b) => b.disabled), true, 'no result to print');
     });
 
+    await t.test('net migration: keys filtered, a number out of range named with its range', async () => {
+      const d = (n) => name(n, '#MigrationDlg');
+      await page.evaluate(() => { for (const n of ['Ekstra1', 'Indvandring1']) document.querySelector(`[data-name="${n}"]`).click(); });
+      await page.click(d('Edit1'), { clickCount: 3 });
+      await page.type(d('Edit1'), '2a0,0.001');
+      assert.equal(await page.$eval(d('Edit1'), (e) => e.value), '200001');
+      await page.click(d('OKBtn'));
+      await page.waitForSelector('#MessageBox');
+      assert.equal(await page.$eval('#MessageBox .msgtext', (e) => e.textContent), 'Nettoindvandring mellem -100000 og 200000');
+      assert.equal(await page.$eval('#MessageBox', (e) => e.getAttribute('aria-label')), 'Ups');
+      await page.keyboard.press('Enter');
+      assert.equal(await page.evaluate(() => window.lysvandre.core.get('NetMigration')), 0);
+      await page.click(d('CancelBtn'));
+    });
+
     await t.test('Gem som offers the type chosen last for the same kind of view', async () => {
       const offered = await page.evaluate(async () => {
         const L = window.lysvandre, c = L.core, f = L.windows.Form3;

@@ -27,6 +27,28 @@ async function runCases(list) {
       w.BtnBottomDlg.OKBtn.click();
       await entered;
       out.push({ lines: window.lysvandre.tableLines(), memo: w.Form3.area.memo.textContent });
+    } else if (c.kind === 'migration') {
+      // A projection, then the net migration typed into its dialog.
+      const [base, target, net] = c.args;
+      const chosen = w.Form3.ChooseBaseYear();
+      type(w.Form7.Edit1, String(base));
+      w.Form7.BitBtn1.click();
+      await chosen;
+      const entered = w.Form3.EnterInputs();
+      type(w.BtnBottomDlg.Edit1, '1.8');
+      type(w.BtnBottomDlg.Edit3, String(target));
+      type(w.BtnBottomDlg.Edit4, '67');
+      w.BtnBottomDlg.OKBtn.click();
+      await entered;
+      const migrate = async (text) => {
+        for (const n of ['Ekstra1', 'Indvandring1']) document.querySelector(`[data-name="${n}"]`).click();
+        type(w.MigrationDlg.Edit1, text);
+        await w.MigrationDlg.OKBtnClick();
+      };
+      await migrate(String(net));
+      await new Promise((r) => setTimeout(r, 0));
+      out.push({ lines: window.lysvandre.tableLines(), memo: w.Form3.area.memo.textContent });
+      await migrate('0');
     } else if (c.kind === 'census') {
       const chosen = w.Form4.StartCensusInput();
       type(w.Form8.Edit1, String(c.args[0]));
