@@ -562,8 +562,8 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         .function("showsOutline", &WebChart::ShowsOutline)
         .function("chooseBaseYearOutline", &WebChart::ChooseBaseYearOutline)
         .function("chooseCensusOutline", &WebChart::ChooseCensusOutline)
-    bool ComparedWithoutMigration() const { return chart_.Comparison() && chart_.Comparison()->WithoutMigration; }
-    void ChooseWithoutMigrationOutline() { chart_.ChooseOutline(WithoutMigrationComparison()); }
+        .function("comparedWithoutMigration", &WebChart::ComparedWithoutMigration)
+        .function("chooseWithoutMigrationOutline", &WebChart::ChooseWithoutMigrationOutline)
         .function("endComparison", &WebChart::EndComparison)
         .function("startPlayback", &WebChart::StartPlayback)
         .function("stepPlayback", &WebChart::StepPlayback)
