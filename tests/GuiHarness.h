@@ -14,6 +14,7 @@
 #include "Mainunit.h"
 #include "Output.h"
 #include "Overskr.h"
+#include "ProjectionCommands.h"
 #include "StatbankImports.h"
 #include "Unit6.h"
 #include "Unit4.h"
@@ -144,6 +145,7 @@ inline void ResetProgramGlobals() {
     LoadAllData();
     ForgetStatbankImports();
     Lifetime = LifetimeState();
+    ProjectionCommands = ProjectionCommandState();
     ActiveView = 0;
     std::fill(std::begin(YearList), std::end(YearList), 0);
     YearListCount = 2;

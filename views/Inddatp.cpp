@@ -4,6 +4,7 @@
 #include "InputRules.h"
 #include "KeyFilter.h"
 #include "Lys_erkl.h"
+#include "ProjectionCommands.h"
 #include "ViewWindow.h"
 
 #include <QCloseEvent>
@@ -109,8 +110,7 @@ void TBtnBottomDlg::Edit4KeyPress(char32_t& key) {
 void TBtnBottomDlg::OKBtnClick() {
     ValidateInputs();
     if (InputError == 0) {
-        State.InputsAccepted = true;
-        if (State.DisplayMode == DisplayModes::Nothing) SetUpProjection();
+        AcceptProjectionInputs();
     } else {
         ShowMessageBox(QString::fromStdString(ProjectionInputMessage(InputError, State)),
                        QString::fromUtf8(ProjectionInputCaption));
@@ -119,8 +119,7 @@ void TBtnBottomDlg::OKBtnClick() {
 }
 
 void TBtnBottomDlg::CancelBtnClick() {
-    State.InputsAccepted = false;
-    State.DisplayMode = DisplayModes::Nothing;
+    CancelProjectionInputs();
     InputError = 0;
     QDialog::done(QDialog::Rejected);
 }

@@ -10,6 +10,7 @@
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
+#include "ProjectionCommands.h"
 #include "ViewTables.h"
 
 #include <QApplication>
@@ -127,7 +128,7 @@ TForm3::TForm3(QWidget* host) : PopulationView(ProjectionChartView, host) {
     State.ClickX = 0;
     State.CursorLineX = 0;
     FitToMainWindow();
-    DisableProjectionActions();
+    ShowProjectionCommands();
 }
 
 void TForm3::FormShow() {
@@ -143,60 +144,51 @@ void TForm3::FitToMainWindow() {
     ViewWindow::FitToMainWindow();
 }
 
-void TForm3::EnableProjectionActions() {
-    emit CommandsChanged(ViewCommand::AgeGroups, true);
-    SetProjectionActionsEnabled(true);
-}
-
-// "Aldersgruppe" and the output buttons are left alone: once a projection
-// has been made, the age groups stay available for the rest of the run.
-void TForm3::DisableProjectionActions() { SetProjectionActionsEnabled(false); }
-
-void TForm3::SetProjectionActionsEnabled(bool enabled) {
-    // Nothing continues past 2100.
-    const bool canContinue = enabled && State.TargetYear < 2100;
+// "Aldersgruppe" in the main menu stays once a projection has been made; the
+// core keeps what is available, the view shows it.
+void TForm3::ShowProjectionCommands() {
+    const ProjectionCommandState& available = ProjectionCommands;
+    if (available.Projection && available.AgeGroups) emit CommandsChanged(ViewCommand::AgeGroups, true);
     emit CommandsChanged(ViewCommand::Print | ViewCommand::Table | ViewCommand::Pyramid | ViewCommand::TotalGraph,
-                         enabled);
-    emit CommandsChanged(ViewCommand::Continue, canContinue);
+                         available.Projection);
+    emit CommandsChanged(ViewCommand::Continue, available.Continue);
     for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton5, SpeedButton6})
-        b->setEnabled(enabled);
-    // "Fortsæt" on the tool bar does what the menu item does, so it is
-    // available exactly when the menu item is.
-    SpeedButton4->setEnabled(canContinue);
+        b->setEnabled(available.Projection);
+    // "Fortsæt" on the tool bar does what the menu item does.
+    SpeedButton4->setEnabled(available.Continue);
 }
 
-void TForm3::ClearChartArea() {
+void TForm3::DisableProjectionActions() {
+    SetProjectionCommandsAvailable(false);
+    ShowProjectionCommands();
+}
+
+void TForm3::ClearChartArea(bool keepTable) {
     EndPlayback();
     // A new projection may have another base year.
     Chart.SetComparison(nullptr);
-    State.TableLines.clear();
+    if (!keepTable) State.TableLines.clear();
     ScrollBox1->verticalScrollBar()->setValue(0);
     ScrollBox1->ClearChart();
 }
 
 void TForm3::EnterInputs() {
     ShowView();
-    ListBaseYears();
-    State.DisplayMode = DisplayModes::Nothing;
+    BeginProjectionInputs();
     ClearChartArea();
-    // With DisplayModes::Nothing the dialog's OK sets the projection up.
     ExecModal(*BtnBottomDlg);
-    if (State.InputsAccepted) {
-        EnableProjectionActions();
-        State.YearsToProject = State.TargetYear - State.BaseYear;
-        RunProjection();
-        ComputeGroupTotals();
-        ShowTable();
-    } else {
-        DisableProjectionActions();
-    }
+    if (FinishProjectionInputs()) ShowMadeTable();
+    ShowProjectionCommands();
     ScrollBox1->Invalidate();
 }
 
 void TForm3::ShowTable() {
+    MakeProjectionTable();
+    ShowMadeTable();
+}
+
+void TForm3::ShowMadeTable() {
     EndPlayback();
-    State.DisplayMode = DisplayModes::ProjectionTable;
-    BuildProjectionTable();
     if (ComparesWithActual()) AddActualPopulationLine(State.TableLines);
     ShowTableLines();
 }
@@ -208,47 +200,21 @@ void TForm3::ShowTotalGraph() { ShowChart(Chart.View().TotalGraphMode); }
 void TForm3::ShowChart(int32_t mode) {
     EndPlayback();
     Memo2->hide();
-    State.DisplayMode = mode;
-    State.YearsToProject = State.TargetYear - State.BaseYear;
-    ComputeGroupTotals();
-    State.GroupSpan = 4;
-    State.GroupCount = 20;
-    State.CursorLineX = 0;
-    State.ClickX = 1;
+    MakeProjectionChart(mode);
     ScrollBox1->Invalidate();
 }
 
 void TForm3::ContinueProjection() {
-    State.SavedTargetYear = State.TargetYear;
-    // A cancelled dialog may have stored invalid inputs on its way; the
-    // table on screen was made with these.
-    const double savedChildren = State.ChildrenPerFamily;
-    const int32_t savedRetirement = State.RetirementAge;
-    bool asked = false;
-    if (State.TargetYear < 2100) {
-        BtnBottomDlg->Edit3->setText(QString::number(State.TargetYear + 1));
-        // DisplayMode is not Nothing here, so OK leaves the set-up to this view.
+    const Continuation continuation = BeginContinuation();
+    if (continuation.Ask) {
+        BtnBottomDlg->Edit3->setText(QString::number(continuation.ProposedYear));
+        // DisplayMode is not Nothing here, so OK leaves the set-up to the core.
         ExecModal(*BtnBottomDlg);
-        asked = true;
     }
-    if (State.InputsAccepted) {
-        if (asked) {
-            SetUpProjection();
-            RunProjection();
-            ComputeGroupTotals();
-        }
-        ShowTable();
-    } else {
-        State.TargetYear = State.SavedTargetYear;
-        State.ChildrenPerFamily = savedChildren;
-        State.RetirementAge = savedRetirement;
-    }
-    State.DisplayMode = DisplayModes::ContinuedTable;
+    if (FinishContinuation(continuation)) ShowMadeTable();
     // The table on show (the new one, or the old one after a cancel) stays
     // what printing and copying read; a blanked chart leaves nothing.
-    std::vector<std::string> shown = Memo2->isHidden() ? std::vector<std::string>() : State.TableLines;
-    ClearChartArea();
-    State.TableLines = std::move(shown);
+    ClearChartArea(!Memo2->isHidden());
 }
 
 void TForm3::ShowAgeGroups() {
@@ -260,20 +226,12 @@ void TForm3::ShowAgeGroups() {
 }
 
 void TForm3::ChooseBaseYear() {
-    State.ExactFigures = false;
-    ListBaseYears();
-    const int32_t before = State.BaseYear;
-    State.DisplayMode = DisplayModes::Nothing;
+    const BaseYearChoice choice = BeginBaseYearChoice();
     ClearChartArea();
     ScrollBox1->Invalidate();
     Memo2->clear();
-    State.TableLines.clear();
     ExecModal(*Form7);
-    // A year without a base population is projected from the newest one;
-    // say so at once, so the input dialog's year range and the table's
-    // "Basisår" name the population actually used.
-    State.BaseYear = BaseDataSetFor(State.BaseYear).Year;
-    if (State.BaseYear != before) DisableProjectionActions();
+    if (FinishBaseYearChoice(choice)) ShowProjectionCommands();
 }
 
 void TForm3::ShowModelText() {
@@ -369,7 +327,8 @@ void TForm3::ShowNewestImport() {
     if (!StartFromNewestImport()) return;
     ShowView();
     ClearChartArea();
-    EnableProjectionActions();
+    SetProjectionCommandsAvailable(true);
+    ShowProjectionCommands();
     // The input dialog shows the inputs in force.
     BtnBottomDlg->Edit1->setText(QString::fromStdString(FormatFixed(State.ChildrenPerFamily, 2)));
     BtnBottomDlg->Edit3->setText(QString::number(State.TargetYear));

@@ -38,7 +38,8 @@ public:
     void ChooseBaseYear();
     void ShowModelText();
     void DisableProjectionActions();
-    void ClearChartArea();
+    // keepTable leaves TableLines as they are.
+    void ClearChartArea(bool keepTable = false);
     void FitToMainWindow() override;
 
     // Events of the chart surface.
@@ -85,8 +86,8 @@ protected:
     void FormShow() override;
 
 private:
-    void EnableProjectionActions();
-    void SetProjectionActionsEnabled(bool enabled);
+    void ShowProjectionCommands();
+    void ShowMadeTable();
     void ShowChart(int32_t mode);
     void PlaybackTimerTimer();
     void EndPlayback();

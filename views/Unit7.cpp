@@ -2,6 +2,7 @@
 
 #include "KeyFilter.h"
 #include "Lys_erkl.h"
+#include "ProjectionCommands.h"
 #include "TextInput.h"
 #include "ViewWindow.h"
 #include "YearLists.h"
@@ -90,14 +91,13 @@ void TForm7::Memo1MouseDown(int x, int y) {
 }
 
 void TForm7::BitBtn1Click() {
-    State.BaseYear = ChosenYear;
+    AcceptBaseYear(ChosenYear);
     accept();
-    State.DisplayMode = DisplayModes::Nothing;
 }
 
 void TForm7::BitBtn2Click() {
     QDialog::reject();
-    State.DisplayMode = DisplayModes::Nothing;
+    CancelBaseYear();
 }
 
 // Escape is Fortryd.

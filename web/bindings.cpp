@@ -13,6 +13,7 @@
 #include "Lys_erkl.h"
 #include "PopulationChart.h"
 #include "PrintLayout.h"
+#include "ProjectionCommands.h"
 #include "ProjectionPlayback.h"
 #include "StatbankImports.h"
 #include "TableExport.h"
@@ -401,6 +402,26 @@ void DrawLifetimeCursorOn(val canvas, int32_t viewHeight) {
     DrawLifetimeCursor(target, viewHeight);
 }
 
+// "Fortsæt" and the base-year chooser span a dialog the page awaits; what
+// they put back afterwards waits here.
+Continuation& PendingContinuation() {
+    static Continuation pending;
+    return pending;
+}
+
+BaseYearChoice& PendingBaseYearChoice() {
+    static BaseYearChoice pending;
+    return pending;
+}
+
+val ProjectionCommandsNow() {
+    val out = val::object();
+    out.set("projection", ProjectionCommands.Projection);
+    out.set("continue", ProjectionCommands.Continue);
+    out.set("ageGroups", ProjectionCommands.AgeGroups);
+    return out;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(lysvandre_core) {
@@ -408,6 +429,26 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("loadAllData", &LoadAllData);
     function("listBaseYears", &ListBaseYears);
     function("setUpProjection", &SetUpProjection);
+    function("projectionCommands", &ProjectionCommandsNow);
+    function("setProjectionCommandsAvailable", &SetProjectionCommandsAvailable);
+    function("beginProjectionInputs", &BeginProjectionInputs);
+    function("acceptProjectionInputs", &AcceptProjectionInputs);
+    function("cancelProjectionInputs", &CancelProjectionInputs);
+    function("finishProjectionInputs", &FinishProjectionInputs);
+    function("makeProjectionTable", &MakeProjectionTable);
+    function("makeProjectionChart", &MakeProjectionChart);
+    function("beginContinuation", +[] {
+        PendingContinuation() = BeginContinuation();
+        val out = val::object();
+        out.set("ask", PendingContinuation().Ask);
+        out.set("proposedYear", PendingContinuation().ProposedYear);
+        return out;
+    });
+    function("finishContinuation", +[] { return FinishContinuation(PendingContinuation()); });
+    function("beginBaseYearChoice", +[] { PendingBaseYearChoice() = BeginBaseYearChoice(); });
+    function("finishBaseYearChoice", +[] { return FinishBaseYearChoice(PendingBaseYearChoice()); });
+    function("acceptBaseYear", &AcceptBaseYear);
+    function("cancelBaseYear", &CancelBaseYear);
     function("runProjection", &RunProjection);
     function("groupCensus", &GroupCensusTotal);
     function("computeGroupTotals", &ComputeGroupTotals);

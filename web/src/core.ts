@@ -42,6 +42,21 @@ export interface Core {
   listBaseYears(): void;
   listCensusYears(): void;
   setUpProjection(): void;
+  // The projection view's commands (model/ProjectionCommands.h).
+  projectionCommands(): { projection: boolean; continue: boolean; ageGroups: boolean };
+  setProjectionCommandsAvailable(available: boolean): void;
+  beginProjectionInputs(): void;
+  acceptProjectionInputs(): void;
+  cancelProjectionInputs(): void;
+  finishProjectionInputs(): boolean;
+  makeProjectionTable(): void;
+  makeProjectionChart(mode: number): void;
+  beginContinuation(): { ask: boolean; proposedYear: number };
+  finishContinuation(): boolean;
+  beginBaseYearChoice(): void;
+  finishBaseYearChoice(): boolean;
+  acceptBaseYear(year: number): void;
+  cancelBaseYear(): void;
   runProjection(): void;
   groupCensus(): number;
   computeGroupTotals(): void;

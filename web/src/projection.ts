@@ -1,6 +1,6 @@
 // The projection view (Form3) with its input dialog (BtnBottomDlg), the
 // base-year chooser (Form7) and the model-text window (Model).
-import { app, enable } from './app';
+import { enable } from './app';
 import { core, keyFilter } from './core';
 import { ChartArea, ViewWindow } from './view';
 import { button, Dialog, drawnYears, el, field, label, messageBox, setText, YearListBox } from './ui';
@@ -56,8 +56,7 @@ export class InputDialog extends Dialog {
   async OKBtnClick(): Promise<void> {
     this.validateInputs();
     if (this.InputError === 0) {
-      core.set('InputsAccepted', true);
-      if (core.get('DisplayMode') === 0) core.setUpProjection();
+      core.acceptProjectionInputs();
       this.close();
       return;
     }
@@ -68,8 +67,7 @@ export class InputDialog extends Dialog {
   }
 
   CancelBtnClick(): void {
-    core.set('InputsAccepted', false);
-    core.set('DisplayMode', 0);
+    core.cancelProjectionInputs();
     this.InputError = 0;
     this.close();
   }
@@ -121,14 +119,13 @@ export class BaseYearDialog extends Dialog {
   }
 
   BitBtn1Click(): void {
-    core.set('BaseYear', this.ChosenYear);
+    core.acceptBaseYear(this.ChosenYear);
     this.close();
-    core.set('DisplayMode', 0);
   }
 
   BitBtn2Click(): void {
     this.close();
-    core.set('DisplayMode', 0);
+    core.cancelBaseYear();
   }
 }
 
@@ -179,51 +176,49 @@ export class ProjectionView extends ViewWindow implements OutputView {
     }
   }
 
-  EnableProjectionActions(): void {
-    enable('Aldersgrupper1', true);
-    this.SetProjectionActionsEnabled(true);
-  }
-
-  DisableProjectionActions(): void { this.SetProjectionActionsEnabled(false); }
-
-  private SetProjectionActionsEnabled(on: boolean): void {
-    for (const n of ['Udskriv1', 'Tabel2', 'Pyramide1', 'Ialtgraf1']) enable(n, on);
-    enable('Fortst1', on && core.get('TargetYear') < 2100);
+  // The core keeps which commands are available; the page shows it.
+  // "Aldersgruppe" in the menu stays once a projection has been made.
+  private ShowProjectionCommands(): void {
+    const available = core.projectionCommands();
+    if (available.projection && available.ageGroups) enable('Aldersgrupper1', true);
+    for (const n of ['Udskriv1', 'Tabel2', 'Pyramide1', 'Ialtgraf1']) enable(n, available.projection);
+    enable('Fortst1', available.continue);
     for (const n of ['SpeedButton1', 'SpeedButton2', 'SpeedButton3', 'SpeedButton5', 'SpeedButton6'])
-      this.buttons[n].disabled = !on;
+      this.buttons[n].disabled = !available.projection;
     // "Fortsæt" on the tool bar is available exactly when the menu item is.
-    this.buttons.SpeedButton4.disabled = !app.menu.isEnabled('Fortst1');
+    this.buttons.SpeedButton4.disabled = !available.continue;
   }
 
-  ClearChartArea(): void {
+  DisableProjectionActions(): void {
+    core.setProjectionCommandsAvailable(false);
+    this.ShowProjectionCommands();
+  }
+
+  // keepTable leaves the table lines as they are.
+  ClearChartArea(keepTable = false): void {
     this.EndPlayback();
-    core.set('TableLines', []);
+    if (!keepTable) core.set('TableLines', []);
     this.area.scrollBox.scrollTop = 0;
     this.area.clearChart();
   }
 
   async EnterInputs(): Promise<void> {
     this.showView();
-    core.listBaseYears();
-    core.set('DisplayMode', 0);
+    core.beginProjectionInputs();
     this.ClearChartArea();
     await this.BtnBottomDlg.show();
-    if (core.get('InputsAccepted')) {
-      this.EnableProjectionActions();
-      core.set('YearsToProject', core.get('TargetYear') - core.get('BaseYear'));
-      core.runProjection();
-      core.computeGroupTotals();
-      this.ShowTable();
-    } else {
-      this.DisableProjectionActions();
-    }
+    if (core.finishProjectionInputs()) this.ShowMadeTable();
+    this.ShowProjectionCommands();
     this.area.invalidate();
   }
 
   ShowTable(): void {
+    core.makeProjectionTable();
+    this.ShowMadeTable();
+  }
+
+  private ShowMadeTable(): void {
     this.EndPlayback();
-    core.set('DisplayMode', 1);
-    core.buildProjectionTable();
     if (this.ComparesWithActual()) core.addActualPopulationLine();
     const lines: string[] = core.get('TableLines');
     // Two blank lines, then the table indented by four blanks.
@@ -257,7 +252,8 @@ export class ProjectionView extends ViewWindow implements OutputView {
     if (!core.startFromNewestImport()) return;
     this.showView();
     this.ClearChartArea();
-    this.EnableProjectionActions();
+    core.setProjectionCommandsAvailable(true);
+    this.ShowProjectionCommands();
     setText(this.BtnBottomDlg.Edit1, core.get('ChildrenPerFamily').toFixed(2));
     setText(this.BtnBottomDlg.Edit3, String(core.get('TargetYear')));
     setText(this.BtnBottomDlg.Edit4, String(core.get('RetirementAge')));
@@ -288,47 +284,20 @@ export class ProjectionView extends ViewWindow implements OutputView {
   private ShowChart(mode: number): void {
     this.EndPlayback();
     this.area.memo.hidden = true;
-    core.set('DisplayMode', mode);
-    core.set('YearsToProject', core.get('TargetYear') - core.get('BaseYear'));
-    core.computeGroupTotals();
-    core.set('GroupSpan', 4);
-    core.set('GroupCount', 20);
-    core.set('CursorLineX', 0);
-    core.set('ClickX', 1);
+    core.makeProjectionChart(mode);
     this.area.paint();
   }
 
   async ContinueProjection(): Promise<void> {
-    const savedTarget = core.get('TargetYear');
-    core.set('SavedTargetYear', savedTarget);
-    // A cancelled dialog may have stored invalid inputs on its way; the
-    // table on screen was made with these.
-    const savedChildren = core.get('ChildrenPerFamily');
-    const savedRetirement = core.get('RetirementAge');
-    let asked = false;
-    if (savedTarget < 2100) {
-      setText(this.BtnBottomDlg.Edit3, String(savedTarget + 1));
+    const continuation = core.beginContinuation();
+    if (continuation.ask) {
+      setText(this.BtnBottomDlg.Edit3, String(continuation.proposedYear));
       await this.BtnBottomDlg.show();
-      asked = true;
     }
-    if (core.get('InputsAccepted')) {
-      if (asked) {
-        core.setUpProjection();
-        core.runProjection();
-        core.computeGroupTotals();
-      }
-      this.ShowTable();
-    } else {
-      core.set('TargetYear', core.get('SavedTargetYear'));
-      core.set('ChildrenPerFamily', savedChildren);
-      core.set('RetirementAge', savedRetirement);
-    }
-    core.set('DisplayMode', 4);
+    if (core.finishContinuation()) this.ShowMadeTable();
     // The table on show (the new one, or the old one after a cancel) stays
     // what printing and copying read; a blanked chart leaves nothing.
-    const shown = this.area.memo.hidden ? [] : core.get('TableLines');
-    this.ClearChartArea();
-    core.set('TableLines', shown);
+    this.ClearChartArea(!this.area.memo.hidden);
   }
 
   // The dialog lists other years through the shared state; the projection
@@ -343,16 +312,11 @@ export class ProjectionView extends ViewWindow implements OutputView {
 
   async ChooseBaseYear(): Promise<void> {
     this.showView();
-    core.set('ExactFigures', false);
-    core.listBaseYears();
-    const before = core.get('BaseYear');
-    core.set('DisplayMode', 0);
+    core.beginBaseYearChoice();
     this.ClearChartArea();
     this.area.memo.textContent = '';
     await this.Form7.show();
-    // A year without a base population is projected from the newest one.
-    core.set('BaseYear', core.baseDataSetYear(core.get('BaseYear')));
-    if (core.get('BaseYear') !== before) this.DisableProjectionActions();
+    if (core.finishBaseYearChoice()) this.ShowProjectionCommands();
   }
 
   // The model window alone writes numbers with the reader's own decimal separator.
