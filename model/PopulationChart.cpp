@@ -119,6 +119,17 @@ void LayOver(const AgeGroups& groups, const AgeGroups& rows, ChartComparison& c)
 
 }  // namespace
 
+// State's groups, one chart row each, as an outline.
+static void TakeStateGroups(ChartComparison& c) {
+    c.GroupCount = std::clamp(State.GroupCount, 0, MaxGroups);
+    c.GroupSpan = State.GroupSpan;
+    for (int32_t g = 0; g < c.GroupCount; ++g) {
+        c.Male[g] = State.GroupMale[g];
+        c.Female[g] = State.GroupFemale[g];
+        c.Span[g] = 1;
+    }
+}
+
 ChartComparison BaseYearComparison() {
     // The base population is put in State only while it is grouped as State is.
     ModelState work = State;
@@ -129,13 +140,7 @@ ChartComparison BaseYearComparison() {
     ComputeGroupTotals();
     ChartComparison c;
     c.Name = "basisår " + std::to_string(work.BaseYear);
-    c.GroupCount = std::clamp(State.GroupCount, 0, MaxGroups);
-    c.GroupSpan = State.GroupSpan;
-    for (int32_t g = 0; g < c.GroupCount; ++g) {
-        c.Male[g] = State.GroupMale[g];
-        c.Female[g] = State.GroupFemale[g];
-        c.Span[g] = 1;
-    }
+    TakeStateGroups(c);
     std::swap(State, work);
     return c;
 }
@@ -154,13 +159,7 @@ ChartComparison WithoutMigrationComparison() {
     ChartComparison c;
     c.Name = "uden indvandring";
     c.WithoutMigration = true;
-    c.GroupCount = std::clamp(State.GroupCount, 0, MaxGroups);
-    c.GroupSpan = State.GroupSpan;
-    for (int32_t g = 0; g < c.GroupCount; ++g) {
-        c.Male[g] = State.GroupMale[g];
-        c.Female[g] = State.GroupFemale[g];
-        c.Span[g] = 1;
-    }
+    TakeStateGroups(c);
     std::swap(State, work);
     return c;
 }
