@@ -248,17 +248,7 @@ void TForm1::Topersoner1Click() {
 // Print dispatch, first match wins: the lifetime view when it has shown a
 // result and is the view in front (a covered or hidden one is not what the
 // user sees), else the projection view if it is on show, else the census view.
-void TForm1::Udskriv1Click() {
-    if (State.LifetimeViewActive && Form2->IsFrontView()) {
-        Form2->SpeedButton1Click();
-        return;
-    }
-    if (!Form3->isHidden()) {
-        PrintView(Form3);
-        return;
-    }
-    if (!Form4->isHidden()) PrintView(Form4);
-}
+void TForm1::Udskriv1Click() { PrintChosen(PrintChoice(ViewsShownNow())); }
 
 void TForm1::Omprogrammet1Click() {
     ExecModal(*AboutBox);
@@ -341,21 +331,7 @@ void TForm1::Fertilitet1Click() {
 void TForm1::FormClose() {}
 
 // Copy dispatch by the main menu opened last; any other value copies nothing.
-void TForm1::KopiertilKlippebordet1Click() {
-    switch (ActiveView) {
-        case ActiveViews::Lifetime:
-            CopyView(Form2);
-            break;
-        case ActiveViews::Projection:
-            CopyView(Form3);
-            break;
-        case ActiveViews::Census:
-            CopyView(Form4);
-            break;
-        default:
-            break;
-    }
-}
+void TForm1::KopiertilKlippebordet1Click() { CopyChosen(CopyChoice(ActiveView, ViewsShownNow())); }
 
 void TForm1::Levetid1Click() {
     ActiveView = ActiveViews::Lifetime;
