@@ -30,12 +30,6 @@ TForm3* Form3 = nullptr;
 
 namespace {
 
-// The age-group dialog re-projects the working population for every year it
-// lists. The whole model state is put back afterwards so that the table and
-// the charts keep describing the projection on show (or the census, when the
-// dialog was opened from there).
-using PopulationSnapshot = ModelState;
-
 // While a projection plays, the first key or click anywhere only stops it
 // (the click's release goes too, so it never lands as a click).
 class StopOnKeyOrClick : public QObject {
@@ -218,11 +212,9 @@ void TForm3::ContinueProjection() {
 }
 
 void TForm3::ShowAgeGroups() {
-    State.SavedTargetYear = State.TargetYear;
-    const PopulationSnapshot saved = State;
+    const AgeGroupVisit visit = BeginAgeGroupVisit();
     ExecModal(*BtnBottomDlg1);
-    State = saved;
-    State.TargetYear = State.SavedTargetYear;
+    EndAgeGroupVisit(visit);
 }
 
 void TForm3::ChooseBaseYear() {

@@ -15,16 +15,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 
-// Room for the base year, the target year and 98 added years.
-constexpr int YearListSize = 100;
-
-// The projected years to list, numbered from 1: [1] the base year, [2] the
-// target year, then the years added through Edit2.
-extern int32_t YearList[YearListSize + 1];
-extern int32_t YearListCount;
-// Memo2's lines 0..this go into a printout (the historical list plus three
-// empty lines).
-extern int32_t HistoricalLineCount;
+// YearList, YearListCount and HistoricalLineCount: the core's.
+#include "AgeGroupCommands.h"
 
 // True while the model holds the inputs of a projection that can be listed:
 // the base-year choices are the data-set years, the base year is one of them
@@ -78,7 +70,6 @@ public:
 
     bool ParseInterval();
     void ShowResult();
-    void ShowHistoricalTable();
 
     // The lines of a memo as the printout and the copy take them (none when
     // it is empty).
@@ -89,11 +80,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Whether this showing lists a projection (decided when it opens).
-    bool ProjectionListed = true;
-    // The target year the dialog was opened with: every activation lists it
-    // again, whatever Edit2 or the last result left in TargetYear.
-    int32_t OpeningTargetYear = 0;
+    // Whether this showing lists a projection, and the target year it was
+    // opened with: every activation lists it again, whatever Edit2 or the
+    // last result left in TargetYear.
+    AgeGroupOpening Opening{true, 0, {}};
 };
 
 extern TBtnBottomDlg1* BtnBottomDlg1;
