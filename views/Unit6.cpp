@@ -211,7 +211,7 @@ std::vector<std::string> TBtnBottomDlg1::MemoStrings(const QPlainTextEdit* memo)
 void TBtnBottomDlg1::SpeedButton1Click() {
     PrepareAgeGroupPrintout(PrintoutHeading().toStdString(), Edit1->text().toStdString(), MemoStrings(Memo1),
                             MemoStrings(Memo2));
-    PrintPages(this);
+    PrintPages(this, State.PrintLines);
 }
 
 void TBtnBottomDlg1::SpeedButton2Click() {
