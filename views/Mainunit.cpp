@@ -2,6 +2,7 @@
 
 #include "About.h"
 #include "Dialogs.h"
+#include "ExtraCommands.h"
 #include "Lys_erkl.h"
 #include "MigrationDlg.h"
 #include "ViewOutput.h"
@@ -367,30 +368,28 @@ PopulationView* ChartViewOnShow() {
     return nullptr;
 }
 
+void ShowItem(QAction* action, const MenuItemState& item) {
+    action->setEnabled(item.Enabled);
+    if (action->isCheckable()) action->setChecked(item.Checked);
+    action->setVisible(item.Visible);
+    if (!item.Caption.empty()) action->setText(QString::fromStdString(item.Caption));
+}
+
 }  // namespace
 
 // Also run as the menu opens: a view covered or uncovered changes what is on
 // show without a change of its commands.
 void TForm1::UpdateExtraItems() {
-    Afspilprognose1->setEnabled(Form3 && Form3->CanPlayProjection());
-    PopulationView* chart = ChartViewOnShow();
-    const bool census = Form4 && Form4->isVisible() && !(Form3 && Form3->isVisible());
-    Sammenlign1->setText(census ? "&Sammenlign med folketælling …" : "&Sammenlign med basisåret");
-    Sammenlign1->setEnabled(chart != nullptr);
-    Sammenlign1->setChecked(chart && chart->Chart.ShowsOutline(census));
-    Sammenlignfolketlling1->setVisible(!census);
-    Sammenlignfolketlling1->setEnabled(chart == Form3 && chart);
-    Sammenlignfolketlling1->setChecked(!census && chart && chart->Chart.ShowsOutline(true));
-    const ChartComparison* other = chart ? chart->Chart.Comparison() : nullptr;
-    Sammenlignudenindvandring1->setVisible(!census);
-    Sammenlignudenindvandring1->setEnabled(chart == Form3 && chart && (State.NetMigration != 0 || other));
-    Sammenlignudenindvandring1->setChecked(!census && other && other->WithoutMigration);
-    Visiprocent1->setEnabled(chart != nullptr);
-    Visiprocent1->setChecked(chart && chart->Chart.Percent());
-    Gemsom1->setEnabled(ViewOnShowCanBeSaved());
-    Sammenlignfaktisk1->setEnabled(Form3 && Form3->CanCompareWithActual());
-    Sammenlignfaktisk1->setChecked(Form3 && Form3->ComparesWithActual());
-    Glemindlstetal1->setEnabled(!ImportedTables.empty());
+    if (!Form3 || !Form4) return;
+    const ExtraMenuState menu = ExtraMenu(ViewsShownNow(), Form3->Chart, Form4->Chart);
+    ShowItem(Afspilprognose1, menu.Afspilprognose1);
+    ShowItem(Sammenlign1, menu.Sammenlign1);
+    ShowItem(Sammenlignfolketlling1, menu.Sammenlignfolketlling1);
+    ShowItem(Sammenlignudenindvandring1, menu.Sammenlignudenindvandring1);
+    ShowItem(Visiprocent1, menu.Visiprocent1);
+    ShowItem(Gemsom1, menu.Gemsom1);
+    ShowItem(Sammenlignfaktisk1, menu.Sammenlignfaktisk1);
+    ShowItem(Glemindlstetal1, menu.Glemindlstetal1);
 }
 
 void TForm1::Afspilprognose1Click() {

@@ -10,6 +10,7 @@
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
+#include "ExtraCommands.h"
 #include "ProjectionCommands.h"
 #include "ViewTables.h"
 
@@ -245,15 +246,11 @@ void TForm3::SpeedButton8Click() { ShowHeadingDialog(); }
 
 void TForm3::SpeedButton9Click() { CopyView(this); }
 
-bool TForm3::CanPlayProjection() const {
-    // The pyramid button is available exactly while a projection is in force.
-    return !isHidden() && SpeedButton2->isEnabled() && ProjectionHasYearsToPlay();
-}
+bool TForm3::CanPlayProjection() const { return ::CanPlayProjection(ViewsShownNow()); }
 
 void TForm3::PlayProjection() {
     if (!CanPlayProjection()) return;
-    const ChartViewDescription& modes = Chart.View();
-    const int32_t mode = State.DisplayMode == modes.TotalGraphMode ? modes.TotalGraphMode : modes.PyramidMode;
+    const int32_t mode = PlaybackMode();
     ShowChart(mode);
     Playback = std::make_unique<ProjectionPlayback>(mode);
     if (Playback->AtEnd()) {
@@ -295,10 +292,7 @@ void TForm3::ChooseBaseYearOutline() {
     if (ChartOnShow()) ChooseOutline(BaseYearComparison());
 }
 
-bool TForm3::CanCompareWithActual() const {
-    const bool shown = ChartOnShow() || (isVisible() && !Memo2->isHidden() && !State.TableLines.empty());
-    return shown && State.InputsAccepted && HasActualPopulation(State.TargetYear);
-}
+bool TForm3::CanCompareWithActual() const { return ::CanCompareWithActual(ViewsShownNow()); }
 
 bool TForm3::ComparesWithActual() const { return IsActualPopulationComparison(Chart.Comparison()); }
 
@@ -316,10 +310,9 @@ void TForm3::ToggleActualComparison() {
 }
 
 void TForm3::ShowNewestImport() {
-    if (!StartFromNewestImport()) return;
+    if (!StartNewestImportProjection()) return;
     ShowView();
     ClearChartArea();
-    SetProjectionCommandsAvailable(true);
     ShowProjectionCommands();
     // The input dialog shows the inputs in force.
     BtnBottomDlg->Edit1->setText(QString::fromStdString(FormatFixed(State.ChildrenPerFamily, 2)));
@@ -330,16 +323,13 @@ void TForm3::ShowNewestImport() {
 
 void TForm3::ForgetImports() {
     if (ComparesWithActual()) Chart.SetComparison(nullptr);
-    if (HasBaseDataSet(State.BaseYear)) {
+    if (!ForgetImportedProjection()) {
         if (!Memo2->isHidden()) ShowTable();
         ScrollBox1->Invalidate();
         return;
     }
     // The projection on show started from a year that is gone.
-    State.BaseYear = BaseDataSetFor(State.BaseYear).Year;
-    State.InputsAccepted = false;
-    State.DisplayMode = DisplayModes::Nothing;
-    DisableProjectionActions();
+    ShowProjectionCommands();
     ClearChartArea();
     Memo2->clear();
     Memo2->hide();
@@ -352,14 +342,9 @@ void TForm3::ToggleWithoutMigrationComparison() {
 }
 
 void TForm3::ProjectAgain() {
-    const int32_t mode = State.DisplayMode;
-    if (isHidden() || !State.InputsAccepted || mode == DisplayModes::Nothing) return;
+    const int32_t mode = ::ProjectAgain(!isHidden());
+    if (mode == DisplayModes::Nothing) return;
     EndPlayback();
-    RerunProjection();
-    const ChartViewDescription& modes = Chart.View();
-    if (mode == modes.PyramidMode || mode == modes.TotalGraphMode) {
-        ShowChart(mode);
-    } else {
-        ShowTable();
-    }
+    if (mode == DisplayModes::ProjectionTable) ShowTable();
+    else ShowChart(mode);
 }
