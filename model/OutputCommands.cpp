@@ -34,6 +34,14 @@ SaveTypes& LastSaveTypes() {
 
 }  // namespace
 
+HeadingDialogState Heading;
+
+void ActivateHeadingDialog(const std::string& field) { Heading.SavedHeading = field; }
+
+void AcceptHeading(const std::string& field) { Heading.HeadingText = field; }
+
+void CancelHeading() { Heading.HeadingText = Heading.SavedHeading; }
+
 OutputChoice PrintedBy(OutputView view, bool tableShown) {
     switch (view) {
         case OutputView::Lifetime:

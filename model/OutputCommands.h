@@ -43,6 +43,18 @@ OutputChoice CopyChoice(int32_t activeView, const ViewsShown& shown);
 // "Gem som": the view printing picks, its table (with lines) or its chart.
 OutputChoice SaveChoice(const ViewsShown& shown);
 
+// The heading dialog ("Overskrift"): OK takes the field's text as the
+// heading printouts and copies carry; Fortryd puts back the heading the
+// field held as the dialog became active (the field keeps what was typed).
+struct HeadingDialogState {
+    std::string HeadingText;
+    std::string SavedHeading;
+};
+extern HeadingDialogState Heading;
+void ActivateHeadingDialog(const std::string& field);
+void AcceptHeading(const std::string& field);
+void CancelHeading();
+
 // The heading (when used) and a blank line, then TableLines: what a table
 // prints, copies and saves as text.
 std::vector<std::string> HeadedTableLines(const std::string& heading);

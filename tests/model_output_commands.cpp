@@ -87,6 +87,18 @@ TEST_F(OutputCommandsTest, SavedFilesAreNamedAndFilledForTheirView) {
     EXPECT_EQ(State.PrintLines[0], "Klasse 8b");
 }
 
+TEST_F(OutputCommandsTest, HeadingFortrydPutsBackWhatTheFieldHeldOnActivation) {
+    Heading = HeadingDialogState();
+    ActivateHeadingDialog("");
+    AcceptHeading("Første");
+    ActivateHeadingDialog("Første");
+    CancelHeading();
+    EXPECT_EQ(Heading.HeadingText, "Første");
+    ActivateHeadingDialog("Anden");  // typed, cancelled, shown again: the field kept it
+    CancelHeading();
+    EXPECT_EQ(Heading.HeadingText, "Anden");
+}
+
 TEST_F(OutputCommandsTest, SaveTypeChosenLastIsOfferedForItsKind) {
     const std::string firstTable = SaveFileTypesFor(true).front();
     const std::string csv = SaveFileTypesFor(true).back();
