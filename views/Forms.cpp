@@ -37,6 +37,15 @@ void SubstituteFonts() {
     QFont::insertSubstitution("System", "Liberation Sans");
 }
 
+// A window tells another what to show by a signal; none reaches into
+// another's fields.
+void ConnectWindows() {
+    QObject::connect(Form3, &TForm3::TargetYearProposed, BtnBottomDlg, &TBtnBottomDlg::ProposeTargetYear);
+    QObject::connect(Form3, &TForm3::InputsProposed, BtnBottomDlg, &TBtnBottomDlg::ProposeInputs);
+    QObject::connect(Form3, &TForm3::ModelTextShown, Model, &TModel::ShowLines);
+    QObject::connect(Form3, &TForm3::ModelTextDismissed, Model, &TModel::Dismiss);
+}
+
 }  // namespace
 
 void CreateForms() {
@@ -60,6 +69,7 @@ void CreateForms() {
     Create(Overskrif, Form1);
     Create(MigrationDlg, Form1);
     Create(Form9, Form1);
+    ConnectWindows();
 }
 
 const QStringList& CreatedForms() {
