@@ -20,6 +20,7 @@
 
 namespace {
 
+// The windows in the order they were made, kept for the whole run.
 QStringList Created;
 
 template <class Window, class... Args>
