@@ -7,10 +7,6 @@
 
 #include <algorithm>
 
-int32_t YearList[YearListSize + 1] = {};
-int32_t YearListCount = 2;
-int32_t HistoricalLineCount = 0;
-
 namespace {
 
 constexpr int32_t LastYear = 2100;  // added years stay below it

@@ -5,22 +5,21 @@
 // fields, calls these and shows the lines they return.
 #pragma once
 
+#include "CoreGlobals.h"
 #include "Lys_erkl.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Room for the base year, the target year and 98 added years.
-constexpr int YearListSize = 100;
-
-// The projected years to list, numbered from 1: [1] the base year, [2] the
-// target year, then the years added in the dialog.
-extern int32_t YearList[YearListSize + 1];
-extern int32_t YearListCount;
+// Members of CoreGlobals, reset with it. The projected years to list,
+// numbered from 1: [1] the base year, [2] the target year, then the years
+// added in the dialog.
+extern int32_t (&YearList)[YearListSize + 1];
+extern int32_t& YearListCount;
 // The historical list's lines 0..this go into a printout (the list plus
 // three empty lines).
-extern int32_t HistoricalLineCount;
+extern int32_t& HistoricalLineCount;
 
 // The dialog lists other years through the shared state; what was on show
 // (a projection or a census) is given back afterwards.

@@ -1,5 +1,6 @@
 #include "OutputCommands.h"
 
+#include "CoreGlobals.h"
 #include "Lys_erkl.h"
 #include "PopulationChart.h"
 #include "PrintLayout.h"
@@ -20,16 +21,6 @@ OutputChoice PopulationOutput(bool census, bool tableShown) {
     // A cancelled continuation from a chart leaves nothing on show.
     const bool table = mode == modes.TextMode || (!census && mode == DisplayModes::ContinuedTable && tableShown);
     return {view, table ? OnShow::Table : OnShow::Nothing, {}};
-}
-
-struct SaveTypes {
-    std::string Table;
-    std::string Chart;
-};
-
-SaveTypes& LastSaveTypes() {
-    static SaveTypes last;
-    return last;
 }
 
 }  // namespace
@@ -124,15 +115,13 @@ std::string SavedTableCsv(const OutputChoice& choice) {
 }
 
 std::string OfferedSaveType(bool table) {
-    const std::string& last = table ? LastSaveTypes().Table : LastSaveTypes().Chart;
+    const std::string& last = table ? Globals.LastTableSaveType : Globals.LastChartSaveType;
     return last.empty() ? SaveFileTypesFor(table).front() : last;
 }
 
 std::string ChooseSaveType(bool table, const std::string& chosen) {
     const std::vector<std::string> types = SaveFileTypesFor(table);
     const std::string type = std::find(types.begin(), types.end(), chosen) != types.end() ? chosen : types.front();
-    (table ? LastSaveTypes().Table : LastSaveTypes().Chart) = type;
+    (table ? Globals.LastTableSaveType : Globals.LastChartSaveType) = type;
     return type;
 }
-
-void ForgetSaveTypes() { LastSaveTypes() = SaveTypes(); }

@@ -67,4 +67,3 @@ std::string SavedTableCsv(const OutputChoice& choice);
 // offered first; a type not offered counts as the first one offered.
 std::string OfferedSaveType(bool table);
 std::string ChooseSaveType(bool table, const std::string& chosen);
-void ForgetSaveTypes();

@@ -10,7 +10,6 @@ class AgeGroupCommandsTest : public ModelTest {
 protected:
     void SetUp() override {
         ModelTest::SetUp();
-        YearListCount = 2;
         Project(2000, 2030, 1.8);
     }
 };

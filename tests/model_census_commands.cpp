@@ -6,13 +6,7 @@
 
 namespace {
 
-class CensusCommandsTest : public ModelTest {
-protected:
-    void SetUp() override {
-        ModelTest::SetUp();
-        CensusCommands = CensusCommandState();
-    }
-};
+class CensusCommandsTest : public ModelTest {};
 
 TEST_F(CensusCommandsTest, ChooserTakesOnlyACensusYear) {
     struct Row {

@@ -13,9 +13,7 @@ class LifetimeCommandsTest : public ModelTest {
 protected:
     void SetUp() override {
         ModelTest::SetUp();
-        Lifetime = LifetimeState();
         ExtendLifeTables();
-        LifetimeCommands = LifetimeCommandState();
     }
     // "To personer" (or "Én person"), the ages typed and left, then OK.
     static LifetimeShow Enter(int32_t persons, const char* ageA, const char* sexA, const char* ageB, const char* sexB) {

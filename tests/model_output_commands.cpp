@@ -6,13 +6,7 @@
 
 namespace {
 
-class OutputCommandsTest : public ModelTest {
-protected:
-    void SetUp() override {
-        ModelTest::SetUp();
-        ForgetSaveTypes();
-    }
-};
+class OutputCommandsTest : public ModelTest {};
 
 ViewsShown Lifetime(bool grid) { return {.LifetimeFront = true, .LifetimeGrid = grid}; }
 ViewsShown Projection(bool table) { return {.Projection = true, .ProjectionTable = table}; }
@@ -88,7 +82,6 @@ TEST_F(OutputCommandsTest, SavedFilesAreNamedAndFilledForTheirView) {
 }
 
 TEST_F(OutputCommandsTest, HeadingFortrydPutsBackWhatTheFieldHeldOnActivation) {
-    Heading = HeadingDialogState();
     ActivateHeadingDialog("");
     AcceptHeading("Første");
     ActivateHeadingDialog("Første");

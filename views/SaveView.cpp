@@ -7,6 +7,7 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "ViewGlobals.h"
 #include "ViewOutput.h"
 
 #include <QBuffer>

@@ -4,6 +4,9 @@
 // every built-in census.
 #pragma once
 
+#include "AgeGroupCommands.h"
+#include "ViewGlobals.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <cstdint>
@@ -15,8 +18,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 
-// YearList, YearListCount and HistoricalLineCount: the core's.
-#include "AgeGroupCommands.h"
+// YearList, YearListCount and HistoricalLineCount: the core's
+// (AgeGroupCommands.h).
 
 // True while the model holds the inputs of a projection that can be listed:
 // the base-year choices are the data-set years, the base year is one of them
