@@ -90,13 +90,13 @@ export class LifetimeView extends ViewWindow implements OutputView {
     for (const f of [this.Edit1, this.Edit2, this.Edit3, this.Edit4]) f.addEventListener('input', () => this.SetResultControls(false));
     // Leaving a field for another control stores its age; switching to
     // another window or opening a menu does not.
-    const exit = (f: HTMLInputElement, which: 'AgeA' | 'AgeB') => f.addEventListener('blur', (e) => {
+    const exit = (f: HTMLInputElement, person: 1 | 2) => f.addEventListener('blur', (e) => {
       const to = e.relatedTarget as Node | null;
       if (!document.hasFocus() || (to && app.menu.root.contains(to))) return;
-      void this.StoreAge(f, which);
+      void this.StoreAge(f, person);
     });
-    exit(this.Edit1, 'AgeA');
-    exit(this.Edit3, 'AgeB');
+    exit(this.Edit1, 1);
+    exit(this.Edit3, 2);
     core.setClickX(0);
     core.setCursorLineX(0);
   }
@@ -115,12 +115,12 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.PaintBox1.hidden = on;
   }
 
-  // Leaving an age field: an age the view cannot take is refused at once.
-  private async StoreAge(f: HTMLInputElement, which: 'AgeA' | 'AgeB'): Promise<void> {
+  // Leaving an age field (person A 1, B 2): an age the view cannot take is refused at once.
+  private async StoreAge(f: HTMLInputElement, person: 1 | 2): Promise<void> {
     if (f.value === '') return;
     const age = core.readLifetimeAge(f.value);
-    if (age >= 0) { core.setLifetimeAge(which === 'AgeA' ? 1 : 2, age); return; }
-    core.setLifetimeAge(which === 'AgeA' ? 1 : 2, 100);  // refused until a valid age is entered
+    if (age >= 0) { core.setLifetimeAge(person, age); return; }
+    core.setLifetimeAge(person, 100);  // refused until a valid age is entered
     f.value = '';
     await messageBox(core.ageTooHighMessage(), 'Fejl');
     f.focus();
@@ -129,9 +129,9 @@ export class LifetimeView extends ViewWindow implements OutputView {
   async Button1Click(): Promise<void> {
     // A click reaches OK after the field it left was stored; Enter from the
     // last field does not leave it first.
-    for (const [f, which] of [[this.Edit1, 'AgeA'], [this.Edit3, 'AgeB']] as const) {
+    for (const [f, person] of [[this.Edit1, 1], [this.Edit3, 2]] as const) {
       const age = f.value === '' ? -1 : core.readLifetimeAge(f.value);
-      if (age >= 0) core.setLifetimeAge(which === 'AgeA' ? 1 : 2, age);
+      if (age >= 0) core.setLifetimeAge(person, age);
     }
     core.readLifetimeSexes(this.Edit2.value, this.Edit4.value);
     if (!core.lifetimeInputsValid()) return;
