@@ -2,7 +2,6 @@
 #include "Output.h"
 
 #include "Dialogs.h"
-#include "Lys_erkl.h"
 #include "QtCanvas.h"
 
 #include <QFontMetrics>
@@ -86,11 +85,11 @@ PageRanges ChosenPageRanges(const QPrinter& printer) {
     return ranges;
 }
 
-void PrintPages(QWidget* parent) {
+void PrintPages(QWidget* parent, const std::vector<std::string>& lines) {
     QPrinter& printer = Printer();
     if (!ExecPrintDialog(printer, parent)) return;
 
-    const auto lineCount = static_cast<int32_t>(State.PrintLines.size());
+    const auto lineCount = static_cast<int32_t>(lines.size());
     const TextPageLayout layout = MeasureTextPage(printer, lineCount);
     const PageRanges ranges = ChosenPageRanges(printer);
     const std::vector<int32_t> pages = PagesToPrint(layout.PageCount, ranges);
@@ -112,7 +111,7 @@ void PrintPages(QWidget* parent) {
         for (int32_t index = first; index < end; ++index) {
             // Drawn at a point: never wrapped and never clipped, so a line
             // wider than the paper runs off it as it stands.
-            painter.drawText(QPoint(layout.LeftMargin, y + ascent), ToQString(State.PrintLines[index]));
+            painter.drawText(QPoint(layout.LeftMargin, y + ascent), ToQString(lines[index]));
             y += layout.LineHeight;
         }
     }
@@ -151,7 +150,6 @@ void DrawChartOnPage(QPainter& painter, QPaintDevice& device, const QString& hea
 
 void PrintChart(QWidget* parent, const QString& heading, const QFont& paintBoxFont, ChartHeading where,
                 const ChartDrawing& draw) {
-    State.PrintLines.clear();
     QPrinter& printer = Printer();
     if (!ExecPrintDialog(printer, parent)) return;
     // The chart is page 1 of a one-page printout.

@@ -246,7 +246,7 @@ void TBtnBottomDlg1::SpeedButton1Click() {
     const std::vector<std::string> lines = AgeGroupPrintLines(
         Edit1->text().toStdString(), MemoStrings(Memo1), MemoStrings(Memo2), HistoricalLineCount);
     out.insert(out.end(), lines.begin(), lines.end());
-    PrintPages(this);
+    PrintPages(this, State.PrintLines);
 }
 
 void TBtnBottomDlg1::SpeedButton2Click() {
