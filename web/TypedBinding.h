@@ -146,20 +146,27 @@ inline std::vector<std::string> ParamNames(const char* list) {
     return names;
 }
 
-template <typename R, typename... A>
-Declaration Declare(const std::string& name, const char* params, bool constructor = false) {
-    Declaration d{name, ParamNames(params), {&TsOf<A>...}, constructor ? nullptr : &TsOf<R>};
-    if (d.params.size() != sizeof...(A))
-        Registered().problems.push_back(name + ": " + std::to_string(sizeof...(A)) + " parameters, " +
+// Out of line, so that each registration adds a call and a table, not code.
+[[gnu::noinline]] inline void Add(std::vector<Declaration>& to, const char* name, const char* params,
+                                  const TypeName* types, size_t count, TypeName result) {
+    Declaration d{name, ParamNames(params), std::vector<TypeName>(types, types + count), result};
+    if (d.params.size() != count)
+        Registered().problems.push_back(d.name + ": " + std::to_string(count) + " parameters, " +
                                         std::to_string(d.params.size()) + " names");
-    return d;
+    to.push_back(std::move(d));
+}
+
+template <typename R, typename... A>
+void Declare(std::vector<Declaration>& to, const char* name, const char* params, bool constructor = false) {
+    static constexpr TypeName types[sizeof...(A) + 1] = {&TsOf<A>..., nullptr};
+    Add(to, name, params, types, sizeof...(A), constructor ? nullptr : &TsOf<R>);
 }
 
 // A free function; params names its parameters ("x, y").
 template <typename R, typename... A>
 void Function(const char* name, const char* params, R (*fn)(A...)) {
     emscripten::function(name, fn);
-    Registered().functions.push_back(Declare<R, A...>(name, params));
+    Declare<R, A...>(Registered().functions, name, params);
 }
 template <typename F>
 void Function(const char* name, const char* params, F lambda) {
@@ -178,7 +185,7 @@ public:
     template <typename F>
     Record& field(const char* name, F T::*member) {
         object_.field(name, member);
-        Registered().records[index_].second.push_back({name, {}, {}, &TsOf<F>});
+        Add(Registered().records[index_].second, name, "", nullptr, 0, &TsOf<F>);
         return *this;
     }
 
@@ -198,19 +205,19 @@ public:
     template <typename... A>
     Class& constructor(const char* params) {
         class_.template constructor<A...>();
-        Registered().classes[index_].second.push_back(Declare<void, A...>("new", params, true));
+        Declare<void, A...>(Registered().classes[index_].second, "new", params, true);
         return *this;
     }
     template <typename R, typename... A>
     Class& method(const char* name, const char* params, R (C::*fn)(A...)) {
         class_.function(name, fn);
-        Registered().classes[index_].second.push_back(Declare<R, A...>(name, params));
+        Declare<R, A...>(Registered().classes[index_].second, name, params);
         return *this;
     }
     template <typename R, typename... A>
     Class& method(const char* name, const char* params, R (C::*fn)(A...) const) {
         class_.function(name, fn);
-        Registered().classes[index_].second.push_back(Declare<R, A...>(name, params));
+        Declare<R, A...>(Registered().classes[index_].second, name, params);
         return *this;
     }
 
@@ -241,7 +248,7 @@ inline std::string& ArgumentError() {
     return error;
 }
 
-inline bool Refuse(const std::string& message) {
+[[gnu::noinline]] inline bool Refuse(const std::string& message) {
     if (ArgumentError().empty()) ArgumentError() = message;
     return false;
 }
@@ -254,7 +261,7 @@ inline std::string NumberText(double x) {
 
 // A whole number from the page (a JavaScript number, which embind would
 // wrap into 32 bits unchecked) between lo and hi.
-inline std::optional<int32_t> Whole(double x, const char* what, int32_t lo, int32_t hi) {
+[[gnu::noinline]] inline std::optional<int32_t> Whole(double x, const char* what, int32_t lo, int32_t hi) {
     if (std::isfinite(x) && x == std::floor(x) && x >= lo && x <= hi) return static_cast<int32_t>(x);
     Refuse(std::string(what) + " must be a whole number from " + std::to_string(lo) + " to " + std::to_string(hi) +
            ", not " + NumberText(x));
@@ -262,7 +269,7 @@ inline std::optional<int32_t> Whole(double x, const char* what, int32_t lo, int3
 }
 
 // The length of a JavaScript array of at most most elements.
-inline std::optional<size_t> ArrayLength(const emscripten::val& array, const char* what, size_t most) {
+[[gnu::noinline]] inline std::optional<size_t> ArrayLength(const emscripten::val& array, const char* what, size_t most) {
     if (!array.isArray()) {
         Refuse(std::string(what) + " must be an array");
         return std::nullopt;
@@ -275,7 +282,7 @@ inline std::optional<size_t> ArrayLength(const emscripten::val& array, const cha
     return static_cast<size_t>(n);
 }
 
-inline std::optional<std::vector<std::string>> Texts(const emscripten::val& array, const char* what, size_t most) {
+[[gnu::noinline]] inline std::optional<std::vector<std::string>> Texts(const emscripten::val& array, const char* what, size_t most) {
     const auto n = ArrayLength(array, what, most);
     if (!n) return std::nullopt;
     std::vector<std::string> out;
@@ -291,7 +298,7 @@ inline std::optional<std::vector<std::string>> Texts(const emscripten::val& arra
     return out;
 }
 
-inline std::optional<std::vector<int32_t>> Wholes(const emscripten::val& array, const char* what, size_t most,
+[[gnu::noinline]] inline std::optional<std::vector<int32_t>> Wholes(const emscripten::val& array, const char* what, size_t most,
                                                   int32_t lo, int32_t hi) {
     const auto n = ArrayLength(array, what, most);
     if (!n) return std::nullopt;
@@ -311,7 +318,7 @@ inline bool IsObject(const emscripten::val& v) {
     return (type == "object" && !v.isNull()) || type == "function";
 }
 
-inline bool HasMethods(const emscripten::val& object, const char* what, std::initializer_list<const char*> methods) {
+[[gnu::noinline]] inline bool HasMethods(const emscripten::val& object, const char* what, std::initializer_list<const char*> methods) {
     if (!IsObject(object)) return Refuse(std::string(what) + " must be an object");
     for (const char* m : methods)
         if (object[m].typeOf().as<std::string>() != "function")

@@ -397,6 +397,8 @@ void SetWhole(int32_t& field, double value, const char* what, int32_t lo, int32_
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(lysvandre_core) {
+    // The wrapper's two (web/core-pre.js): whether the call just made was refused, and why.
+    emscripten::function("argumentRefused", +[] { return !ArgumentError().empty(); });
     emscripten::function("takeArgumentError", +[] { return std::exchange(ArgumentError(), std::string()); });
     Function("bindingDeclarations", "preamble", +[](std::string preamble) { return DeclarationsText(preamble); });
     Function("declaredNames", "", +[] {

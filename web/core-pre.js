@@ -14,14 +14,13 @@ Module['instantiateWasm'] = function (imports, receiveInstance) {
 // and method of the binding is wrapped to throw it as an error here, once
 // the WebAssembly call has returned.
 Module['onRuntimeInitialized'] = function () {
-  var take = Module['takeArgumentError'];
+  var refused = Module['argumentRefused'], take = Module['takeArgumentError'];
   function checked(f) {
     var g = function () {
       var result = f.apply(this, arguments);
-      var error = take();
-      if (error) {
+      if (refused()) {
         if (result && typeof result.delete === 'function') result.delete();
-        throw new RangeError(error);
+        throw new RangeError(take());
       }
       return result;
     };
@@ -36,8 +35,7 @@ Module['onRuntimeInitialized'] = function () {
     // A constructor refusing its arguments: the object made is deleted again.
     var Checked = function () {
       var object = new (Function.prototype.bind.apply(Class, [null].concat(Array.prototype.slice.call(arguments))))();
-      var error = take();
-      if (error) { object.delete(); throw new RangeError(error); }
+      if (refused()) { object.delete(); throw new RangeError(take()); }
       return object;
     };
     Checked.prototype = proto;

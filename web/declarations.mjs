@@ -25,9 +25,9 @@ const text = core.bindingDeclarations(preamble);
 const declared = core.declaredNames();
 const problems = [...declared.problems];
 
-// Every embind function carries its number of arguments; the one that hands
-// over a bad argument's message is the binding's own.
-const internal = new Set(['takeArgumentError']);
+// Every embind function carries its number of arguments; the two that hand
+// over a bad argument's message are the binding's own.
+const internal = new Set(['argumentRefused', 'takeArgumentError']);
 for (const [name, value] of Object.entries(core)) {
   if (typeof value !== 'function' || typeof value.argCount !== 'number' || internal.has(name)) continue;
   if (!(name in declared.functions) && !(name in declared.classes)) problems.push(`${name} is bound but not declared`);
