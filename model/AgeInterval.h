@@ -13,10 +13,11 @@
 constexpr int32_t AgeGroupYearListSize = 100;
 constexpr int32_t AgeGroupHistoricalLines = 5 + CensusYearCount;
 
-extern int32_t IntervalFrom;  // inclusive ages, 0 <= from <= to <= 99
-extern int32_t IntervalTo;
-extern std::string BaseIntervalLine;
-extern std::string TargetIntervalLine;
+// Members of CoreGlobals (CoreGlobals.h), reset with it.
+extern int32_t& IntervalFrom;  // inclusive ages, 0 <= from <= to <= 99
+extern int32_t& IntervalTo;
+extern std::string& BaseIntervalLine;
+extern std::string& TargetIntervalLine;
 
 // One line in the shared layout: year, two blanks, "from..to", millions in
 // 8 characters with 3 decimals, " mill.  ", the share in 5 with 1 decimal, "%".

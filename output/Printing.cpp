@@ -14,12 +14,14 @@
 namespace {
 
 // Once a text printout has set it, the printer keeps its text font for the
-// rest of the run; chart headings printed in printer pixels use it.
+// rest of the run; chart headings printed in printer pixels use it. Reset by
+// ForgetPrinterTextFont.
 std::optional<QFont> PrinterTextFont;
 
 // The program's printer. It is never deleted: it may outlive the
 // application object at exit.
 QPrinter*& ProgramPrinter() {
+    // Kept for the whole run with the user's settings.
     static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
     return printer;
 }

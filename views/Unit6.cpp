@@ -24,9 +24,6 @@
 
 TBtnBottomDlg1* BtnBottomDlg1 = nullptr;
 
-int32_t YearList[YearListSize + 1] = {};
-int32_t YearListCount = 2;
-int32_t HistoricalLineCount = 0;
 
 namespace {
 
