@@ -34,8 +34,8 @@ export function currentProjectionLink(): string {
   const fixed = (x: number, places: number): string => x.toFixed(places);
   const here = location.href.replace(/#.*$/, '');
   return here + projectionLinkFragment({
-    base: String(core.get('BaseYear')), children: fixed(core.get('ChildrenPerFamily'), 2),
-    year: String(core.get('TargetYear')), retirement: String(core.get('RetirementAge')),
+    base: String(core.state().BaseYear), children: fixed(core.state().ChildrenPerFamily, 2),
+    year: String(core.state().TargetYear), retirement: String(core.state().RetirementAge),
   });
 }
 
@@ -48,7 +48,7 @@ export function projectionLinkProblem(p: ProjectionLink, baseYears: number[]): {
   // The check writes what it reads into the model: it runs on a copy.
   core.saveState();
   try {
-    core.set('BaseYear', base.value);
+    core.setBaseYear(base.value);
     const check = core.checkProjectionInputs(p.children, p.year, p.retirement);
     if (!check.filled) return { message: 'Linket mangler inddata til prognosen', caption: core.projectionInputCaption() };
     if (check.inputError) return { message: core.projectionInputMessage(check.inputError), caption: core.projectionInputCaption() };

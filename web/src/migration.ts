@@ -28,7 +28,7 @@ export class MigrationDialog extends Dialog {
     this.onShow = () => {
       this.accepted = false;
       this.ComboBox1.replaceChildren(el('option', { text: core.migrationProfileName() }));
-      setText(this.Edit1, String(core.get('NetMigration')));
+      setText(this.Edit1, String(core.state().NetMigration));
       this.Edit1.focus();
       this.Edit1.select();
     };
@@ -43,7 +43,7 @@ export class MigrationDialog extends Dialog {
       this.Edit1.select();
       return;
     }
-    core.set('NetMigration', check.value);
+    core.setNetMigration(check.value);
     this.accepted = true;
     this.close();
   }
