@@ -199,6 +199,7 @@ template <typename C>
 class Class {
 public:
     explicit Class(const char* name) : class_(name) {
+        RecordName<C>() = name;  // a function taking one declares it by this name
         Registered().classes.push_back({name, {}});
         index_ = Registered().classes.size() - 1;
     }

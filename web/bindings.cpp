@@ -3,14 +3,19 @@
 // arguments, the input rules, the table texts, and the chart renderers
 // drawing on canvas objects the page supplies. Every text, rule and picture
 // comes from the core. TypedBinding.h declares all of it to TypeScript.
+#include "AgeGroupCommands.h"
 #include "AgeInterval.h"
 #include "Canvas.h"
+#include "CensusCommands.h"
+#include "ExtraCommands.h"
 #include "HistoricalTables.h"
 #include "InputRules.h"
 #include "Lifetime.h"
+#include "LifetimeCommands.h"
 #include "LifetimeGraph.h"
 #include "LifetimeTable.h"
 #include "Lys_erkl.h"
+#include "OutputCommands.h"
 #include "PopulationChart.h"
 #include "PrintLayout.h"
 #include "ProjectionCommands.h"
@@ -170,6 +175,7 @@ public:
         }
         if (HasMethods(surface.v, "chart surface", SurfaceMethods)) chart_.SetSurface(&surface_);
     }
+    const PopulationChart& Chart() const { return chart_; }
     void Paint() { chart_.PaintBox1Paint(); }
     void MouseUp(bool left, double x, double y) {
         const auto px = Whole(x, "x", -MaxPixel, MaxPixel);
@@ -392,6 +398,70 @@ OnShowWord OnShowName(OnShow shown) {
 // A whole-number state field written by the page: the value or, refused, nothing.
 void SetWhole(int32_t& field, double value, const char* what, int32_t lo, int32_t hi) {
     if (const auto v = Whole(value, what, lo, hi)) field = *v;
+}
+
+// The window commands of the core (model/*Commands.h) as the page calls
+// them: what a dialog spans waits here between its opening and its closing.
+using OutputViewWord = Word<"'lifetime' | 'projection' | 'census' | ''">;
+
+struct CensusChoiceShown {
+    int32_t Year = 0;
+    bool Valid = false;
+};
+
+CensusChoice& PendingCensusChoice() {
+    static CensusChoice pending;
+    return pending;
+}
+
+CensusChoiceShown ShownCensusChoice() { return {PendingCensusChoice().Year, PendingCensusChoice().Valid}; }
+
+AgeGroupOpening& PendingAgeGroups() {
+    static AgeGroupOpening pending;
+    return pending;
+}
+
+AgeGroupVisit& PendingAgeGroupVisit() {
+    static AgeGroupVisit pending;
+    return pending;
+}
+
+struct AgeGroupOpeningShown {
+    bool ProjectionListed = false;
+    std::string YearCaption;
+};
+
+struct AgeGroupLines {
+    Lines Projected;
+    Lines Historical;
+};
+
+struct OutputChoiceShown {
+    OutputViewWord View;
+    OnShowWord What;
+    std::string Name;
+};
+
+OutputChoiceShown ShownChoice(const OutputChoice& choice) {
+    const char* view = choice.View == OutputView::Lifetime     ? "lifetime"
+                       : choice.View == OutputView::Projection ? "projection"
+                       : choice.View == OutputView::Census     ? "census"
+                                                               : "";
+    return {{view}, OnShowName(choice.What), choice.Name};
+}
+
+std::optional<OutputView> ViewNamed(const std::string& name) {
+    if (name == "lifetime") return OutputView::Lifetime;
+    if (name == "projection") return OutputView::Projection;
+    if (name == "census") return OutputView::Census;
+    Refuse("a view is \"lifetime\", \"projection\" or \"census\", not \"" + name + "\"");
+    return std::nullopt;
+}
+
+// The choice "Gem som" made last, whose table a CSV file holds.
+OutputChoice& PendingSave() {
+    static OutputChoice pending;
+    return pending;
 }
 
 }  // namespace
@@ -800,6 +870,202 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     Function("statbankImportsText", "", &StatbankImportsText);
     Function("restoreStatbankImports", "text", +[](std::string text) { RestoreStatbankImports(text); });
     Function("startFromNewestImport", "", &StartFromNewestImport);
+
+    // The census view and its year chooser (model/CensusCommands.h).
+    Record<CensusCommandState>("CensusCommandState")
+        .field("census", &CensusCommandState::Census)
+        .field("print", &CensusCommandState::Print);
+    Record<CensusChoiceShown>("CensusChoice")
+        .field("year", &CensusChoiceShown::Year)
+        .field("valid", &CensusChoiceShown::Valid);
+    Function("censusCommands", "", +[] { return CensusCommands; });
+    Function("beginCensusChoice", "", +[] {
+        PendingCensusChoice() = BeginCensusChoice();
+        return ShownCensusChoice();
+    });
+    Function("censusYearTyped", "text", +[](std::string text) {
+        CensusYearTyped(PendingCensusChoice(), text);
+        return ShownCensusChoice();
+    });
+    Function("acceptCensusYear", "", +[] { AcceptCensusYear(PendingCensusChoice()); });
+    Function("cancelCensusYear", "", +[] { CancelCensusYear(PendingCensusChoice()); });
+    Function("beginCensusInput", "", &BeginCensusInput);
+    Function("finishCensusInput", "accepted", &FinishCensusInput);
+    Function("resetCensusCommands", "", &ResetCensusCommands);
+    Function("makeCensusTable", "", &MakeCensusTable);
+    Function("makeCensusChart", "mode", +[](double mode) {
+        if (const auto m = Whole(mode, "chart mode", DisplayModes::CensusPyramid, DisplayModes::CensusTotalGraph))
+            MakeCensusChart(*m);
+    });
+    Function("makeHistoricalTable", "which", +[](Word<"'lifeExpectancy' | 'mortality' | 'fertility'"> which) {
+        if (which.text == "lifeExpectancy") MakeHistoricalTable(HistoricalTable::LifeExpectancy);
+        else if (which.text == "mortality") MakeHistoricalTable(HistoricalTable::Mortality);
+        else if (which.text == "fertility") MakeHistoricalTable(HistoricalTable::Fertility);
+        else Refuse("a historical table is \"lifeExpectancy\", \"mortality\" or \"fertility\", not \"" + which.text + "\"");
+    });
+
+    // The lifetime view (model/LifetimeCommands.h).
+    Record<LifetimeCommandState>("LifetimeCommandState")
+        .field("results", &LifetimeCommandState::Results)
+        .field("print", &LifetimeCommandState::Print);
+    Function("lifetimeCommands", "", +[] { return LifetimeCommands; });
+    Function("clearLifetimeResults", "", &ClearLifetimeResults);
+    Function("startLifetimePersons", "count", +[](double count) {
+        if (const auto n = Whole(count, "person count", 1, 2)) StartLifetimePersons(*n);
+    });
+    Function("lifetimeInputChanged", "", &LifetimeInputChanged);
+    // Person 1 (A) or 2 (B) from its field's text; false: refused, say so.
+    Function("storeLifetimeAge", "person, text", +[](double person, std::string text) {
+        const auto p = Whole(person, "person", 1, 2);
+        return !p || StoreLifetimeAge(text, *p == 1 ? Lifetime.AgeA : Lifetime.AgeB);
+    });
+    Function("acceptLifetimeInputs", "sexA, sexB", +[](std::string sexA, std::string sexB) {
+        const LifetimeShow next = AcceptLifetimeInputs(sexA, sexB);
+        return Word<"'table' | 'graph' | ''">{next == LifetimeShow::Table   ? "table"
+                                              : next == LifetimeShow::Graph ? "graph"
+                                                                            : ""};
+    });
+    // The table's grid, or one without cells when nothing can be computed.
+    Function("makeLifetimeTableView", "", +[] {
+        LifetimeTable table;
+        if (!MakeLifetimeTableView(table)) table = LifetimeTable();
+        val rows = val::array();
+        for (const auto& row : table.Cells) rows.call<void>("push", Strings(row).v);
+        return LifetimeGridCells{table.ColCount, table.FixedRows, {rows}, Strings(table.ColumnWidthTexts),
+                                 Strings({table.ResultLines[0], table.ResultLines[1], table.ResultLines[2]})};
+    });
+    Function("makeLifetimeGraphView", "", &MakeLifetimeGraphView);
+    Function("shownLifetimeResultLines", "", +[] {
+        const std::array<std::string, 3> lines = ShownLifetimeResultLines();
+        return Strings({lines[0], lines[1], lines[2]});
+    });
+    Function("clickLifetimeCursor", "canvas, left, x, viewHeight",
+             +[](CanvasObject canvas, bool left, double x, double viewHeight) {
+                 const auto px = Whole(x, "x", -MaxPixel, MaxPixel);
+                 const auto h = Whole(viewHeight, "view height", 0, MaxPixel);
+                 if (px && h && IsCanvas(canvas.v)) {
+                     JsCanvas target(canvas.v);
+                     ClickLifetimeCursor(target, left, *px, *h);
+                 }
+             });
+    Function("stepLifetimeCursor", "canvas, step, viewHeight", +[](CanvasObject canvas, double step, double viewHeight) {
+        const auto h = Whole(viewHeight, "view height", 0, MaxPixel);
+        if (step != -1 && step != 1) Refuse("a cursor step is -1 or 1, not " + NumberText(step));
+        else if (h && IsCanvas(canvas.v)) {
+            JsCanvas target(canvas.v);
+            StepLifetimeCursor(target, static_cast<int32_t>(step), *h);
+        }
+    });
+
+    // The age-group dialog (model/AgeGroupCommands.h).
+    Record<AgeGroupOpeningShown>("AgeGroupOpening")
+        .field("projectionListed", &AgeGroupOpeningShown::ProjectionListed)
+        .field("yearCaption", &AgeGroupOpeningShown::YearCaption);
+    Record<AgeGroupLines>("AgeGroupLines")
+        .field("projected", &AgeGroupLines::Projected)
+        .field("historical", &AgeGroupLines::Historical);
+    Function("beginAgeGroupVisit", "", +[] { PendingAgeGroupVisit() = BeginAgeGroupVisit(); });
+    Function("endAgeGroupVisit", "", +[] { EndAgeGroupVisit(PendingAgeGroupVisit()); });
+    Function("openAgeGroups", "", +[] {
+        PendingAgeGroups() = OpenAgeGroups();
+        return AgeGroupOpeningShown{PendingAgeGroups().ProjectionListed, PendingAgeGroups().YearCaption};
+    });
+    Function("startAgeGroupYears", "", +[] { StartAgeGroupYears(PendingAgeGroups()); });
+    Function("readAgeGroupInterval", "text", +[](std::string text) { return ReadAgeGroupInterval(text); });
+    Function("ageGroupYearTyped", "text", +[](std::string text) { return AgeGroupYearTyped(text); });
+    Function("clearAgeGroupYears", "", &ClearAgeGroupYears);
+    Function("makeAgeGroupResult", "", +[] {
+        if (!AgeIntervalUsable()) return AgeGroupLines{Strings({}), Strings({})};
+        const AgeGroupResult result = MakeAgeGroupResult(PendingAgeGroups());
+        return AgeGroupLines{Strings(result.Projected), Strings(result.Historical)};
+    });
+    Function("ageGroupPrintout", "heading, interval, projected, historical",
+             +[](std::string heading, std::string interval, Lines projected, Lines historical) {
+                 const auto p = Texts(projected.v, "projected lines", MaxLines);
+                 const auto h = Texts(historical.v, "historical lines", MaxLines);
+                 if (!p || !h) return Strings({});
+                 PrepareAgeGroupPrintout(heading, interval, *p, *h);
+                 return Strings(State.PrintLines);
+             });
+    Function("ageGroupCopiedLines", "heading, projected, historical",
+             +[](std::string heading, Lines projected, Lines historical) {
+                 const auto p = Texts(projected.v, "projected lines", MaxLines);
+                 const auto h = Texts(historical.v, "historical lines", MaxLines);
+                 return p && h ? Strings(AgeGroupCopiedLines(heading, *p, *h)) : Strings({});
+             });
+
+    // What printing, copying and saving act on (model/OutputCommands.h).
+    Record<ViewsShown>("ViewsShown")
+        .field("lifetimeFront", &ViewsShown::LifetimeFront)
+        .field("lifetimeGrid", &ViewsShown::LifetimeGrid)
+        .field("projection", &ViewsShown::Projection)
+        .field("projectionTable", &ViewsShown::ProjectionTable)
+        .field("census", &ViewsShown::Census)
+        .field("censusTable", &ViewsShown::CensusTable);
+    Record<OutputChoiceShown>("OutputChoice")
+        .field("view", &OutputChoiceShown::View)
+        .field("what", &OutputChoiceShown::What)
+        .field("name", &OutputChoiceShown::Name);
+    Function("printedBy", "view, tableShown", +[](Word<"'lifetime' | 'projection' | 'census'"> view, bool tableShown) {
+        const auto v = ViewNamed(view.text);
+        return ShownChoice(v ? PrintedBy(*v, tableShown) : OutputChoice());
+    });
+    Function("copiedBy", "view, tableShown", +[](Word<"'lifetime' | 'projection' | 'census'"> view, bool tableShown) {
+        const auto v = ViewNamed(view.text);
+        return ShownChoice(v ? CopiedBy(*v, tableShown) : OutputChoice());
+    });
+    Function("printChoice", "shown", +[](ViewsShown shown) { return ShownChoice(PrintChoice(shown)); });
+    Function("copyChoice", "activeView, shown", +[](double activeView, ViewsShown shown) {
+        const auto a = Whole(activeView, "active view", ActiveViews::None, ActiveViews::Census);
+        return ShownChoice(a ? CopyChoice(*a, shown) : OutputChoice());
+    });
+    Function("saveChoice", "shown", +[](ViewsShown shown) {
+        PendingSave() = SaveChoice(shown);
+        return ShownChoice(PendingSave());
+    });
+    // The figures of the table the last saveChoice chose, as the file's bytes.
+    Function("savedTableCsv", "", +[] { return BytesOf(SavedTableCsv(PendingSave())); });
+    Function("headedTableLines", "heading", +[](std::string heading) { return Strings(HeadedTableLines(heading)); });
+    Function("offeredSaveType", "table", &OfferedSaveType);
+    Function("chooseSaveType", "table, chosen", +[](bool table, std::string chosen) { return ChooseSaveType(table, chosen); });
+    Function("activateHeadingDialog", "field", +[](std::string field) { ActivateHeadingDialog(field); });
+    Function("acceptHeading", "field", +[](std::string field) {
+        AcceptHeading(field);
+        return Heading.HeadingText;
+    });
+    Function("cancelHeading", "", +[] {
+        CancelHeading();
+        return Heading.HeadingText;
+    });
+
+    // The Ekstra menu (model/ExtraCommands.h).
+    Record<MenuItemState>("MenuItemState")
+        .field("enabled", &MenuItemState::Enabled)
+        .field("checked", &MenuItemState::Checked)
+        .field("visible", &MenuItemState::Visible)
+        .field("caption", &MenuItemState::Caption);
+    Record<ExtraMenuState>("ExtraMenuState")
+        .field("Afspilprognose1", &ExtraMenuState::Afspilprognose1)
+        .field("Sammenlign1", &ExtraMenuState::Sammenlign1)
+        .field("Sammenlignfolketlling1", &ExtraMenuState::Sammenlignfolketlling1)
+        .field("Sammenlignudenindvandring1", &ExtraMenuState::Sammenlignudenindvandring1)
+        .field("Sammenlignfaktisk1", &ExtraMenuState::Sammenlignfaktisk1)
+        .field("Visiprocent1", &ExtraMenuState::Visiprocent1)
+        .field("Gemsom1", &ExtraMenuState::Gemsom1)
+        .field("Kopierlink1", &ExtraMenuState::Kopierlink1)
+        .field("Glemindlstetal1", &ExtraMenuState::Glemindlstetal1);
+    Function("extraMenu", "shown, projection, census", +[](ViewsShown shown, WebChart& projection, WebChart& census) {
+        return ExtraMenu(shown, projection.Chart(), census.Chart());
+    });
+    Function("canPlayProjection", "shown", +[](ViewsShown shown) { return CanPlayProjection(shown); });
+    Function("playbackMode", "", &PlaybackMode);
+    Function("canCompareWithActual", "shown", +[](ViewsShown shown) { return CanCompareWithActual(shown); });
+    Function("projectAgain", "projectionShown", +[](bool projectionShown) {
+        return State.InputsAccepted && !ProjectionYearsUsable("projectAgain") ? DisplayModes::Nothing
+                                                                              : ProjectAgain(projectionShown);
+    });
+    Function("startNewestImportProjection", "", &StartNewestImportProjection);
+    Function("forgetImportedProjection", "", &ForgetImportedProjection);
 
     Class<WebChart>("Chart")
         .constructor<ViewKind, SurfaceObject>("kind, surface")

@@ -1,6 +1,6 @@
 // The age-group dialog (BtnBottomDlg1): persons in an age interval for
 // projected years beside the historical censuses.
-import { core, keyFilter, Limits } from './core';
+import { core, keyFilter } from './core';
 import type { ProjectionView } from './projection';
 import type { Output } from './output';
 import { Dialog, el, field, label } from './ui';
@@ -14,10 +14,6 @@ export class AgeGroupDialog extends Dialog {
   readonly Memo1 = el('pre', { class: 'memo agememo', 'data-name': 'Memo1', role: 'textbox', 'aria-readonly': 'true', 'aria-label': 'Fremskrevne data', tabindex: '0' });
   readonly Memo2 = el('pre', { class: 'memo agememo', 'data-name': 'Memo2', role: 'textbox', 'aria-readonly': 'true', 'aria-label': 'Historiske data', tabindex: '0' });
   readonly tools: Record<string, HTMLButtonElement> = {};
-  private ProjectionListed = false;
-  private OpeningTargetYear = 0;
-  private YearList: number[] = [];  // [1] the base year, [2..] the target years
-  private HistoricalLineCount = 0;
 
   constructor() {
     super('BtnBottomDlg1', '  Aldersgrupper', 723, 506, '', true);
@@ -66,37 +62,28 @@ export class AgeGroupDialog extends Dialog {
     this.Memo2.textContent = '';
     // While the census view holds the shared state there is no projection
     // to list: only the censuses are, and no year can be added.
-    this.ProjectionListed = core.projectionInForce();
-    this.OpeningTargetYear = core.state().TargetYear;
-    this.Label2.textContent = this.ProjectionListed ? `Nyt årstal (${core.state().BaseYear}..2099):` : 'Nyt årstal:';
-    this.Label2.classList.toggle('disabled', !this.ProjectionListed);
-    this.Edit2.disabled = !this.ProjectionListed;
+    const opening = core.openAgeGroups();
+    this.Label2.textContent = opening.yearCaption;
+    this.Label2.classList.toggle('disabled', !opening.projectionListed);
+    this.Edit2.disabled = !opening.projectionListed;
     this.Edit1.focus();
     for (const n of ['SpeedButton1', 'SpeedButton3', 'SpeedButton5']) this.tools[n].disabled = true;
-    this.YearList = [0, core.state().BaseYear, this.OpeningTargetYear];
+    core.startAgeGroupYears();
   }
 
   private ParseInterval(): boolean {
-    return core.enterAgeInterval(this.Edit1.value).valid;
+    return core.readAgeGroupInterval(this.Edit1.value);
   }
 
   private Edit2Change(): void {
-    const text = this.Edit2.value;
-    if (!core.sortsAfterBlank(text)) return;
-    const n = core.readWholeNumber(text);
-    if (!n.valid) return;  // only pasting gets here with something that is no year
-    core.setTargetYear(n.value);
-    if (n.value <= core.state().BaseYear || n.value >= Limits.LastTargetYear) return;  // added years stay below it
-    if (this.YearList.length - 1 >= Limits.AgeGroupYears) return;  // a full list ignores further years
-    this.YearList.push(n.value);
-    this.tools.SpeedButton5.disabled = false;
+    if (core.ageGroupYearTyped(this.Edit2.value)) this.tools.SpeedButton5.disabled = false;
   }
 
   ShowResult(): void {
-    this.Memo2.textContent = core.censusIntervalLines().join('\n');
+    const result = core.makeAgeGroupResult();
+    this.Memo2.textContent = result.historical.join('\n');
     this.Memo2.scrollTop = 0;
-    this.HistoricalLineCount = Limits.AgeGroupHistoricalLines;
-    this.Memo1.textContent = this.ProjectionListed ? core.projectedIntervalLines(this.YearList.slice(2)).join('\n') : '';
+    this.Memo1.textContent = result.projected.join('\n');
     this.tools.SpeedButton1.disabled = false;
     this.tools.SpeedButton3.disabled = false;
   }
@@ -107,8 +94,9 @@ export class AgeGroupDialog extends Dialog {
   }
 
   private SpeedButton1Click(): void {
-    this.output?.PrintHeadedLines(core.ageGroupPrintLines(this.Edit1.value, this.memoLines(this.Memo1),
-      this.memoLines(this.Memo2), this.HistoricalLineCount));
+    if (!this.output) return;
+    this.output.PrintLines(core.ageGroupPrintout(this.output.heading.HeadingText, this.Edit1.value,
+      this.memoLines(this.Memo1), this.memoLines(this.Memo2)));
   }
 
   private async SpeedButton3Click(): Promise<void> {
@@ -120,7 +108,7 @@ export class AgeGroupDialog extends Dialog {
     this.Memo2.textContent = '';
     this.Edit1.value = '';
     this.Edit2.value = '';
-    this.YearList = this.YearList.slice(0, 3);
+    core.clearAgeGroupYears();
     this.Edit1.focus();
   }
 }

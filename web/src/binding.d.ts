@@ -110,6 +110,65 @@ export interface LifetimeGrid {
   resultLines: string[];
 }
 
+export interface CensusCommandState {
+  census: boolean;
+  print: boolean;
+}
+
+export interface CensusChoice {
+  year: number;
+  valid: boolean;
+}
+
+export interface LifetimeCommandState {
+  results: boolean;
+  print: boolean;
+}
+
+export interface AgeGroupOpening {
+  projectionListed: boolean;
+  yearCaption: string;
+}
+
+export interface AgeGroupLines {
+  projected: string[];
+  historical: string[];
+}
+
+export interface ViewsShown {
+  lifetimeFront: boolean;
+  lifetimeGrid: boolean;
+  projection: boolean;
+  projectionTable: boolean;
+  census: boolean;
+  censusTable: boolean;
+}
+
+export interface OutputChoice {
+  view: 'lifetime' | 'projection' | 'census' | '';
+  what: 'table' | 'chart' | '';
+  name: string;
+}
+
+export interface MenuItemState {
+  enabled: boolean;
+  checked: boolean;
+  visible: boolean;
+  caption: string;
+}
+
+export interface ExtraMenuState {
+  Afspilprognose1: MenuItemState;
+  Sammenlign1: MenuItemState;
+  Sammenlignfolketlling1: MenuItemState;
+  Sammenlignudenindvandring1: MenuItemState;
+  Sammenlignfaktisk1: MenuItemState;
+  Visiprocent1: MenuItemState;
+  Gemsom1: MenuItemState;
+  Kopierlink1: MenuItemState;
+  Glemindlstetal1: MenuItemState;
+}
+
 export interface Constants {
   DisplayModes: { readonly Nothing: number; readonly ProjectionTable: number; readonly ProjectionPyramid: number; readonly ProjectionTotalGraph: number; readonly ContinuedTable: number; readonly CensusTable: number; readonly CensusPyramid: number; readonly CensusTotalGraph: number; };
   ActiveViews: { readonly None: number; readonly Lifetime: number; readonly Projection: number; readonly Census: number; };
@@ -245,5 +304,56 @@ export interface CoreBinding {
   statbankImportsText(): string;
   restoreStatbankImports(text: string): void;
   startFromNewestImport(): boolean;
+  censusCommands(): CensusCommandState;
+  beginCensusChoice(): CensusChoice;
+  censusYearTyped(text: string): CensusChoice;
+  acceptCensusYear(): void;
+  cancelCensusYear(): void;
+  beginCensusInput(): void;
+  finishCensusInput(accepted: boolean): boolean;
+  resetCensusCommands(): void;
+  makeCensusTable(): void;
+  makeCensusChart(mode: number): void;
+  makeHistoricalTable(which: 'lifeExpectancy' | 'mortality' | 'fertility'): void;
+  lifetimeCommands(): LifetimeCommandState;
+  clearLifetimeResults(): void;
+  startLifetimePersons(count: number): void;
+  lifetimeInputChanged(): void;
+  storeLifetimeAge(person: number, text: string): boolean;
+  acceptLifetimeInputs(sexA: string, sexB: string): 'table' | 'graph' | '';
+  makeLifetimeTableView(): LifetimeGrid;
+  makeLifetimeGraphView(): boolean;
+  shownLifetimeResultLines(): string[];
+  clickLifetimeCursor(canvas: CoreCanvas, left: boolean, x: number, viewHeight: number): void;
+  stepLifetimeCursor(canvas: CoreCanvas, step: number, viewHeight: number): void;
+  beginAgeGroupVisit(): void;
+  endAgeGroupVisit(): void;
+  openAgeGroups(): AgeGroupOpening;
+  startAgeGroupYears(): void;
+  readAgeGroupInterval(text: string): boolean;
+  ageGroupYearTyped(text: string): boolean;
+  clearAgeGroupYears(): void;
+  makeAgeGroupResult(): AgeGroupLines;
+  ageGroupPrintout(heading: string, interval: string, projected: string[], historical: string[]): string[];
+  ageGroupCopiedLines(heading: string, projected: string[], historical: string[]): string[];
+  printedBy(view: 'lifetime' | 'projection' | 'census', tableShown: boolean): OutputChoice;
+  copiedBy(view: 'lifetime' | 'projection' | 'census', tableShown: boolean): OutputChoice;
+  printChoice(shown: ViewsShown): OutputChoice;
+  copyChoice(activeView: number, shown: ViewsShown): OutputChoice;
+  saveChoice(shown: ViewsShown): OutputChoice;
+  savedTableCsv(): Uint8Array<ArrayBuffer>;
+  headedTableLines(heading: string): string[];
+  offeredSaveType(table: boolean): string;
+  chooseSaveType(table: boolean, chosen: string): string;
+  activateHeadingDialog(field: string): void;
+  acceptHeading(field: string): string;
+  cancelHeading(): string;
+  extraMenu(shown: ViewsShown, projection: Chart, census: Chart): ExtraMenuState;
+  canPlayProjection(shown: ViewsShown): boolean;
+  playbackMode(): number;
+  canCompareWithActual(shown: ViewsShown): boolean;
+  projectAgain(projectionShown: boolean): number;
+  startNewestImportProjection(): boolean;
+  forgetImportedProjection(): boolean;
   Chart: new (kind: 'projection' | 'census', surface: ChartSurface) => Chart;
 }

@@ -15,8 +15,6 @@ export class CensusYearDialog extends Dialog {
   ChosenCensusYear = 0;
   ChosenCensusYearValid = false;
   accepted = false;
-  // The field writes every change into BaseYear; Fortryd puts this back.
-  private baseYearOnShow = 0;
 
   constructor() {
     super('Form8', ' ', 425, 230);
@@ -40,9 +38,10 @@ export class CensusYearDialog extends Dialog {
     });
     this.onShow = () => {
       this.accepted = false;
-      this.baseYearOnShow = core.state().BaseYear;
+      // An empty field counts as a change: a year left in BaseYear by a
+      // projection never counts as chosen here.
       this.Edit1.value = '';
-      this.Edit1Change();
+      this.showChoice(core.beginCensusChoice());
       this.Memo1.textContent = core.censusYearListLines().join('\n');
       this.years.fill(core.censusYearPositions());
       this.Edit1.focus();
@@ -51,27 +50,27 @@ export class CensusYearDialog extends Dialog {
   }
 
   Edit1Change(): void {
-    const n = core.readWholeNumber(this.Edit1.value);
-    const year = n.valid ? n.value : 0;
-    this.ChosenCensusYear = year;
-    this.ChosenCensusYearValid = n.valid && core.yearChoices().includes(year);
-    this.years.show(year);
-    core.setBaseYear(year);
-    this.BitBtn1.disabled = !this.ChosenCensusYearValid;
-    if (this.ChosenCensusYearValid) this.BitBtn1.focus();
+    const choice = core.censusYearTyped(this.Edit1.value);
+    this.showChoice(choice);
+    if (choice.valid) this.BitBtn1.focus();
+  }
+
+  private showChoice(choice: { year: number; valid: boolean }): void {
+    this.ChosenCensusYear = choice.year;
+    this.ChosenCensusYearValid = choice.valid;
+    this.years.show(choice.year);
+    this.BitBtn1.disabled = !choice.valid;
   }
 
   BitBtn1Click(): void {
-    core.setBaseYear(this.ChosenCensusYear);
-    core.setDisplayMode(DisplayModes.Nothing);
+    core.acceptCensusYear();
     this.accepted = true;
     this.close();
   }
 
   BitBtn2Click(): void {
     this.close();
-    core.setBaseYear(this.baseYearOnShow);
-    core.setDisplayMode(DisplayModes.Nothing);
+    core.cancelCensusYear();
   }
 }
 
@@ -105,14 +104,17 @@ export class CensusView extends ViewWindow implements OutputView {
     }
   }
 
-  private SetCensusActionsEnabled(on: boolean): void {
-    for (const n of ['Udskriv1', 'Tabel3', 'Pyramide2', 'Ialtgraf2']) enable(n, on);
-    for (const n of ['SpeedButton1', 'SpeedButton2', 'SpeedButton3', 'SpeedButton5']) this.buttons[n].disabled = !on;
+  // The core keeps which commands are available; the page shows it.
+  private ShowCensusCommands(): void {
+    const available = core.censusCommands();
+    for (const n of ['Udskriv1', 'Tabel3', 'Pyramide2', 'Ialtgraf2']) enable(n, available.census);
+    for (const n of ['SpeedButton1', 'SpeedButton2', 'SpeedButton3']) this.buttons[n].disabled = !available.census;
+    this.buttons.SpeedButton5.disabled = !available.print;
   }
 
   ResetCensusView(): void {
-    this.SetCensusActionsEnabled(false);
-    core.clearTableLines();
+    core.resetCensusCommands();
+    this.ShowCensusCommands();
     this.area.memo.textContent = '';
   }
 
@@ -124,27 +126,21 @@ export class CensusView extends ViewWindow implements OutputView {
   }
 
   async ChooseCensus(): Promise<void> {
-    core.setExactFigures(true);
-    core.listCensusYears();
+    core.beginCensusInput();
     await this.Form8.show();
-    // Cancelled, the chooser has put back the base year it found, which may
-    // well be a census year the pupil did not choose now.
-    if (this.Form8.accepted && core.yearChoices().includes(core.state().BaseYear)) {
-      core.groupCensus();
-      core.setTargetYear(core.state().BaseYear);
-      core.computeGroupTotals();
-      this.SetCensusActionsEnabled(true);
-      this.ShowCensusTable();
-    } else {
-      this.ResetCensusView();
-    }
+    const shown = core.finishCensusInput(this.Form8.accepted);
+    this.ShowCensusCommands();
+    if (shown) this.ShowTableLines();
+    else this.area.memo.textContent = '';
     this.area.invalidate();
   }
 
   ShowCensusTable(): void {
-    core.setDisplayMode(DisplayModes.CensusTable);
-    core.setYearsToProject(core.state().TargetYear - core.state().BaseYear);
-    core.buildCensusTable();
+    core.makeCensusTable();
+    this.ShowTableLines();
+  }
+
+  private ShowTableLines(): void {
     const lines: string[] = core.tableLines();
     this.area.memo.hidden = false;
     this.area.memo.textContent = ' \n ' + lines.map((l) => '\n    ' + l).join('');
@@ -161,33 +157,25 @@ export class CensusView extends ViewWindow implements OutputView {
 
   private ShowCensusChart(mode: number): void {
     this.area.memo.hidden = true;
-    core.setDisplayMode(mode);
-    core.setYearsToProject(core.state().TargetYear - core.state().BaseYear);
-    core.computeGroupTotals();
-    core.setCursorLineX(0);
-    core.setClickX(1);
+    core.makeCensusChart(mode);
     this.area.paint();
   }
 
   ShowHistoricalTable(which: 'lifeExpectancy' | 'mortality' | 'fertility'): void {
-    core.setDisplayMode(DisplayModes.CensusTable);
     this.showView();
-    core.setHistoricalTable(which);
+    core.makeHistoricalTable(which);
     const lines: string[] = core.tableLines();
     this.area.memo.hidden = false;
     // Every table starts with a blank line, which the field's own first line stands for.
     this.area.memo.textContent = ' ' + lines.slice(1).map((l) => '\n' + l).join('');
     this.memoTop();
-    this.buttons.SpeedButton5.disabled = false;
+    this.buttons.SpeedButton5.disabled = !core.censusCommands().print;
     this.area.invalidate();
   }
 
   tableShown(): boolean { return !this.area.memo.hidden; }
-  copyKind(): 'table' | 'chart' | '' { return core.populationViewOnShow('census', this.tableShown()); }
-  printKind(): 'text' | 'chart' | null {
-    const mode = core.state().DisplayMode;
-    return mode === DisplayModes.CensusTable ? 'text' : mode === this.pyramidMode || mode === this.totalGraphMode ? 'chart' : null;
-  }
+  copyKind(): 'table' | 'chart' | '' { return core.copiedBy('census', this.tableShown()).what; }
+  printKind(): 'table' | 'chart' | '' { return core.printedBy('census', this.tableShown()).what; }
   chartSize(): { width: number; height: number } { return { width: this.area.width, height: this.area.height }; }
   drawChart(canvas: WebCanvas, withCursor: boolean): void { this.area.chart?.drawOn(canvas, withCursor); }
 }

@@ -76,7 +76,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.PaintBox1.addEventListener('keydown', (e) => {
       if ((e.key !== 'ArrowLeft' && e.key !== 'ArrowRight') || e.altKey || e.ctrlKey || e.metaKey) return;
       e.preventDefault();
-      this.PaintBox1MouseUp(true, core.lifetimeCursorXAfterStep(e.key === 'ArrowRight' ? 1 : -1));
+      this.StepCursor(e.key === 'ArrowRight' ? 1 : -1);
     });
 
     // Enter moves on along the fields and to OK, where it presses OK.
@@ -87,7 +87,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
     enter(this.Edit2, () => (this.Edit3.hidden ? this.Button1 : this.Edit3));
     enter(this.Edit3, () => this.Edit4);
     enter(this.Edit4, () => this.Button1);
-    for (const f of [this.Edit1, this.Edit2, this.Edit3, this.Edit4]) f.addEventListener('input', () => this.SetResultControls(false));
+    for (const f of [this.Edit1, this.Edit2, this.Edit3, this.Edit4]) f.addEventListener('input', () => this.DisableOwnCommands());
     // Leaving a field for another control stores its age; switching to
     // another window or opening a menu does not.
     const exit = (f: HTMLInputElement, person: 1 | 2) => f.addEventListener('blur', (e) => {
@@ -101,11 +101,19 @@ export class LifetimeView extends ViewWindow implements OutputView {
     core.setCursorLineX(0);
   }
 
-  DisableOwnCommands(): void { this.SetResultControls(false); }
+  // A field changed: the results on show no longer match it.
+  DisableOwnCommands(): void {
+    core.lifetimeInputChanged();
+    this.ShowLifetimeCommands();
+  }
 
-  SetResultControls(on: boolean): void {
-    for (const n of ['Graf1', 'Tabel1', 'Udskriv1']) enable(n, on);
-    for (const n of ['SpeedButton2', 'SpeedButton3', 'SpeedButton1']) this.buttons[n].disabled = !on;
+  // The core keeps which commands are available; the page shows it.
+  private ShowLifetimeCommands(): void {
+    const available = core.lifetimeCommands();
+    for (const n of ['Graf1', 'Tabel1']) enable(n, available.results);
+    enable('Udskriv1', available.print);
+    for (const n of ['SpeedButton2', 'SpeedButton3']) this.buttons[n].disabled = !available.results;
+    this.buttons.SpeedButton1.disabled = !available.print;
   }
 
   private SetGridVisible(on: boolean): void {
@@ -117,10 +125,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
 
   // Leaving an age field (person A 1, B 2): an age the view cannot take is refused at once.
   private async StoreAge(f: HTMLInputElement, person: 1 | 2): Promise<void> {
-    if (f.value === '') return;
-    const age = core.readLifetimeAge(f.value);
-    if (age >= 0) { core.setLifetimeAge(person, age); return; }
-    core.setLifetimeAge(person, 100);  // refused until a valid age is entered
+    if (core.storeLifetimeAge(person, f.value)) return;
     f.value = '';
     await messageBox(core.ageTooHighMessage(), 'Fejl');
     f.focus();
@@ -133,17 +138,15 @@ export class LifetimeView extends ViewWindow implements OutputView {
       const age = f.value === '' ? -1 : core.readLifetimeAge(f.value);
       if (age >= 0) core.setLifetimeAge(person, age);
     }
-    core.readLifetimeSexes(this.Edit2.value, this.Edit4.value);
-    if (!core.lifetimeInputsValid()) return;
-    this.SetResultControls(true);
-    core.setLifetimeViewActive(true);
-    if (core.state().LifetimeGraphShown) this.ShowLifetimeGraph();
+    const next = core.acceptLifetimeInputs(this.Edit2.value, this.Edit4.value);
+    if (!next) return;
+    this.ShowLifetimeCommands();
+    if (next === 'graph') this.ShowLifetimeGraph();
     else { this.SetGridVisible(true); this.ShowTable(); }
   }
 
   private ClearLifetimeView(): void {
-    core.setLifetimeGraphShown(false);
-    core.clearTableLines();
+    core.clearLifetimeResults();
     this.StringGrid1.replaceChildren();
     this.FigureTable.replaceChildren();
     for (const f of [this.Edit1, this.Edit2, this.Edit3, this.Edit4]) f.value = '';
@@ -155,8 +158,8 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.Label1.textContent = 'Personens alder: ';
     for (const e of [this.Label3, this.Label4, this.Edit3, this.Edit4]) e.hidden = true;
     this.Edit1.focus();
-    core.setLifetimePersonCount(1);
-    this.SetResultControls(false);
+    core.startLifetimePersons(1);
+    this.ShowLifetimeCommands();
   }
 
   StartTwoPersons(): void {
@@ -164,13 +167,12 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.Label1.textContent = '1. persons alder: ';
     for (const e of [this.Label3, this.Label4, this.Edit3, this.Edit4]) e.hidden = false;
     this.Edit1.focus();
-    core.setLifetimePersonCount(2);
-    this.SetResultControls(false);
+    core.startLifetimePersons(2);
+    this.ShowLifetimeCommands();
   }
 
   oversigter(): void {
     this.SetGridVisible(true);
-    core.setLifetimeGraphShown(false);
     this.ShowTable();
   }
 
@@ -181,8 +183,8 @@ export class LifetimeView extends ViewWindow implements OutputView {
 
   // The grid, TableLines and the result lines from the core's table.
   private ShowTable(): void {
-    if (!core.buildLifetimeTable()) return;
-    const t = core.lifetimeGrid();
+    const t = core.makeLifetimeTableView();
+    if (t.colCount === 0) return;  // nothing to compute
     const measure = this.graph.ctx;
     measure.save();
     measure.font = getComputedStyle(this.StringGrid1).font;
@@ -194,17 +196,15 @@ export class LifetimeView extends ViewWindow implements OutputView {
     measure.restore();
     this.StringGrid1.replaceChildren(el('thead', {}, ...rows.slice(0, t.fixedRows)), el('tbody', {}, ...rows.slice(t.fixedRows)));
     this.FigureTable.replaceChildren(...figureTable(t.cells, t.fixedRows));
-    core.setLifetimeGraphShown(false);
     this.SetResultLines(t.resultLines);
   }
 
   ShowLifetimeGraph(): void {
-    if (core.computeLifetimeResults()) this.SetResultLines(core.shownResultLines());
-    enable('Udskriv1', true);
-    this.buttons.SpeedButton1.disabled = false;
+    if (core.makeLifetimeGraphView()) this.SetResultLines(core.shownLifetimeResultLines());
+    const print = core.lifetimeCommands().print;
+    enable('Udskriv1', print);
+    this.buttons.SpeedButton1.disabled = !print;
     this.SetGridVisible(false);
-    core.setLifetimeGraphShown(true);
-    core.setClickX(1);
     // Erase the cursor from the picture it was drawn on before drawing anew:
     // afterwards CursorLineX no longer names a line that is not there.
     core.drawLifetimeCursor(this.graph, this.viewSize().height);
@@ -228,17 +228,27 @@ export class LifetimeView extends ViewWindow implements OutputView {
   }
 
   PaintBox1MouseUp(left: boolean, x: number): void {
-    core.setClickX(left ? x : 1);
     const before = this.graph.drawnTexts.length;
-    core.drawLifetimeCursor(this.graph, this.viewSize().height);
+    core.clickLifetimeCursor(this.graph, left, x, this.viewSize().height);
+    this.announce(before);
+  }
+
+  private StepCursor(step: -1 | 1): void {
+    const before = this.graph.drawnTexts.length;
+    core.stepLifetimeCursor(this.graph, step, this.viewSize().height);
+    this.announce(before);
+  }
+
+  // The texts the cursor drew, said aloud.
+  private announce(before: number): void {
     const said = this.graph.drawnTexts.slice(before).map((t) => t.text.trim()).filter(Boolean).join(' ');
     if (said) this.ReadOut.textContent = said;
   }
 
   // Output
   tableShown(): boolean { return this.gridShown; }
-  copyKind(): 'table' | 'chart' | '' { return core.lifetimeViewOnShow(this.gridShown); }
-  printKind(): 'text' | 'chart' { return this.gridShown ? 'text' : 'chart'; }
+  copyKind(): 'table' | 'chart' | '' { return core.copiedBy('lifetime', this.gridShown).what; }
+  printKind(): 'table' | 'chart' | '' { return core.printedBy('lifetime', this.gridShown).what; }
   // The picture is the paint box's size (and 80 more down); the graph on it
   // is laid out for the whole view, as on screen.
   chartSize(): { width: number; height: number } { return { width: this.graph.width, height: this.graph.height }; }

@@ -2,7 +2,7 @@
 // views, created once at start in the desktop program's order.
 import { app } from './app';
 import { CensusView, CensusYearDialog } from './census';
-import { ActiveViews, core, DisplayModes, loadCore, type StateFields } from './core';
+import { ActiveViews, core, loadCore, type StateFields } from './core';
 import { makeAboutBox, makeGuide, Version } from './help';
 import { LifetimeView } from './lifetime';
 import { MenuBar, type MenuSpec } from './menu';
@@ -111,25 +111,18 @@ async function start(): Promise<void> {
   Form2.output = Form3.output = Form4.output = output;
   const saver = new Saver(new SaveDialog(), output, () => viewOnShow());
 
-  // What printing and saving act on: the lifetime view once it has shown a
-  // result and lies in front, else the projection view, else the census view.
+  app.viewsShown = () => ({
+    lifetimeFront: Form2.isFront(), lifetimeGrid: Form2.tableShown(),
+    projection: Form3.visible, projectionTable: Form3.tableShown(),
+    census: Form4.visible, censusTable: Form4.tableShown(),
+  });
+  const outputViews = { lifetime: Form2, projection: Form3, census: Form4 } as const;
+  // What saving acts on, as the core chooses it.
   function viewOnShow(): ViewOnShow | null {
-    const lines: string[] = core.tableLines();
-    const table = (view: OutputView, csv: Uint8Array<ArrayBuffer>, name: string): ViewOnShow | null =>
-      lines.length ? { what: 'table', view, csv, name } : null;
-    if (core.state().LifetimeViewActive && Form2.isFront())
-      return Form2.tableShown() ? table(Form2, core.lifetimeCsv(), 'Levetid') : { what: 'chart', view: Form2, name: 'Levetid' };
-    for (const [view, census] of [[Form3, false], [Form4, true]] as const) {
-      if (!view.visible) continue;
-      const mode = core.state().DisplayMode;
-      const name = `${census ? 'Folketælling' : 'Prognose'} ${core.state().TargetYear}`;
-      if (mode === view.pyramidMode || mode === view.totalGraphMode) return { what: 'chart', view, name };
-      if (!view.tableShown()) return null;
-      if (census && mode === DisplayModes.CensusTable) { const t = core.censusTableCsv(); return table(view, t.csv, t.name); }
-      if (!census && (mode === DisplayModes.ProjectionTable || mode === DisplayModes.ContinuedTable)) return table(view, core.projectionCsv(), name);
-      return null;
-    }
-    return null;
+    const choice = core.saveChoice(app.viewsShown());
+    if (!choice.what || !choice.view) return null;
+    const view: OutputView = outputViews[choice.view];
+    return { what: choice.what, view, name: choice.name, csv: choice.what === 'table' ? core.savedTableCsv() : undefined };
   }
   BtnBottomDlg1.projection = Form3;
   BtnBottomDlg1.output = output;
@@ -146,27 +139,15 @@ async function start(): Promise<void> {
   // Run as the menu opens: what is on show decides what the items do.
   function UpdateExtraItems(): void {
     const m = app.menu;
-    m.setEnabled('Afspilprognose1', Form3.CanPlayProjection());
-    const chart = chartViewOnShow();
-    const census = Form4.visible && !Form3.visible;
-    m.setCaption('Sammenlign1', census ? '&Sammenlign med folketælling …' : '&Sammenlign med basisåret');
-    m.setEnabled('Sammenlign1', chart !== null);
-    m.setChecked('Sammenlign1', chart?.area.chart?.showsOutline(census) ?? false);
-    m.setVisible('Sammenlignfolketlling1', !census);
-    m.setEnabled('Sammenlignfolketlling1', chart === Form3);
-    m.setChecked('Sammenlignfolketlling1', !census && (chart?.area.chart?.showsOutline(true) ?? false));
-    const compared = chart?.area.chart?.compared() ?? false;
-    const withoutMigration = chart?.area.chart?.comparedWithoutMigration() ?? false;
-    m.setVisible('Sammenlignudenindvandring1', !census);
-    m.setEnabled('Sammenlignudenindvandring1', chart === Form3 && (core.state().NetMigration !== 0 || compared));
-    m.setChecked('Sammenlignudenindvandring1', !census && withoutMigration);
-    m.setEnabled('Visiprocent1', chart !== null);
-    m.setChecked('Visiprocent1', chart?.area.chart?.percent() ?? false);
-    m.setEnabled('Gemsom1', viewOnShow() !== null);
-    m.setEnabled('Kopierlink1', Form3.visible && !Form3.buttons.SpeedButton2.disabled);
-    m.setEnabled('Sammenlignfaktisk1', Form3.CanCompareWithActual());
-    m.setChecked('Sammenlignfaktisk1', Form3.ComparesWithActual());
-    m.setEnabled('Glemindlstetal1', core.hasStatbankImports());
+    if (!Form3.area.chart || !Form4.area.chart) return;
+    const menu = core.extraMenu(app.viewsShown(), Form3.area.chart, Form4.area.chart);
+    for (const [name, item] of Object.entries(menu)) {
+      m.setEnabled(name, item.enabled);
+      m.setVisible(name, item.visible);
+      if (item.caption) m.setCaption(name, item.caption);
+    }
+    for (const name of ['Sammenlign1', 'Sammenlignfolketlling1', 'Sammenlignudenindvandring1', 'Visiprocent1', 'Sammenlignfaktisk1'] as const)
+      m.setChecked(name, menu[name].checked);
   }
   // A file read: its newest base year's table is shown, the other views put away.
   const statbank = new StatbankImport(() => {
@@ -212,15 +193,13 @@ async function start(): Promise<void> {
   }
 
   function Udskriv1Click(): void {
-    if (core.state().LifetimeViewActive) Form2.PrintView();
-    else if (Form3.visible) output.PrintView(Form3);
-    else if (Form4.visible) output.PrintView(Form4);
+    const choice = core.printChoice(app.viewsShown());
+    if (choice.view) output.PrintView(outputViews[choice.view]);
   }
   output.printOnShow = Udskriv1Click;
   function KopiertilKlippebordet1Click(): void {
-    if (app.activeView === ActiveViews.Lifetime) void Form2.CopyView();
-    else if (app.activeView === ActiveViews.Projection) void output.CopyView(Form3);
-    else if (app.activeView === ActiveViews.Census) void output.CopyView(Form4);
+    const choice = core.copyChoice(app.activeView, app.viewsShown());
+    if (choice.view) void output.CopyView(outputViews[choice.view]);
   }
   function Afslut1Click(): void {
     // A page cannot end itself; it leaves the program's window empty instead.

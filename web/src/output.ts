@@ -13,7 +13,7 @@ export interface OutputView {
   // What copying acts on: the table, the chart, or nothing.
   copyKind(): 'table' | 'chart' | '';
   // What "Udskriv" prints now: the table, the chart, or nothing.
-  printKind(): 'text' | 'chart' | null;
+  printKind(): 'table' | 'chart' | '';
   // Draws the chart on a canvas (printer or picture); withCursor for copies.
   drawChart(canvas: WebCanvas, withCursor: boolean): void;
   // The chart's size on screen.
@@ -27,14 +27,13 @@ export class HeadingDialog extends Dialog {
   readonly Edit1 = field('Edit1', 'Navn eller overskrift til udskrifter');
   readonly BitBtn1: HTMLButtonElement;
   HeadingText = '';
-  private SavedHeading = '';
 
   constructor() {
     super('Overskrif', '   Overskrift', 393, 130);
     this.place(el('div', { class: 'bevel', 'data-name': 'Bevel1' }), 16, 8, 361, 73);
     this.place(label('Label1', ' Navn eller overskrift til udskrifter: '), 24, 16);
     this.place(this.Edit1, 24, 40, 345, 24);
-    this.BitBtn1 = this.place(button('BitBtn1', 'OK', () => { this.HeadingText = this.Edit1.value; this.close(); }), 40, 92, 89, 33);
+    this.BitBtn1 = this.place(button('BitBtn1', 'OK', () => { this.HeadingText = core.acceptHeading(this.Edit1.value); this.close(); }), 40, 92, 89, 33);
     // The field keeps what was typed; only the heading goes back.
     this.place(button('BitBtn2', '&Fortryd', () => this.cancel()), 248, 92, 89, 33);
     this.defaultButton = this.BitBtn1;
@@ -45,11 +44,11 @@ export class HeadingDialog extends Dialog {
       this.BitBtn1.focus();
       return true;
     };
-    this.onShow = () => { this.Edit1.focus(); this.SavedHeading = this.Edit1.value; };
+    this.onShow = () => { this.Edit1.focus(); core.activateHeadingDialog(this.Edit1.value); };
   }
 
   private cancel(): void {
-    this.HeadingText = this.SavedHeading;
+    this.HeadingText = core.cancelHeading();
     this.close();
   }
 }
@@ -133,7 +132,7 @@ export class Output {
 
   PrintView(view: OutputView): void {
     const kind = view.printKind();
-    if (kind === 'text') this.PrintHeadedLines(core.tableLines());
+    if (kind === 'table') this.PrintLines(core.headedTableLines(this.heading.HeadingText));
     else if (kind === 'chart') this.printChart(view);
   }
 
@@ -143,7 +142,7 @@ export class Output {
     if (!kind) return;
     try {
       if (kind === 'table') {
-        await this.writeText(this.headed(core.tableLines()));
+        await this.writeText(core.headedTableLines(this.heading.HeadingText));
       } else {
         const size = view.chartSize();
         const canvas = el('canvas');

@@ -1,12 +1,12 @@
 // The projection view (Form3) with its input dialog (BtnBottomDlg), the
 // base-year chooser (Form7) and the model-text window (Model).
-import { enable } from './app';
+import { app, enable } from './app';
 import { core, DisplayModes, keyFilter } from './core';
 import { ChartArea, ViewWindow } from './view';
 import { button, Dialog, drawnYears, el, field, label, messageBox, setText, YearListBox } from './ui';
 import type { WebCanvas } from './canvas';
 import type { Output, OutputView } from './output';
-import { ChartOnShow, Playback } from './extra';
+import { Playback } from './extra';
 
 export class InputDialog extends Dialog {
   readonly Edit1 = field('Edit1', 'Børnetal pr. familie', keyFilter('decimal'));
@@ -230,10 +230,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
   }
 
   // The actual population of the target year, imported from Statistikbanken.
-  CanCompareWithActual(): boolean {
-    const shown = ChartOnShow(this) || (this.visible && !this.area.memo.hidden && core.tableLines().length > 0);
-    return shown && core.state().InputsAccepted && core.hasActualPopulation(core.state().TargetYear);
-  }
+  CanCompareWithActual(): boolean { return core.canCompareWithActual(app.viewsShown()); }
 
   ComparesWithActual(): boolean { return this.area.chart?.comparedWithActual() ?? false; }
 
@@ -249,10 +246,9 @@ export class ProjectionView extends ViewWindow implements OutputView {
   // After an import: the newest imported base year's table, as "Inddata"
   // with that year would show it.
   ShowNewestImport(): void {
-    if (!core.startFromNewestImport()) return;
+    if (!core.startNewestImportProjection()) return;
     this.showView();
     this.ClearChartArea();
-    core.setProjectionCommandsAvailable(true);
     this.ShowProjectionCommands();
     setText(this.BtnBottomDlg.Edit1, core.state().ChildrenPerFamily.toFixed(2));
     setText(this.BtnBottomDlg.Edit3, String(core.state().TargetYear));
@@ -263,16 +259,13 @@ export class ProjectionView extends ViewWindow implements OutputView {
   // After "Glem indlæste tal": nothing imported stays on show.
   ForgetImports(): void {
     if (this.ComparesWithActual()) this.area.chart?.endComparison();
-    if (core.hasBaseDataSet(core.state().BaseYear)) {
+    if (!core.forgetImportedProjection()) {
       if (this.visible && !this.area.memo.hidden) this.ShowTable();
       this.area.invalidate();
       return;
     }
     // The projection on show started from a year that is gone.
-    core.setBaseYear(core.baseDataSetYear(core.state().BaseYear));
-    core.setInputsAccepted(false);
-    core.setDisplayMode(DisplayModes.Nothing);
-    this.DisableProjectionActions();
+    this.ShowProjectionCommands();
     this.ClearChartArea();
     this.area.memo.textContent = '';
     this.area.memo.hidden = true;
@@ -303,11 +296,9 @@ export class ProjectionView extends ViewWindow implements OutputView {
   // The dialog lists other years through the shared state; the projection
   // (or census) on show gets it back afterwards.
   async ShowAgeGroups(): Promise<void> {
-    core.setSavedTargetYear(core.state().TargetYear);
-    core.saveState();
+    core.beginAgeGroupVisit();
     await this.showAgeGroupDialog();
-    core.restoreState();
-    core.setTargetYear(core.state().SavedTargetYear);
+    core.endAgeGroupVisit();
   }
 
   async ChooseBaseYear(): Promise<void> {
@@ -338,33 +329,25 @@ export class ProjectionView extends ViewWindow implements OutputView {
   // The projection on show computed again with the inputs in force (a new
   // net migration), in the picture on show; nothing while none is shown.
   ProjectAgain(): void {
-    const mode = core.state().DisplayMode;
-    if (!this.visible || !core.state().InputsAccepted || mode === DisplayModes.Nothing) return;
+    const mode = core.projectAgain(this.visible);
+    if (mode === DisplayModes.Nothing) return;
     this.EndPlayback();
-    core.rerunProjection();
-    if (mode === this.pyramidMode || mode === this.totalGraphMode) this.ShowChart(mode);
-    else this.ShowTable();
+    if (mode === DisplayModes.ProjectionTable) this.ShowTable();
+    else this.ShowChart(mode);
   }
 
-  // The pyramid button is available exactly while a projection is in force.
-  CanPlayProjection(): boolean {
-    return this.visible && !this.buttons.SpeedButton2.disabled && core.projectionHasYearsToPlay();
-  }
+  CanPlayProjection(): boolean { return core.canPlayProjection(app.viewsShown()); }
 
   PlayProjection(): void {
     if (!this.CanPlayProjection()) return;
-    const mode = core.state().DisplayMode === this.totalGraphMode ? this.totalGraphMode : this.pyramidMode;
+    const mode = core.playbackMode();
     this.ShowChart(mode);
     this.playback.Start(mode);
   }
 
   tableShown(): boolean { return !this.area.memo.hidden; }
-  copyKind(): 'table' | 'chart' | '' { return core.populationViewOnShow('projection', this.tableShown()); }
-  printKind(): 'text' | 'chart' | null {
-    const mode = core.state().DisplayMode;
-    if (mode === DisplayModes.ContinuedTable) return this.tableShown() ? 'text' : null;
-    return mode === DisplayModes.ProjectionTable ? 'text' : mode === this.pyramidMode || mode === this.totalGraphMode ? 'chart' : null;
-  }
+  copyKind(): 'table' | 'chart' | '' { return core.copiedBy('projection', this.tableShown()).what; }
+  printKind(): 'table' | 'chart' | '' { return core.printedBy('projection', this.tableShown()).what; }
   chartSize(): { width: number; height: number } { return { width: this.area.width, height: this.area.height }; }
   drawChart(canvas: WebCanvas, withCursor: boolean): void { this.area.chart?.drawOn(canvas, withCursor); }
 }

@@ -60,10 +60,6 @@ function download(name: string, data: Blob): void {
 }
 
 export class Saver {
-  // The type chosen last for a table or a chart is offered first.
-  private lastTableType = '';
-  private lastChartType = '';
-
   constructor(readonly dialog: SaveDialog, readonly output: Output, readonly onShow: () => ViewOnShow | null) {}
 
   async SaveViewOnShow(): Promise<void> {
@@ -71,10 +67,10 @@ export class Saver {
     if (!shown) return;
     const table = shown.what === 'table';
     const types = core.saveFileTypes(table);
-    const answer = await this.dialog.ask(shown.name, types, (table ? this.lastTableType : this.lastChartType) || types[0]);
+    // The type chosen last for a table or a chart is offered first.
+    const answer = await this.dialog.ask(shown.name, types, core.offeredSaveType(table));
     if (!answer) return;
-    const type = types.includes(answer.type) ? answer.type : types[0];
-    if (table) this.lastTableType = type; else this.lastChartType = type;
+    const type = core.chooseSaveType(table, answer.type);
 
     const target = core.resolveSaveTarget(answer.name, type, table);
     if (target.message) {
@@ -85,7 +81,7 @@ export class Saver {
     const suffix = target.type;
 
     if (suffix === 'txt') {
-      const text = core.linesAsText(core.headedLines(this.output.heading.HeadingText, core.tableLines()));
+      const text = core.linesAsText(core.headedTableLines(this.output.heading.HeadingText));
       download(name, new Blob([text], { type: 'text/plain;charset=utf-8' }));
     } else if (suffix === 'csv') {
       download(name, new Blob([shown.csv ?? new Uint8Array()], { type: 'text/csv;charset=utf-8' }));
