@@ -63,6 +63,21 @@ ExtraMenuState ExtraMenu(const ViewsShown& shown, const PopulationChart& project
     return menu;
 }
 
+bool BeginCensusOutline(PopulationChart& chart, ModelState& saved) {
+    if (chart.ShowsOutline(true)) {
+        chart.SetComparison(nullptr);
+        return false;
+    }
+    saved = State;
+    ListCensusYears();
+    return true;
+}
+
+void FinishCensusOutline(PopulationChart& chart, const ModelState& saved, bool chosen, int32_t year) {
+    State = saved;
+    if (chosen) chart.ChooseOutline(CensusComparison(year));
+}
+
 int32_t ProjectAgain(bool projectionShown) {
     const int32_t mode = State.DisplayMode;
     if (!projectionShown || !State.InputsAccepted || mode == DisplayModes::Nothing) return DisplayModes::Nothing;

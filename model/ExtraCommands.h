@@ -3,6 +3,7 @@
 // their charts outline; and what its projection commands do to the model.
 #pragma once
 
+#include "Lys_erkl.h"
 #include "OutputCommands.h"
 
 #include <cstdint>
@@ -44,6 +45,13 @@ bool CanCompareWithActual(const ViewsShown& shown);
 
 // The items as the menu opens (projection and census: the views' charts).
 ExtraMenuState ExtraMenu(const ViewsShown& shown, const PopulationChart& projection, const PopulationChart& census);
+
+// "Sammenlign med folketælling …" over chart: a census outlined is taken
+// away, false; otherwise true: the census chooser is to be shown, and works
+// on State, which is saved first and given back by FinishCensusOutline
+// before it outlines the census chosen (chosen: OK with a census year).
+bool BeginCensusOutline(PopulationChart& chart, ModelState& saved);
+void FinishCensusOutline(PopulationChart& chart, const ModelState& saved, bool chosen, int32_t year);
 
 // "Indvandring ..." accepted: the projection on show computed again with the
 // net migration now in force. The display mode to show it in (a chart's, or

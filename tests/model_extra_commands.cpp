@@ -100,6 +100,23 @@ TEST_F(ExtraCommandsTest, ProjectAgainKeepsThePictureOnShow) {
     EXPECT_EQ(PlaybackMode(), DisplayModes::ProjectionPyramid);
 }
 
+TEST_F(ExtraCommandsTest, CensusOutlineIsChosenOnTheStateAndTakenAwayAgain) {
+    const ModelState before = State;
+    ModelState saved;
+    ASSERT_TRUE(BeginCensusOutline(projection, saved));
+    EXPECT_EQ(State.YearChoices[1], 1787) << "the chooser lists the censuses";
+    State.BaseYear = 1901;  // what the chooser's field writes
+    FinishCensusOutline(projection, saved, true, 1901);
+    EXPECT_EQ(State.BaseYear, before.BaseYear);
+    EXPECT_EQ(State.TotalMale, before.TotalMale);
+    EXPECT_TRUE(projection.ShowsOutline(true));
+    EXPECT_FALSE(BeginCensusOutline(projection, saved)) << "a second choice takes it away";
+    EXPECT_FALSE(projection.ShowsOutline(true));
+    ASSERT_TRUE(BeginCensusOutline(projection, saved));
+    FinishCensusOutline(projection, saved, false, 1901);
+    EXPECT_EQ(projection.Comparison(), nullptr) << "Fortryd outlines nothing";
+}
+
 TEST_F(ExtraCommandsTest, ForgettingImportsGivesUpOnlyAProjectionFromAnImportedYear) {
     EXPECT_FALSE(ForgetImportedProjection());
     EXPECT_TRUE(ProjectionCommands.Projection);

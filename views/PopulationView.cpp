@@ -1,6 +1,7 @@
 #include "PopulationView.h"
 
 #include "Dialogs.h"
+#include "ExtraCommands.h"
 #include "Lys_erkl.h"
 #include "ToolGlyphs.h"
 #include "Unit8.h"
@@ -77,16 +78,10 @@ void PopulationView::ChooseOutline(const ChartComparison& other) {
 
 void PopulationView::ChooseCensusOutline() {
     if (!ChartOnShow()) return;
-    if (Chart.ShowsOutline(true)) {
-        Chart.SetComparison(nullptr);
-        ScrollBox1->Invalidate();
-        return;
+    ModelState saved;
+    if (BeginCensusOutline(Chart, saved)) {
+        const bool chosen = ExecModal(*Form8) == QDialog::Accepted && ChosenCensusYearValid;
+        FinishCensusOutline(Chart, saved, chosen, ChosenCensusYear);
     }
-    // The chooser works on State.
-    const ModelState saved = State;
-    ListCensusYears();
-    const bool chosen = ExecModal(*Form8) == QDialog::Accepted && ChosenCensusYearValid;
-    const int32_t year = ChosenCensusYear;
-    State = saved;
-    if (chosen) ChooseOutline(CensusComparison(year));
+    ScrollBox1->Invalidate();
 }

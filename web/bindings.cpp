@@ -175,7 +175,7 @@ public:
         }
         if (HasMethods(surface.v, "chart surface", SurfaceMethods)) chart_.SetSurface(&surface_);
     }
-    const PopulationChart& Chart() const { return chart_; }
+    PopulationChart& Chart() { return chart_; }
     void Paint() { chart_.PaintBox1Paint(); }
     void MouseUp(bool left, double x, double y) {
         const auto px = Whole(x, "x", -MaxPixel, MaxPixel);
@@ -1056,6 +1056,13 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         .field("Glemindlstetal1", &ExtraMenuState::Glemindlstetal1);
     Function("extraMenu", "shown, projection, census", +[](ViewsShown shown, WebChart& projection, WebChart& census) {
         return ExtraMenu(shown, projection.Chart(), census.Chart());
+    });
+    Function("beginCensusOutline", "chart", +[](WebChart& chart) {
+        return BeginCensusOutline(chart.Chart(), Saved());
+    });
+    Function("finishCensusOutline", "chart, chosen, year", +[](WebChart& chart, bool chosen, double year) {
+        const auto y = Whole(year, "census year", 0, MaxWhole);
+        FinishCensusOutline(chart.Chart(), Saved(), chosen && y, y ? *y : 0);
     });
     Function("canPlayProjection", "shown", +[](ViewsShown shown) { return CanPlayProjection(shown); });
     Function("playbackMode", "", &PlaybackMode);

@@ -44,19 +44,10 @@ export function ChooseWithoutMigrationOutline(v: PopulationView): void {
 // other outline; taken away when a census is the one shown.
 export async function ChooseCensusOutline(v: PopulationView, chooser: CensusYearDialog): Promise<void> {
   if (!ChartOnShow(v) || !v.area.chart) return;
-  if (v.area.chart.showsOutline(true)) {
-    v.area.chart.endComparison();
-    v.area.invalidate();
-    return;
+  if (core.beginCensusOutline(v.area.chart)) {
+    await chooser.show();
+    core.finishCensusOutline(v.area.chart, chooser.accepted && chooser.ChosenCensusYearValid, chooser.ChosenCensusYear);
   }
-  core.saveState();
-  core.listCensusYears();
-  await chooser.show();
-  const chosen = chooser.accepted && chooser.ChosenCensusYearValid;
-  const year = chooser.ChosenCensusYear;
-  core.restoreState();
-  if (!chosen) return;
-  v.area.chart.chooseCensusOutline(year);
   v.area.invalidate();
 }
 
