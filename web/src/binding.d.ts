@@ -349,6 +349,8 @@ export interface CoreBinding {
   acceptHeading(field: string): string;
   cancelHeading(): string;
   extraMenu(shown: ViewsShown, projection: Chart, census: Chart): ExtraMenuState;
+  beginCensusOutline(chart: Chart): boolean;
+  finishCensusOutline(chart: Chart, chosen: boolean, year: number): void;
   canPlayProjection(shown: ViewsShown): boolean;
   playbackMode(): number;
   canCompareWithActual(shown: ViewsShown): boolean;
