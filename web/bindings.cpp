@@ -555,6 +555,20 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("checkNetMigration", &NetMigrationField);
     function("netMigrationMessage", +[] { return std::string(NetMigrationMessage); });
     function("migrationProfileName", +[] { return MigrationProfileName(State.Migration); });
+    // The profiles the dialog offers: their names, the net migration each
+    // proposes and which is in force.
+    function("migrationChoices", +[] {
+        val out = val::array();
+        for (const MigrationChoice& choice : MigrationChoices()) {
+            val c = val::object();
+            c.set("name", MigrationProfileName(choice.Profile));
+            c.set("proposedNet", choice.ProposedNet);
+            c.set("inForce", choice.Profile == State.Migration);
+            out.call<void>("push", c);
+        }
+        return out;
+    });
+    function("chooseMigration", &ChooseMigration);
     function("rerunProjection", &RerunProjection);
 
     class_<WebChart>("Chart")

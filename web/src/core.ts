@@ -82,6 +82,9 @@ export interface Core {
   checkNetMigration(text: string): { filled: boolean; valid: boolean; value: number };
   netMigrationMessage(): string;
   migrationProfileName(): string;
+  // The profiles offered (the one in force among them) and putting one in force.
+  migrationChoices(): { name: string; proposedNet: number; inForce: boolean }[];
+  chooseMigration(index: number, netMigration: number): void;
   // The projection in force computed again with the inputs now in the state.
   rerunProjection(): void;
 
