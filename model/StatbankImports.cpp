@@ -268,31 +268,15 @@ std::string ActualPopulationLine(const ActualPopulation& actual) {
 
 ChartComparison ActualPopulationComparison() {
     const ActualPopulation actual = ActualPopulationOf(State.TargetYear);
-    ChartComparison c;
-    if (actual.Bands.empty() || State.GroupSpan < 0) return c;
-    c.Name = ActualName + std::to_string(actual.Year);
-    c.Actual = true;
-    c.GroupCount = std::clamp(State.GroupCount, 0, MaxGroups);
-    c.GroupSpan = State.GroupSpan;
-    // Each group spread evenly over its ages, the oldest at 99 as in the chart.
-    double male[MaxAge] = {};
-    double female[MaxAge] = {};
+    std::vector<OutlineGroup> groups;
     for (size_t b = 0; b < actual.Bands.size(); ++b) {
         const StatbankAgeBand& band = actual.Bands[b];
-        const int32_t from = std::min(band.From, MaxAge - 1);
-        const int32_t to = band.Open ? from : std::min(band.To, MaxAge - 1);
-        for (int32_t a = from; a <= to; ++a) {
-            male[a] += actual.Male[b] / (to - from + 1);
-            female[a] += actual.Female[b] / (to - from + 1);
-        }
+        groups.push_back({band.From, band.To, band.Open, actual.Male[b], actual.Female[b]});
     }
-    const int32_t width = State.GroupSpan + 1;
-    for (int32_t a = 0; a < MaxAge; ++a) {
-        const int32_t g = std::min(a / width, c.GroupCount - 1);
-        if (g < 0) break;
-        c.Male[g] += male[a];
-        c.Female[g] += female[a];
-    }
+    ChartComparison c = OutlineInOwnGroups(groups);
+    if (c.GroupCount == 0) return {};
+    c.Name = ActualName + std::to_string(actual.Year);
+    c.Actual = true;
     return c;
 }
 

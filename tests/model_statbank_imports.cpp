@@ -171,4 +171,34 @@ TEST_F(StatbankImportsTest, AYearsNetMigrationIsAProfileScaledToTheNumberGiven) 
     EXPECT_EQ(State.Migration, StandardMigrationProfile());
 }
 
+// Five-year groups to "85 år og derover" over the projection's pyramid: the
+// open group spans the three top rows at a third each, and says so.
+TEST_F(StatbankImportsTest, TheActualPopulationIsOutlinedInItsOwnGroups) {
+    std::string groups = "\"Befolkningen 1. januar efter køn, alder og tid\"\n , ,2030\n";
+    for (const char* sex : {"Mænd", "Kvinder"}) {
+        groups += std::string(sex) + ",,\n";
+        for (int a = 0; a < 85; a += 5) groups += " ," + std::to_string(a) + "-" + std::to_string(a + 4) + " år,1000\n";
+        groups += " ,85 år og derover,3000\n";
+    }
+    ASSERT_TRUE(ImportStatbankFile(groups).Ok);
+    State.BaseYear = 2008;
+    State.ChildrenPerFamily = 1.5;
+    State.TargetYear = 2030;
+    SetUpProjection();
+    State.YearsToProject = 22;
+    RunProjection();
+    ComputeGroupTotals();
+    const ChartComparison c = ActualPopulationComparison();
+    ASSERT_EQ(c.GroupCount, 20);
+    EXPECT_EQ(c.Name, "faktisk befolkning 2030");
+    EXPECT_TRUE(c.Actual);
+    EXPECT_EQ(c.GroupNote, "(85 og derover samlet)");
+    std::vector<int32_t> spans(17, 1);
+    spans.insert(spans.end(), {3, 0, 0});
+    EXPECT_EQ(std::vector<int32_t>(c.Span, c.Span + 20), spans);
+    EXPECT_EQ(std::vector<double>(c.Male + 16, c.Male + 20), (std::vector<double>{1000, 1000, 1000, 1000}));
+    State.TargetYear = 2029;
+    EXPECT_EQ(ActualPopulationComparison().GroupCount, 0);
+}
+
 }  // namespace

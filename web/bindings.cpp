@@ -530,7 +530,10 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     function("censusYearListLines", +[] { return Strings(CensusYearListLines()); });
     function("baseYearPositions", +[] { return Positions(BaseYearPositions()); });
     function("censusYearPositions", +[] { return Positions(CensusYearPositions()); });
-    function("baseYearAtClick", +[](int32_t x, int32_t y, const val& drawn) { return BaseYearAtClick(x, y, Drawn(drawn)); });
+    function("baseYearAtClick", +[](int32_t x, int32_t y, const val& drawn, bool scrolled) {
+        return BaseYearAtClick(x, y, Drawn(drawn), scrolled);
+    });
+    function("listedBaseYear", &ListedBaseYear);
     function("censusYearAtClick", +[](int32_t x, int32_t y, const val& drawn) { return CensusYearAtClick(x, y, Drawn(drawn)); });
     function("lifetimeGet", &LifetimeGet);
     function("lifetimeSet", &LifetimeSet);
@@ -564,11 +567,13 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
             c.set("name", MigrationProfileName(choice.Profile));
             c.set("proposedNet", choice.ProposedNet);
             c.set("inForce", choice.Profile == State.Migration);
+            c.set("year", choice.Profile.Year);
             out.call<void>("push", c);
         }
         return out;
     });
     function("chooseMigration", &ChooseMigration);
+    function("migrationProfileYear", +[] { return State.Migration.Year; });
     function("rerunProjection", &RerunProjection);
 
     class_<WebChart>("Chart")

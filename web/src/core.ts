@@ -34,6 +34,9 @@ export interface Chart {
 export interface NumberText { value: number; valid: boolean }
 export interface ListedYear { entry: number; line: number; column: number; length: number }
 export interface DrawnYear { entry: number; left: number; top: number; right: number; bottom: number }
+// An age profile the migration dialog offers: its name, the net migration
+// it proposes, whether it is in force, the year it was taken from (0: standard).
+export interface MigrationChoice { name: string; proposedNet: number; inForce: boolean; year: number }
 export interface LifetimeGrid { colCount: number; fixedRows: number; cells: string[][]; widthTexts: string[]; resultLines: string[] }
 
 export interface Core {
@@ -83,8 +86,10 @@ export interface Core {
   netMigrationMessage(): string;
   migrationProfileName(): string;
   // The profiles offered (the one in force among them) and putting one in force.
-  migrationChoices(): { name: string; proposedNet: number; inForce: boolean }[];
+  migrationChoices(): MigrationChoice[];
   chooseMigration(index: number, netMigration: number): void;
+  // The year the profile in force was taken from; 0 for the standard profile.
+  migrationProfileYear(): number;
   // The projection in force computed again with the inputs now in the state.
   rerunProjection(): void;
 
@@ -107,7 +112,9 @@ export interface Core {
   censusYearListLines(): string[];
   baseYearPositions(): ListedYear[];
   censusYearPositions(): ListedYear[];
-  baseYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
+  baseYearAtClick(x: number, y: number, drawn: DrawnYear[], scrolled: boolean): number;
+  // The base year of the list's entry k (from 1); 0 past the list.
+  listedBaseYear(entry: number): number;
   censusYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
   projectionInForce(): boolean;
   projectionHasYearsToPlay(): boolean;

@@ -1,7 +1,7 @@
 // "Indvandring": the net migration per year the projection adds, and the
 // age profile it is spread by (MigrationDlg). OK checks the number, names
 // its range when it is bad and stays open; a good one is put in force.
-import { core, keyFilter } from './core';
+import { core, keyFilter, type MigrationChoice } from './core';
 import { button, Dialog, el, field, label, messageBox, setText } from './ui';
 
 export class MigrationDialog extends Dialog {
@@ -10,7 +10,7 @@ export class MigrationDialog extends Dialog {
   readonly OKBtn: HTMLButtonElement;
   readonly CancelBtn: HTMLButtonElement;
   accepted = false;
-  private choices: { name: string; proposedNet: number; inForce: boolean }[] = [];
+  private choices: MigrationChoice[] = [];
 
   constructor() {
     super('MigrationDlg', 'Indvandring', 339, 118);
