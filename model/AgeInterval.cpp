@@ -5,11 +5,6 @@
 #include "Lys_erkl.h"
 #include "NumberText.h"
 
-int32_t IntervalFrom = 0;
-int32_t IntervalTo = 0;
-std::string BaseIntervalLine;
-std::string TargetIntervalLine;
-
 std::string IntervalLine(int32_t year, int32_t from, int32_t to, double persons, double total) {
     return std::to_string(year) + "  " + std::to_string(from) + ".." + std::to_string(to) +
            FormatFixed(persons / 1000000, 8, 3) + " mill.  " + FormatFixed(persons / total * 100, 5, 1) + "%";

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-extern int32_t IntervalFrom;  // inclusive ages, 0 <= from <= to <= 99
-extern int32_t IntervalTo;
-extern std::string BaseIntervalLine;
-extern std::string TargetIntervalLine;
+// Members of CoreGlobals (CoreGlobals.h), reset with it.
+extern int32_t& IntervalFrom;  // inclusive ages, 0 <= from <= to <= 99
+extern int32_t& IntervalTo;
+extern std::string& BaseIntervalLine;
+extern std::string& TargetIntervalLine;
 
 // One line in the shared layout: year, two blanks, "from..to", millions in
 // 8 characters with 3 decimals, " mill.  ", the share in 5 with 1 decimal, "%".

@@ -5,6 +5,7 @@
 
 #include "NumberText.h"
 
+// Reset by ForgetStatbankImports.
 std::vector<StatbankTable> ImportedTables;
 
 namespace {

@@ -14,6 +14,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 struct Canvas;
 class QPagedPaintDevice;
@@ -39,11 +41,11 @@ TextPageLayout MeasureTextPage(QPaintDevice& device, int32_t lineCount);
 // The page ranges the user chose for printer; none when every page is wanted.
 PageRanges ChosenPageRanges(const QPrinter& printer);
 
-// Asks for a printer, then prints State.PrintLines page by page: the pages of
+// Asks for a printer, then prints lines (UTF-8) page by page: the pages of
 // the range the user chose, else all. Nothing is printed when the user
 // cancels or the range holds none of the pages; a printer that cannot start
 // is reported.
-void PrintPages(QWidget* parent);
+void PrintPages(QWidget* parent, const std::vector<std::string>& lines);
 
 // A chart drawing on a canvas: the printer (640 x 480 units scaled to the
 // page) or a picture.

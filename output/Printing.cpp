@@ -2,7 +2,6 @@
 #include "Output.h"
 
 #include "Dialogs.h"
-#include "Lys_erkl.h"
 #include "QtCanvas.h"
 
 #include <QFontMetrics>
@@ -15,12 +14,14 @@
 namespace {
 
 // Once a text printout has set it, the printer keeps its text font for the
-// rest of the run; chart headings printed in printer pixels use it.
+// rest of the run; chart headings printed in printer pixels use it. Reset by
+// ForgetPrinterTextFont.
 std::optional<QFont> PrinterTextFont;
 
 // The program's printer. It is never deleted: it may outlive the
 // application object at exit.
 QPrinter*& ProgramPrinter() {
+    // Kept for the whole run with the user's settings.
     static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
     return printer;
 }
@@ -86,11 +87,11 @@ PageRanges ChosenPageRanges(const QPrinter& printer) {
     return ranges;
 }
 
-void PrintPages(QWidget* parent) {
+void PrintPages(QWidget* parent, const std::vector<std::string>& lines) {
     QPrinter& printer = Printer();
     if (!ExecPrintDialog(printer, parent)) return;
 
-    const auto lineCount = static_cast<int32_t>(State.PrintLines.size());
+    const auto lineCount = static_cast<int32_t>(lines.size());
     const TextPageLayout layout = MeasureTextPage(printer, lineCount);
     const PageRanges ranges = ChosenPageRanges(printer);
     const std::vector<int32_t> pages = PagesToPrint(layout.PageCount, ranges);
@@ -112,7 +113,7 @@ void PrintPages(QWidget* parent) {
         for (int32_t index = first; index < end; ++index) {
             // Drawn at a point: never wrapped and never clipped, so a line
             // wider than the paper runs off it as it stands.
-            painter.drawText(QPoint(layout.LeftMargin, y + ascent), ToQString(State.PrintLines[index]));
+            painter.drawText(QPoint(layout.LeftMargin, y + ascent), ToQString(lines[index]));
             y += layout.LineHeight;
         }
     }
@@ -151,7 +152,6 @@ void DrawChartOnPage(QPainter& painter, QPaintDevice& device, const QString& hea
 
 void PrintChart(QWidget* parent, const QString& heading, const QFont& paintBoxFont, ChartHeading where,
                 const ChartDrawing& draw) {
-    State.PrintLines.clear();
     QPrinter& printer = Printer();
     if (!ExecPrintDialog(printer, parent)) return;
     // The chart is page 1 of a one-page printout.

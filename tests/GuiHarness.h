@@ -20,6 +20,7 @@
 #include "Unit4.h"
 #include "Unit8.h"
 #include "Unit9.h"
+#include "ViewGlobals.h"
 #include "ViewWindow.h"
 
 #include <QAction>
@@ -140,26 +141,7 @@ inline const StartState& ProgramStart() {
 
 // Every global of the program as it is right after start, so that no test
 // depends on what an earlier test in the same process left behind.
-inline void ResetProgramGlobals() {
-    State = ModelState();
-    LoadAllData();
-    ForgetStatbankImports();
-    Lifetime = LifetimeState();
-    ProjectionCommands = ProjectionCommandState();
-    ActiveView = 0;
-    std::fill(std::begin(YearList), std::end(YearList), 0);
-    YearListCount = 2;
-    HistoricalLineCount = 0;
-    ChosenCensusYear = 0;
-    ChosenCensusYearValid = false;
-    IntervalFrom = IntervalTo = 0;
-    BaseIntervalLine.clear();
-    TargetIntervalLine.clear();
-    SavedHeading.clear();
-    Overskrif->HeadingText.clear();
-    Overskrif->Edit1->clear();
-    ForgetPrinterTextFont();
-}
+inline void ResetProgramGlobals() { ResetViewGlobals(); }
 
 // The program started, a fresh model and lifetime state, no view on show and
 // the main window active: another window shown and hidden by an earlier test

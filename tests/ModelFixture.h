@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "CoreGlobals.h"
 #include "Lys_erkl.h"
 
 class ModelTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        State = ModelState();
-        LoadAllData();
-    }
+    void SetUp() override { ResetCoreGlobals(); }
 
     // A projection as the projection view runs it.
     static void Project(int32_t baseYear, int32_t targetYear, double children) {

@@ -209,6 +209,7 @@ TEST_F(ViewOutputTest, APrintedPyramidIsOnePageWithTheHeadingInTheCornerOfThePap
     Project();
     Form1->Pyramide1->trigger();
     ASSERT_EQ(State.DisplayMode, 2);
+    State.PrintLines = {"left from before"};
     PdfPrintAnswer answer(QSizeF(11.69, 8.27), 300);  // A4 across
     Form1->Udskriv1->trigger();
     ASSERT_EQ(answer.Dialogs, 1);

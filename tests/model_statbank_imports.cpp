@@ -2,6 +2,10 @@
 
 #include <cmath>
 
+#include "AgeInterval.h"
+#include "CoreGlobals.h"
+#include "Lifetime.h"
+#include "ProjectionCommands.h"
 #include "StatbankImports.h"
 #include "StatbankSamples.h"
 
@@ -78,6 +82,27 @@ TEST_F(StatbankImportsTest, TheNewestLifeTableNotLaterThanTheBaseYearGivesTheSur
     EXPECT_EQ(ImportedBaseDataSet(2025).SurvivorsFemale[10], 100000 - 8000);
     EXPECT_EQ(ImportedBaseDataSet(2022).SurvivorsFemale[10], 100000 - 9000);
     EXPECT_GT(ImportedBaseDataSet(2022).SurvivorsMale[100], 0);  // carried on past the table's 99
+}
+
+// What every test starts from: a reset after a whole session leaves no trace
+// of it in the core.
+TEST_F(StatbankImportsTest, AResetPutsEveryCoreGlobalBackAsAtStart) {
+    ASSERT_TRUE(ImportStatbankFile(Population({"2024K1"})).Ok);
+    ASSERT_TRUE(StartFromNewestImport());
+    SetProjectionCommandsAvailable(true);
+    IntervalFrom = 10, IntervalTo = 20;
+    AgeIntervalSummary();
+    Lifetime.AgeA = 45, Lifetime.PersonCount = 2;
+
+    ResetCoreGlobals();
+    EXPECT_TRUE(ImportedTables.empty());
+    EXPECT_EQ(ProjectionBaseYears(), (std::vector<int32_t>{1980, 1990, 2000, 2008}));
+    EXPECT_EQ(State.BaseYear, 2008);
+    EXPECT_TRUE(State.TableLines.empty());
+    EXPECT_FALSE(ProjectionCommands.Projection);
+    EXPECT_EQ(IntervalFrom + IntervalTo, 0);
+    EXPECT_TRUE(BaseIntervalLine.empty() && TargetIntervalLine.empty());
+    EXPECT_EQ(Lifetime.AgeA + Lifetime.PersonCount, 0);
 }
 
 TEST_F(StatbankImportsTest, ARefusedFileChangesNothing) {

@@ -20,6 +20,7 @@
 
 namespace {
 
+// The windows in the order they were made, kept for the whole run.
 QStringList Created;
 
 template <class Window, class... Args>
@@ -35,6 +36,15 @@ void SubstituteFonts() {
     QFont::insertSubstitution("Courier", "Liberation Mono");
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     QFont::insertSubstitution("System", "Liberation Sans");
+}
+
+// A window tells another what to show by a signal; none reaches into
+// another's fields.
+void ConnectWindows() {
+    QObject::connect(Form3, &TForm3::TargetYearProposed, BtnBottomDlg, &TBtnBottomDlg::ProposeTargetYear);
+    QObject::connect(Form3, &TForm3::InputsProposed, BtnBottomDlg, &TBtnBottomDlg::ProposeInputs);
+    QObject::connect(Form3, &TForm3::ModelTextShown, Model, &TModel::ShowLines);
+    QObject::connect(Form3, &TForm3::ModelTextDismissed, Model, &TModel::Dismiss);
 }
 
 }  // namespace
@@ -60,6 +70,7 @@ void CreateForms() {
     Create(Overskrif, Form1);
     Create(MigrationDlg, Form1);
     Create(Form9, Form1);
+    ConnectWindows();
 }
 
 const QStringList& CreatedForms() {

@@ -4,6 +4,7 @@
 #include "InputRules.h"
 #include "KeyFilter.h"
 #include "Lys_erkl.h"
+#include "NumberText.h"
 #include "ProjectionCommands.h"
 #include "ViewWindow.h"
 
@@ -68,6 +69,14 @@ void TBtnBottomDlg::ValidateInputs() {
                                                              Edit3->text().toStdString(), Edit4->text().toStdString());
     InputError = check.InputError;
     OKBtn->setEnabled(check.Filled);
+}
+
+void TBtnBottomDlg::ProposeTargetYear(int32_t year) { Edit3->setText(QString::number(year)); }
+
+void TBtnBottomDlg::ProposeInputs(double childrenPerFamily, int32_t targetYear, int32_t retirementAge) {
+    Edit1->setText(QString::fromStdString(FormatFixed(childrenPerFamily, 2)));
+    ProposeTargetYear(targetYear);
+    Edit4->setText(QString::number(retirementAge));
 }
 
 void TBtnBottomDlg::FormShow() {

@@ -34,6 +34,9 @@ public:
     int32_t InputError = 0;
 
     void ValidateInputs();
+    // The fields as the projection view proposes them for the next opening.
+    void ProposeTargetYear(int32_t year);
+    void ProposeInputs(double childrenPerFamily, int32_t targetYear, int32_t retirementAge);
 
     void FormShow();
     void Edit1Change();

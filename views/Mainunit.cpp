@@ -29,7 +29,6 @@
 #include <QTranslator>
 
 TForm1* Form1 = nullptr;
-int32_t ActiveView = ActiveViews::None;
 
 QTranslator* InstallDanishToolkitTexts() {
     auto* translator = new QTranslator(QCoreApplication::instance());

@@ -25,8 +25,9 @@ class QTranslator;
 QTranslator* InstallDanishToolkitTexts();
 
 // The main menu opened last (ActiveViews::None after start, else Lifetime,
-// Projection or Census). "Kopier til Klippebordet" copies that view.
-extern int32_t ActiveView;
+// Projection or Census). "Kopier til Klippebordet" copies that view. A member
+// of ViewGlobals.
+extern int32_t& ActiveView;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT

@@ -13,7 +13,6 @@
 #include <QPushButton>
 
 TOverskrif* Overskrif = nullptr;
-QString SavedHeading;
 
 TOverskrif::TOverskrif(QWidget* parent) : QDialog(parent) {
     setObjectName("Overskrif");

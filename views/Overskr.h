@@ -11,8 +11,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The field's text when the dialog last became active; Fortryd goes back to it.
-extern QString SavedHeading;
+// The field's text when the dialog last became active; Fortryd goes back to
+// it. A member of ViewGlobals.
+extern QString& SavedHeading;
 
 class TOverskrif : public QDialog {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "ViewGlobals.h"
 #include "ViewOutput.h"
 
 #include <QBuffer>
@@ -111,11 +112,9 @@ void SaveViewOnShow(QWidget* parent) {
     const bool table = shown.What == ViewOnShow::Table;
     const QStringList& types = table ? TableTypes : ChartTypes;
     // The type chosen last for a table or a chart is offered first.
-    static QString lastTableType = TableTypes[0];
-    static QString lastChartType = ChartTypes[0];
-    QString& lastType = table ? lastTableType : lastChartType;
+    QString& lastType = table ? WindowGlobals.LastTableSaveType : WindowGlobals.LastChartSaveType;
 
-    QString type = lastType;
+    QString type = lastType.isEmpty() ? types[0] : lastType;
     QString path = ExecSaveFileDialog(parent, shown.Name, types, type);
     if (path.isEmpty()) return;
     if (!types.contains(type)) type = types[0];

@@ -3,11 +3,9 @@
 #include "Dialogs.h"
 #include "Inddatp.h"
 #include "Lys_erkl.h"
-#include "NumberText.h"
 #include "StatbankImports.h"
 #include "ViewOutput.h"
 #include "ToolGlyphs.h"
-#include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
 #include "ProjectionCommands.h"
@@ -16,7 +14,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -207,7 +204,7 @@ void TForm3::ShowChart(int32_t mode) {
 void TForm3::ContinueProjection() {
     const Continuation continuation = BeginContinuation();
     if (continuation.Ask) {
-        BtnBottomDlg->Edit3->setText(QString::number(continuation.ProposedYear));
+        emit TargetYearProposed(continuation.ProposedYear);
         // DisplayMode is not Nothing here, so OK leaves the set-up to the core.
         ExecModal(*BtnBottomDlg);
     }
@@ -235,17 +232,13 @@ void TForm3::ChooseBaseYear() {
 }
 
 void TForm3::ShowModelText() {
-    const std::vector<std::string> lines = ModelTextLines(QLocale().decimalPoint().toStdString());
-    // The net migration's two lines make the window taller.
-    Model->resize(420, 140 + 20 * (static_cast<int>(lines.size()) - 5));
-    Model->Memo1->clear();
-    for (const std::string& line : lines) Model->Memo1->appendPlainText(QString::fromStdString(line));
-    Model->show();
+    QStringList lines;
+    for (const std::string& line : ModelTextLines(QLocale().decimalPoint().toStdString()))
+        lines.append(QString::fromStdString(line));
+    emit ModelTextShown(lines);
 }
 
-void TForm3::PaintBox1Click() {
-    if (Model->isVisible()) Model->close();
-}
+void TForm3::PaintBox1Click() { emit ModelTextDismissed(); }
 
 void TForm3::SpeedButton7Click() { PrintView(this); }
 
@@ -330,9 +323,7 @@ void TForm3::ShowNewestImport() {
     SetProjectionCommandsAvailable(true);
     ShowProjectionCommands();
     // The input dialog shows the inputs in force.
-    BtnBottomDlg->Edit1->setText(QString::fromStdString(FormatFixed(State.ChildrenPerFamily, 2)));
-    BtnBottomDlg->Edit3->setText(QString::number(State.TargetYear));
-    BtnBottomDlg->Edit4->setText(QString::number(State.RetirementAge));
+    emit InputsProposed(State.ChildrenPerFamily, State.TargetYear, State.RetirementAge);
     ShowTable();
 }
 

@@ -6,6 +6,9 @@
 #include "PopulationView.h"
 #include "ProjectionPlayback.h"
 
+#include <QStringList>
+
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -81,6 +84,15 @@ public:
     void ShowNewestImport();
     // After "Glem indlæste tal": nothing imported stays on show.
     void ForgetImports();
+
+signals:
+    // What the input dialog offers when it opens next: the continuation's
+    // year, or every input in force (an imported year shown at once).
+    void TargetYearProposed(int32_t year);
+    void InputsProposed(double childrenPerFamily, int32_t targetYear, int32_t retirementAge);
+    // The model text beside the view is to show these lines, or to go.
+    void ModelTextShown(const QStringList& lines);
+    void ModelTextDismissed();
 
 protected:
     void FormShow() override;

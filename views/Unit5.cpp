@@ -23,3 +23,15 @@ TModel::TModel(QWidget* parent) : QWidget(parent, Qt::Window) {
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(Memo1);
 }
+
+void TModel::ShowLines(const QStringList& lines) {
+    // The net migration's two lines make the window taller.
+    resize(420, 140 + 20 * (static_cast<int>(lines.size()) - 5));
+    Memo1->clear();
+    for (const QString& line : lines) Memo1->appendPlainText(line);
+    show();
+}
+
+void TModel::Dismiss() {
+    if (isVisible()) close();
+}

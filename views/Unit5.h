@@ -2,6 +2,7 @@
 // projection shown, in the user's own number format.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -12,6 +13,11 @@ public:
     explicit TModel(QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo1;
+
+    // Shows the window with these lines, as tall as they need.
+    void ShowLines(const QStringList& lines);
+    // Closes the window if it is open.
+    void Dismiss();
 };
 
 extern TModel* Model;

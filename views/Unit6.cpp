@@ -24,9 +24,6 @@
 
 TBtnBottomDlg1* BtnBottomDlg1 = nullptr;
 
-int32_t YearList[YearListSize + 1] = {};
-int32_t YearListCount = 2;
-int32_t HistoricalLineCount = 0;
 
 namespace {
 
@@ -246,7 +243,7 @@ void TBtnBottomDlg1::SpeedButton1Click() {
     const std::vector<std::string> lines = AgeGroupPrintLines(
         Edit1->text().toStdString(), MemoStrings(Memo1), MemoStrings(Memo2), HistoricalLineCount);
     out.insert(out.end(), lines.begin(), lines.end());
-    PrintPages(this);
+    PrintPages(this, State.PrintLines);
 }
 
 void TBtnBottomDlg1::SpeedButton2Click() {

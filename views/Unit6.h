@@ -4,6 +4,8 @@
 // every built-in census.
 #pragma once
 
+#include "ViewGlobals.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <cstdint>
@@ -15,16 +17,13 @@ class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 
-// Room for the base year, the target year and 98 added years.
-constexpr int YearListSize = 100;
-
 // The projected years to list, numbered from 1: [1] the base year, [2] the
-// target year, then the years added through Edit2.
-extern int32_t YearList[YearListSize + 1];
-extern int32_t YearListCount;
+// target year, then the years added through Edit2 (members of ViewGlobals).
+extern int32_t (&YearList)[YearListSize + 1];
+extern int32_t& YearListCount;
 // Memo2's lines 0..this go into a printout (the historical list plus three
 // empty lines).
-extern int32_t HistoricalLineCount;
+extern int32_t& HistoricalLineCount;
 
 // True while the model holds the inputs of a projection that can be listed:
 // the base-year choices are the data-set years, the base year is one of them

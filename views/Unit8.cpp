@@ -17,8 +17,6 @@
 #include <QStyle>
 
 TForm8* Form8 = nullptr;
-int32_t ChosenCensusYear = 0;
-bool ChosenCensusYearValid = false;
 
 TForm8::TForm8(QWidget* parent) : QDialog(parent) {
     setObjectName("Form8");

@@ -15,8 +15,9 @@ class QPushButton;
 
 // The number now in Edit1 (0 when the text is not a whole number in range),
 // and whether it is one of the seventeen census years.
-extern int32_t ChosenCensusYear;
-extern bool ChosenCensusYearValid;
+// Members of ViewGlobals.
+extern int32_t& ChosenCensusYear;
+extern bool& ChosenCensusYearValid;
 
 class TForm8 : public QDialog {
     Q_OBJECT

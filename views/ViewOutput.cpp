@@ -17,7 +17,7 @@ namespace {
 
 void PrintTableLines(QWidget* parent) {
     PreparePrintLines();
-    PrintPages(parent);
+    PrintPages(parent, State.PrintLines);
 }
 
 // The pyramid or the total graph of the projection or census view, by the
@@ -43,6 +43,8 @@ ChartOutput PopulationChartOutput(View* view) {
 }
 
 void PrintChartOutput(QWidget* parent, const ChartOutput& chart) {
+    // A chart printout leaves no table lines behind for the next one.
+    State.PrintLines.clear();
     PrintChart(parent, PrintoutHeading(), chart.PrintFont, chart.Where, chart.Printout);
 }
 

@@ -254,6 +254,7 @@ async function start(): Promise<void> {
   for (const n of ['Levetid1', 'Prognose1', 'Folketllinger1']) app.menu.setEnabled(n, true);
   core.set('LifetimeViewActive', false);
   form1.hidden = false;
+  document.getElementById('BootPicture')?.remove();
   window.setTimeout(() => { image1.hidden = true; }, 3000);
 
   const shown = performance.now();

@@ -1,6 +1,6 @@
 // The main window's menu bar: menus open on a click or Alt with their access
 // letter, arrow keys move, Enter or the item's letter chooses, Escape closes.
-import { captionNodes, el, modalOpen } from './ui';
+import { captionNodes, el, focusHome, modalOpen } from './ui';
 
 export interface MenuSpec {
   name: string;
@@ -141,14 +141,13 @@ export class MenuBar {
       if (first) this.highlight(first);
       return;
     }
-    if (!e.parent) {
-      this.closeAll();
-      e.spec.run?.();
-      return;
-    }
-    if (!this.open.includes(e.parent)) return;  // an item runs only from its open menu
+    if (e.parent && !this.open.includes(e.parent)) return;  // an item runs only from its open menu
     this.closeAll();
     e.spec.run?.();
+    // A command that opened no dialog leaves the keyboard with the window on
+    // show, never with the page.
+    const at = document.activeElement;
+    if (!modalOpen() && (!at || at === document.body)) focusHome.find()?.focus({ preventScroll: true });
   }
 
   private openMenu(e: Entry): void {

@@ -115,3 +115,64 @@ test('screen reader and keyboard', async (t) => {
     await server.close();
   }
 });
+
+// Every dialog and view the menus reach: no axe-core violation while it is
+// open, and focus on a control (never the page) when it is open and after it
+// closes by its key.
+test('every dialog and view for a screen reader', async () => {
+  const server = await serve(process.env.SITE);
+  const browser = await launch();
+  const { page, problems } = await openPage(browser, server.url);
+  const menu = async (...names) => { for (const n of names) await page.click(`[data-name="${n}"]`); };
+  const focused = () => page.evaluate(() => {
+    const e = document.activeElement;
+    return !e || e === document.body ? 'page' : e.dataset.name ?? e.tagName;
+  });
+  const states = [
+    ['projection table', async () => {
+      await menu('Prognose1', 'Inddata1');
+      for (const [n, v] of [['Edit1', '1.8'], ['Edit3', '2030'], ['Edit4', '67']]) await page.type(`#BtnBottomDlg [data-name="${n}"]`, v);
+      await page.keyboard.press('Enter');
+    }],
+    ['total graph', () => menu('Prognose1', 'Ialtgraf1')],
+    ['model window', () => page.click('#Form3 [data-name="SpeedButton6"]'), 'Escape'],
+    ['heading dialog', () => page.click('#Form3 [data-name="SpeedButton8"]'), 'Escape'],
+    ['save dialog', () => menu('Ekstra1', 'Gemsom1'), 'Escape'],
+    ['migration dialog', () => menu('Ekstra1', 'Indvandring1'), 'Escape'],
+    ['age-group dialog', () => menu('Aldersgrupper1'), 'Escape'],
+    ['census chooser', () => menu('Folketllinger1', 'Inddata2')],
+    ['census table', async () => { await page.type('#Form8 [data-name="Edit1"]', '1901'); await page.keyboard.press('Enter'); }],
+    ['census pyramid', () => menu('Folketllinger1', 'Pyramide2')],
+    ['historical table', () => menu('Folketllinger1', 'Historiskedata1', 'Ddelighed1')],
+    ['one-person lifetime', async () => {
+      await menu('Levetid1', 'enPerson');
+      for (const [n, v] of [['Edit1', '45'], ['Edit2', 'm']]) await page.type(`#Form2 [data-name="${n}"]`, v);
+      await page.click('#Form2 [data-name="Button1"]');
+    }],
+    ['lifetime graph', () => menu('Levetid1', 'Graf1')],
+    ['guide', () => menu('Hjlp1', 'Vejledning1'), 'Escape'],
+  ];
+  const found = [];
+  try {
+    for (const [state, open, closeKey] of states) {
+      await open();
+      await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+      const violations = await page.evaluate(async (src) => {
+        if (!window.axe) new Function(src)();
+        const r = await window.axe.run(document, { resultTypes: ['violations'] });
+        return r.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+      }, axeSource);
+      found.push(...violations.map((v) => `${state}: ${v}`));
+      if ((await focused()) === 'page') found.push(`${state}: focus on the page`);
+      if (closeKey) {
+        await page.keyboard.press(closeKey);
+        if ((await focused()) === 'page') found.push(`${state}: focus on the page after ${closeKey}`);
+      }
+    }
+    assert.deepEqual(found, []);
+    assert.deepEqual(problems, []);
+  } finally {
+    await browser.close();
+    await server.close();
+  }
+});

@@ -5,6 +5,7 @@ import { createServer } from 'node:http';
 import { mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { extname, join, normalize, resolve } from 'node:path';
 import { tmpdir } from 'node:os';
+import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
 const types = {
@@ -13,9 +14,10 @@ const types = {
   '.webmanifest': 'application/manifest+json',
 };
 
-// `maxAge` sends the caching headers an ordinary static server sends;
-// `setFolder` puts another version of the site on the same address.
-export async function serve(folder, { maxAge = 0 } = {}) {
+// `maxAge` sends the caching headers an ordinary static server sends, `gzip`
+// compresses texts as one does; `setFolder` puts another version of the site
+// on the same address.
+export async function serve(folder, { maxAge = 0, gzip = false } = {}) {
   let dir = resolve(folder);
   const requests = [];
   const server = createServer((req, res) => {
@@ -24,9 +26,13 @@ export async function serve(folder, { maxAge = 0 } = {}) {
     let file = path.startsWith(dir) ? path : null;
     try { if (file && statSync(file).isDirectory()) file = join(file, 'index.html'); } catch { file = null; }
     try {
-      const body = readFileSync(file);
+      let body = readFileSync(file);
       const headers = { 'content-type': types[extname(file)] ?? 'application/octet-stream' };
       if (maxAge) headers['cache-control'] = `max-age=${maxAge}`;
+      if (gzip && /text|javascript|json|ttf/.test(headers['content-type']) && /gzip/.test(req.headers['accept-encoding'] ?? '')) {
+        body = gzipSync(body, { level: 9 });
+        headers['content-encoding'] = 'gzip';
+      }
       res.writeHead(200, headers);
       res.end(body);
     } catch {

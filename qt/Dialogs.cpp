@@ -13,12 +13,13 @@
 
 namespace {
 
+// The functions in force, kept for the whole run: tests install their own.
 MessageBoxFunction CurrentMessageBox;
 ExecModalFunction CurrentExecModal;
 PrintDialogFunction CurrentPrintDialog;
 SaveFileFunction CurrentSaveFile;
 OpenFileFunction CurrentOpenFile;
-// The folder of the last save, offered again for the rest of the run.
+// The folder of the last save, offered again: kept for the whole run.
 QString LastSaveFolder;
 
 void DefaultMessageBox(const QString& text, const QString& caption) {

@@ -1,0 +1,154 @@
+#!/usr/bin/env python3
+"""Checks every #include of the program's sources against the table of parts
+in docs/architecture.md.
+
+Each row of the table names a part (its folder, `model/`) and, in its column
+"May include", the folders it may include from (`qt/`, ...) and whether Qt is
+allowed (the word Qt). A quoted include must name a header of the part itself
+or of a part its row allows; a part whose row does not allow Qt includes no
+<Q...> header. Each violation is printed as file:line with the reason, and
+the run fails.
+
+    layers_check.py [ROOT]         check the tree at ROOT (default: this one)
+    layers_check.py --self-test    plant violations in a scratch copy and
+                                   check that each one is caught
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+SOURCE_SUFFIXES = ('.cpp', '.h')
+SKIPPED_DIRS = {'node_modules'}
+
+
+def read_table(root):
+    """{part folder: (allowed folders, Qt allowed)} from the table of parts."""
+    path = os.path.join(root, 'docs', 'architecture.md')
+    with open(path, encoding='utf-8') as f:
+        lines = f.read().splitlines()
+    parts = {}
+    header = None
+    for line in lines:
+        if not line.startswith('|'):
+            if header is not None and parts:
+                break
+            continue
+        cells = [c.strip() for c in line.strip().strip('|').split('|')]
+        if header is None:
+            if 'May include' in cells:
+                header = cells
+            continue
+        if set(line) <= set('|-: '):
+            continue
+        part = re.fullmatch(r'`([\w-]+/)`', cells[0])
+        if not part:
+            continue
+        allowed_cell = cells[header.index('May include')]
+        allowed = set(re.findall(r'`([\w-]+/)`', allowed_cell))
+        qt = re.search(r'\bQt\b', re.sub(r'`[^`]*`', '', allowed_cell)) is not None
+        parts[part.group(1)] = (allowed, qt)
+    if not parts:
+        sys.exit(f'{path}: no table of parts with a column "May include"')
+    return parts
+
+
+def sources(root, part):
+    for folder, dirs, files in os.walk(os.path.join(root, part)):
+        dirs[:] = sorted(d for d in dirs if d not in SKIPPED_DIRS)
+        for name in sorted(files):
+            if name.endswith(SOURCE_SUFFIXES):
+                yield os.path.join(folder, name)
+
+
+def violations(root):
+    parts = read_table(root)
+    # Which part each header belongs to, by its name.
+    owner = {}
+    for part in parts:
+        for path in sources(root, part):
+            owner.setdefault(os.path.basename(path), set()).add(part)
+    found = []
+    include = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
+    for part, (allowed, qt) in sorted(parts.items()):
+        for path in sources(root, part):
+            rel = os.path.relpath(path, root)
+            with open(path, encoding='utf-8', errors='replace') as f:
+                for number, line in enumerate(f, 1):
+                    m = include.match(line)
+                    if not m:
+                        continue
+                    kind, name = m.groups()
+                    where = f'{rel}:{number}: #include {kind}{name}{">" if kind == "<" else kind}'
+                    if kind == '<':
+                        if not qt and re.match(r'Q[A-Za-z]', name):
+                            found.append(f'{where}: {part} may not include Qt')
+                        continue
+                    if os.path.exists(os.path.join(os.path.dirname(path), name)):
+                        continue  # beside the including file: its own part
+                    homes = owner.get(os.path.basename(name))
+                    if not homes:
+                        found.append(f'{where}: no part of the table holds this header')
+                    elif not homes & (allowed | {part}):
+                        found.append(f'{where}: {part} may not include {"/".join(sorted(homes))}'
+                                     f' (it may include {", ".join(sorted(allowed)) or "only itself"})')
+    return found
+
+
+def check(root):
+    found = violations(root)
+    for v in found:
+        print(v)
+    if found:
+        print(f'{len(found)} include(s) against the table of parts in docs/architecture.md')
+        return 1
+    print('every include keeps to the table of parts')
+    return 0
+
+
+# Planted faults: (name, file, line added at the top, text the report must hold).
+PLANTED = [
+    ('output reaches a window', 'output/Printing.cpp', '#include "Mainunit.h"',
+     'output/Printing.cpp:1: #include "Mainunit.h": output/ may not include views/'),
+    ('the core includes Qt', 'model/NumberText.cpp', '#include <QString>', 'model/ may not include Qt'),
+    ('the Qt adapters reach output', 'qt/Dialogs.cpp', '#include "Output.h"', 'qt/ may not include output/'),
+    ('an unknown header', 'views/Unit3.cpp', '#include "Nowhere.h"', 'no part of the table holds'),
+]
+
+
+def self_test(root):
+    failed = 0
+    if violations(root):
+        print('the tree itself breaks the table; fix it first')
+        return 1
+    for name, file, line, expected in PLANTED:
+        with tempfile.TemporaryDirectory() as scratch:
+            parts = read_table(root)
+            os.makedirs(os.path.join(scratch, 'docs'))
+            shutil.copyfile(os.path.join(root, 'docs', 'architecture.md'), os.path.join(scratch, 'docs', 'architecture.md'))
+            for part in parts:
+                for path in sources(root, part):
+                    copy = os.path.join(scratch, os.path.relpath(path, root))
+                    os.makedirs(os.path.dirname(copy), exist_ok=True)
+                    shutil.copyfile(path, copy)
+            target = os.path.join(scratch, file)
+            with open(target, encoding='utf-8') as f:
+                text = f.read()
+            with open(target, 'w', encoding='utf-8') as f:
+                f.write(line + '\n' + text)
+            run = subprocess.run([sys.executable, __file__, scratch], capture_output=True, text=True)
+            if run.returncode == 0 or expected not in run.stdout:
+                print(f'not caught: {name}\n{run.stdout}')
+                failed += 1
+            else:
+                print(f'caught: {name}')
+    return 1 if failed else 0
+
+
+if __name__ == '__main__':
+    here = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    if len(sys.argv) > 1 and sys.argv[1] == '--self-test':
+        sys.exit(self_test(sys.argv[2] if len(sys.argv) > 2 else here))
+    sys.exit(check(sys.argv[1] if len(sys.argv) > 1 else here))

@@ -1,0 +1,30 @@
+#include "ViewGlobals.h"
+
+#include "CoreGlobals.h"
+#include "Mainunit.h"
+#include "Output.h"
+#include "Overskr.h"
+#include "Unit6.h"
+#include "Unit8.h"
+
+#include <QLineEdit>
+
+ViewGlobals WindowGlobals;
+
+int32_t& ActiveView = WindowGlobals.ActiveView;
+int32_t (&YearList)[YearListSize + 1] = WindowGlobals.YearList;
+int32_t& YearListCount = WindowGlobals.YearListCount;
+int32_t& HistoricalLineCount = WindowGlobals.HistoricalLineCount;
+int32_t& ChosenCensusYear = WindowGlobals.ChosenCensusYear;
+bool& ChosenCensusYearValid = WindowGlobals.ChosenCensusYearValid;
+QString& SavedHeading = WindowGlobals.SavedHeading;
+
+void ResetViewGlobals() {
+    ResetCoreGlobals();
+    WindowGlobals = ViewGlobals();
+    if (Overskrif) {
+        Overskrif->HeadingText.clear();
+        Overskrif->Edit1->clear();
+    }
+    ForgetPrinterTextFont();
+}
