@@ -4,16 +4,14 @@
 #include <cmath>
 #include <string>
 
+#include "CoreGlobals.h"
 #include "Lys_erkl.h"
 
 namespace {
 
 class BuiltInData : public ::testing::Test {
 protected:
-    void SetUp() override {
-        State = ModelState{};
-        LoadAllData();
-    }
+    void SetUp() override { ResetCoreGlobals(); }
 };
 
 template <std::size_t N>

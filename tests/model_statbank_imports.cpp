@@ -13,11 +13,7 @@ namespace {
 
 class StatbankImportsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        State = ModelState();
-        LoadAllData();
-        ForgetStatbankImports();
-    }
+    void SetUp() override { ResetCoreGlobals(); }
     void TearDown() override { ForgetStatbankImports(); }
 };
 

@@ -14,6 +14,11 @@
 
 TOverskrif* Overskrif = nullptr;
 
+void TOverskrif::ClearHeading() {
+    HeadingText.clear();
+    Edit1->clear();
+}
+
 TOverskrif::TOverskrif(QWidget* parent) : QDialog(parent) {
     setObjectName("Overskrif");
     setWindowTitle("   Overskrift");

@@ -29,6 +29,9 @@ public:
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
 
+    // No heading and an empty field, as at start.
+    void ClearHeading();
+
     void FormActivate();
     // Receives the typed character and may replace it; 0 drops the key.
     void Edit1KeyPress(char32_t& key);

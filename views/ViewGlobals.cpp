@@ -7,8 +7,6 @@
 #include "Unit6.h"
 #include "Unit8.h"
 
-#include <QLineEdit>
-
 ViewGlobals WindowGlobals;
 
 int32_t& ActiveView = WindowGlobals.ActiveView;
@@ -22,9 +20,6 @@ QString& SavedHeading = WindowGlobals.SavedHeading;
 void ResetViewGlobals() {
     ResetCoreGlobals();
     WindowGlobals = ViewGlobals();
-    if (Overskrif) {
-        Overskrif->HeadingText.clear();
-        Overskrif->Edit1->clear();
-    }
+    if (Overskrif) Overskrif->ClearHeading();
     ForgetPrinterTextFont();
 }
