@@ -6,6 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "Lys_erkl.h"
+
+// The age-group dialog's list of years holds at most this many; its
+// historical list shows this many lines.
+constexpr int32_t AgeGroupYearListSize = 100;
+constexpr int32_t AgeGroupHistoricalLines = 5 + CensusYearCount;
+
 // Members of CoreGlobals (CoreGlobals.h), reset with it.
 extern int32_t& IntervalFrom;  // inclusive ages, 0 <= from <= to <= 99
 extern int32_t& IntervalTo;

@@ -12,6 +12,9 @@ if [ ! -f build-web/wasm/build.ninja ]; then
   emcmake cmake -S web -B build-web/wasm -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 fi
 cmake --build build-web/wasm -j2
+# The binding's TypeScript declarations from the binding itself, then the
+# page checked against them: a changed C++ signature fails here.
+node web/declarations.mjs build-web/wasm/lysvandre_core.js
 (cd web && npx --no-install tsc --noEmit -p .)
 node web/build.mjs build-web/wasm/lysvandre_core.js build-web/site
 echo "Web edition in $root/build-web/site"

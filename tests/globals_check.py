@@ -17,10 +17,9 @@ function, in a source of model/, qt/, output/ or views/. It passes when
 """
 import os
 import re
-import shutil
-import subprocess
 import sys
-import tempfile
+
+import source_check
 
 PARTS = ('model', 'qt', 'output', 'views')
 RESETS = (('model/CoreGlobals.cpp', 'ResetCoreGlobals'), ('views/ViewGlobals.cpp', 'ResetViewGlobals'))
@@ -90,13 +89,8 @@ def violations(root):
 
 
 def check(root):
-    found = violations(root)
-    for v in found:
-        print(v)
-    if found:
-        return 1
-    print('every global is reset before each test or kept for the whole run on purpose')
-    return 0
+    return source_check.report(violations(root), '{} global(s) not reset',
+                               'every global is reset before each test or kept for the whole run on purpose')
 
 
 # Planted globals: (name, file, text added after the includes, must be caught).
@@ -114,30 +108,25 @@ def self_test(root):
     if violations(root):
         print('the tree itself has a global that is not reset; fix it first')
         return 1
+    files = [os.path.join(part, name) for part in PARTS for name in sorted(os.listdir(os.path.join(root, part)))
+             if name.endswith(('.cpp', '.h'))]
     failed = 0
     for name, file, text, caught in PLANTED:
-        with tempfile.TemporaryDirectory() as scratch:
-            for part in PARTS:
-                shutil.copytree(os.path.join(root, part), os.path.join(scratch, part),
-                                ignore=lambda _, names: [n for n in names if not n.endswith(('.cpp', '.h'))])
-            target = os.path.join(scratch, file)
-            with open(target, encoding='utf-8') as f:
-                lines = f.read().split('\n')
+        def plant(source):
+            # After the includes, where a global would go.
+            lines = source.split('\n')
             last_include = max(i for i, line in enumerate(lines) if line.startswith('#include'))
             lines.insert(last_include + 1, '\n' + text + '\n')
-            with open(target, 'w', encoding='utf-8') as f:
-                f.write('\n'.join(lines))
-            run = subprocess.run([sys.executable, __file__, scratch], capture_output=True, text=True)
-            if (run.returncode != 0) != caught:
-                print(f'wrong answer: {name}\n{run.stdout}')
-                failed += 1
-            else:
-                print(f'{"caught" if caught else "passed"}: {name}')
+            return '\n'.join(lines)
+        with source_check.planted_copy(root, files, file, plant) as scratch:
+            run = source_check.run(__file__, scratch)
+        if (run.returncode != 0) != caught:
+            print(f'wrong answer: {name}\n{run.stdout}')
+            failed += 1
+        else:
+            print(f'{"caught" if caught else "passed"}: {name}')
     return 1 if failed else 0
 
 
 if __name__ == '__main__':
-    here = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    if len(sys.argv) > 1 and sys.argv[1] == '--self-test':
-        sys.exit(self_test(sys.argv[2] if len(sys.argv) > 2 else here))
-    sys.exit(check(sys.argv[1] if len(sys.argv) > 1 else here))
+    source_check.main(check, self_test)

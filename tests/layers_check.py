@@ -15,10 +15,9 @@ the run fails.
 """
 import os
 import re
-import shutil
-import subprocess
 import sys
-import tempfile
+
+import source_check
 
 SOURCE_SUFFIXES = ('.cpp', '.h')
 SKIPPED_DIRS = {'node_modules'}
@@ -98,14 +97,8 @@ def violations(root):
 
 
 def check(root):
-    found = violations(root)
-    for v in found:
-        print(v)
-    if found:
-        print(f'{len(found)} include(s) against the table of parts in docs/architecture.md')
-        return 1
-    print('every include keeps to the table of parts')
-    return 0
+    return source_check.report(violations(root), '{} include(s) against the table of parts in docs/architecture.md',
+                               'every include keeps to the table of parts')
 
 
 # Planted faults: (name, file, line added at the top, text the report must hold).
@@ -119,36 +112,22 @@ PLANTED = [
 
 
 def self_test(root):
-    failed = 0
     if violations(root):
         print('the tree itself breaks the table; fix it first')
         return 1
+    files = [os.path.join('docs', 'architecture.md')]
+    files += [os.path.relpath(path, root) for part in read_table(root) for path in sources(root, part)]
+    failed = 0
     for name, file, line, expected in PLANTED:
-        with tempfile.TemporaryDirectory() as scratch:
-            parts = read_table(root)
-            os.makedirs(os.path.join(scratch, 'docs'))
-            shutil.copyfile(os.path.join(root, 'docs', 'architecture.md'), os.path.join(scratch, 'docs', 'architecture.md'))
-            for part in parts:
-                for path in sources(root, part):
-                    copy = os.path.join(scratch, os.path.relpath(path, root))
-                    os.makedirs(os.path.dirname(copy), exist_ok=True)
-                    shutil.copyfile(path, copy)
-            target = os.path.join(scratch, file)
-            with open(target, encoding='utf-8') as f:
-                text = f.read()
-            with open(target, 'w', encoding='utf-8') as f:
-                f.write(line + '\n' + text)
-            run = subprocess.run([sys.executable, __file__, scratch], capture_output=True, text=True)
-            if run.returncode == 0 or expected not in run.stdout:
-                print(f'not caught: {name}\n{run.stdout}')
-                failed += 1
-            else:
-                print(f'caught: {name}')
+        with source_check.planted_copy(root, files, file, lambda text: line + '\n' + text) as scratch:
+            run = source_check.run(__file__, scratch)
+        if run.returncode == 0 or expected not in run.stdout:
+            print(f'not caught: {name}\n{run.stdout}')
+            failed += 1
+        else:
+            print(f'caught: {name}')
     return 1 if failed else 0
 
 
 if __name__ == '__main__':
-    here = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    if len(sys.argv) > 1 and sys.argv[1] == '--self-test':
-        sys.exit(self_test(sys.argv[2] if len(sys.argv) > 2 else here))
-    sys.exit(check(sys.argv[1] if len(sys.argv) > 1 else here))
+    source_check.main(check, self_test)

@@ -37,8 +37,8 @@ csv-unrounded-groups @@ model/TableExport.cpp @@ const double men = RoundForDisp
 migration-next-start @@ model/Lys_erkl.cpp @@ nextMen[0] = WithMigrants<Leaving>(s.PopMale[0], halfMale[0]); @@ nextMen[0] = s.PopMale[0]; @@ Migration.*
 migration-zero-floor @@ model/Lys_erkl.cpp @@ if constexpr (Leaving) return sum > 0 ? sum : 0; @@ if constexpr (Leaving) return sum; @@ Migration.*
 web-lines-without-width @@ web/src/canvas.ts @@ Math.max(x0, ex) + 1, Math.max(y0, ey) + 1 @@ Math.max(x0, ex), Math.max(y0, ey) @@ web:charts.test.mjs
-web-added-base-year @@ web/src/agegroups.ts @@ n.value <= core.get('BaseYear') @@ n.value < core.get('BaseYear') @@ web:rules.test.mjs
-web-lifetime-refusal @@ web/src/lifetime.ts @@ core.lifetimeSet(which, 100); @@ core.lifetimeSet(which, 99); @@ web:rules.test.mjs
+web-added-base-year @@ web/src/agegroups.ts @@ n.value <= core.state().BaseYear @@ n.value < core.state().BaseYear @@ web:rules.test.mjs
+web-lifetime-refusal @@ web/src/lifetime.ts @@ core.setLifetimeAge(person, 100); @@ core.setLifetimeAge(person, 99); @@ web:rules.test.mjs
 web-save-other-kind @@ web/src/save.ts @@ (table ? this.lastTableType : this.lastChartType) @@ (table ? this.lastChartType : this.lastTableType) @@ web:rules.test.mjs
 EOF
 }

@@ -1,8 +1,8 @@
-// The program core as the web page sees it: model operations, state fields
-// by name, the input rules, the table texts, and the chart renderers drawing
-// on canvas objects the page supplies. Every text, rule and picture comes
-// from the core; the one window step below that the core does not offer (a
-// census table's CSV with its file name) repeats the desktop window's own.
+// The program core as the web page sees it: model operations, the state
+// fields it reads and writes, each by a typed function that checks its
+// arguments, the input rules, the table texts, and the chart renderers
+// drawing on canvas objects the page supplies. Every text, rule and picture
+// comes from the core. TypedBinding.h declares all of it to TypeScript.
 #include "AgeInterval.h"
 #include "Canvas.h"
 #include "HistoricalTables.h"
@@ -20,17 +20,15 @@
 #include "TextInput.h"
 #include "ViewTables.h"
 #include "YearLists.h"
+#include "TypedBinding.h"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
-
-#include <map>
 #include <memory>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <vector>
 
 using emscripten::val;
+using namespace typed;
 
 namespace {
 
@@ -81,32 +79,128 @@ private:
     JsCanvas canvas_;
 };
 
+
+using Lines = Js<"string[]">;
+using Bytes = Js<"Uint8Array<ArrayBuffer>">;
+using CanvasObject = Js<"CoreCanvas">;
+using SurfaceObject = Js<"ChartSurface">;
+using ViewKind = Word<"'projection' | 'census'">;
+using OnShowWord = Word<"'table' | 'chart' | ''">;
+
+// No projection runs past this year, nor starts before year 0.
+constexpr int32_t LastTargetYear = 2100;
+// Pixel coordinates and sizes the page passes: the 16-bit range of the
+// program's original platform, far beyond any screen.
+constexpr int32_t MaxPixel = 32767;
+// Lines the page hands over for printing, copying or saving: far more than
+// any table or list of the program has.
+constexpr size_t MaxLines = 100000;
+constexpr int32_t MaxWhole = 2147483647;
+
+const std::initializer_list<const char*> CanvasMethods = {
+    "textOut", "textWidth", "textHeight", "moveTo", "lineTo", "setPenColor", "setTextColor",
+    "setInvert", "fillRect", "setFont", "setFontPointSize"};
+const std::initializer_list<const char*> SurfaceMethods = {
+    "textOut", "textWidth", "textHeight", "moveTo", "lineTo", "setPenColor", "setTextColor", "setInvert",
+    "fillRect", "setFont", "setFontPointSize", "setScrollRanges", "verticalScrollPos", "showCanvas", "invalidate"};
+
+bool IsCanvas(const val& canvas) { return HasMethods(canvas, "canvas", CanvasMethods); }
+
+// The projection in State can run: from its base year on to a target year
+// no later than LastTargetYear. A target year far off would run for minutes.
+bool ProjectionYearsUsable(const char* what) {
+    const ModelState& s = State;
+    if (s.BaseYear >= 0 && s.BaseYear <= s.TargetYear && s.TargetYear <= LastTargetYear) return true;
+    return Refuse(std::string(what) + ": the projection must run from its base year to a target year from it to " +
+                  std::to_string(LastTargetYear) + " (base year " + std::to_string(s.BaseYear) + ", target year " +
+                  std::to_string(s.TargetYear) + ")");
+}
+
+// An age interval the age-group lists can count: 0 <= from <= to <= 99.
+bool AgeIntervalUsable() {
+    if (IntervalFrom >= 0 && IntervalFrom <= IntervalTo && IntervalTo < MaxAge) return true;
+    return Refuse("the age interval must lie within 0..99 (it is " + std::to_string(IntervalFrom) + ".." +
+                  std::to_string(IntervalTo) + ")");
+}
+
+bool IsDisplayMode(int32_t mode) {
+    using namespace DisplayModes;
+    for (const int32_t m : {Nothing, ProjectionTable, ProjectionPyramid, ProjectionTotalGraph, ContinuedTable,
+                            CensusTable, CensusPyramid, CensusTotalGraph})
+        if (mode == m) return true;
+    return false;
+}
+
+std::optional<int32_t> DisplayMode(double mode) {
+    const auto m = Whole(mode, "display mode", 0, DisplayModes::CensusTotalGraph);
+    if (m && !IsDisplayMode(*m)) {
+        Refuse("display mode " + std::to_string(*m) + " is none of the core's DisplayModes");
+        return std::nullopt;
+    }
+    return m;
+}
+
+// A chart of a projection: the pyramid or the total graph.
+std::optional<int32_t> ProjectionChartMode(double mode) {
+    const auto m = Whole(mode, "chart mode", DisplayModes::ProjectionPyramid, DisplayModes::ProjectionTotalGraph);
+    return m;
+}
+
+Lines Strings(const std::vector<std::string>& lines) {
+    val out = val::array();
+    for (const std::string& line : lines) out.call<void>("push", line);
+    return {out};
+}
+
+// A file's bytes as they are, for the page to download: a text would lose
+// the CSV's byte-order mark on its way into JavaScript.
+Bytes BytesOf(const std::string& data) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    return {val(emscripten::typed_memory_view(data.size(), bytes)).call<val>("slice")};
+}
+
 // One chart renderer of a view bound to its surface.
 class WebChart {
 public:
-    WebChart(const std::string& kind, val surface)
-        : chart_(kind == "census" ? CensusChartView : ProjectionChartView), surface_(std::move(surface)) {
-        chart_.SetSurface(&surface_);
+    WebChart(ViewKind kind, SurfaceObject surface)
+        : chart_(kind.text == "census" ? CensusChartView : ProjectionChartView), surface_(surface.v) {
+        if (kind.text != "census" && kind.text != "projection") {
+            Refuse("a chart is of kind \"projection\" or \"census\", not \"" + kind.text + "\"");
+            return;
+        }
+        if (HasMethods(surface.v, "chart surface", SurfaceMethods)) chart_.SetSurface(&surface_);
     }
     void Paint() { chart_.PaintBox1Paint(); }
-    void MouseUp(bool left, int32_t x, int32_t y) { chart_.PaintBox1MouseUp(left, x, y); }
-    // An arrow key: "up", "down", "left" or "right"; anything else does nothing.
-    void CursorKey(const std::string& key) {
+    void MouseUp(bool left, double x, double y) {
+        const auto px = Whole(x, "x", -MaxPixel, MaxPixel);
+        const auto py = Whole(y, "y", -MaxPixel, MaxPixel);
+        if (px && py) chart_.PaintBox1MouseUp(left, *px, *py);
+    }
+    // An arrow key: "up", "down", "left" or "right".
+    void CursorKey(Word<"'up' | 'down' | 'left' | 'right'"> word) {
         using Key = PopulationChart::CursorKey;
+        const std::string& key = word.text;
         if (key == "up") chart_.PaintBox1Key(Key::Up);
         else if (key == "down") chart_.PaintBox1Key(Key::Down);
         else if (key == "left") chart_.PaintBox1Key(Key::Left);
         else if (key == "right") chart_.PaintBox1Key(Key::Right);
+        else Refuse("a cursor key is \"up\", \"down\", \"left\" or \"right\", not \"" + key + "\"");
     }
     void RemoveCursor() { chart_.RemoveCursor(); }
     bool Percent() const { return chart_.Percent(); }
     void SetPercent(bool on) { chart_.SetPercent(on); }
     bool Compared() const { return chart_.Comparison() != nullptr; }
     bool ShowsOutline(bool census) const { return chart_.ShowsOutline(census); }
-    void ChooseBaseYearOutline() { chart_.ChooseOutline(BaseYearComparison()); }
-    void ChooseCensusOutline(int32_t year) { chart_.ChooseOutline(CensusComparison(year)); }
+    void ChooseBaseYearOutline() {
+        if (ProjectionYearsUsable("chooseBaseYearOutline")) chart_.ChooseOutline(BaseYearComparison());
+    }
+    void ChooseCensusOutline(double year) {
+        if (const auto y = Whole(year, "census year", 0, MaxWhole)) chart_.ChooseOutline(CensusComparison(*y));
+    }
     bool ComparedWithoutMigration() const { return chart_.Comparison() && chart_.Comparison()->WithoutMigration; }
-    void ChooseWithoutMigrationOutline() { chart_.ChooseOutline(WithoutMigrationComparison()); }
+    void ChooseWithoutMigrationOutline() {
+        if (ProjectionYearsUsable("chooseWithoutMigrationOutline")) chart_.ChooseOutline(WithoutMigrationComparison());
+    }
     void EndComparison() { chart_.SetComparison(nullptr); }
     bool ComparedWithActual() const { return IsActualPopulationComparison(chart_.Comparison()); }
     void CompareWithActual() {
@@ -114,8 +208,10 @@ public:
         if (actual.GroupCount > 0) chart_.SetComparison(&actual);
     }
     // A playback of the projection in State, year by year from its base year.
-    bool StartPlayback(int32_t displayMode) {
-        playback_ = std::make_unique<ProjectionPlayback>(displayMode);
+    bool StartPlayback(double displayMode) {
+        const auto mode = ProjectionChartMode(displayMode);
+        if (!mode || !ProjectionYearsUsable("startPlayback")) return false;
+        playback_ = std::make_unique<ProjectionPlayback>(*mode);
         if (playback_->AtEnd()) {
             playback_.reset();  // only the target year: nothing to play
             return false;
@@ -130,8 +226,9 @@ public:
         playback_.reset();
     }
     // Draws the current view on another canvas (printout, clipboard picture).
-    void DrawOn(val canvas, bool withCursor) {
-        JsCanvas target(std::move(canvas));
+    void DrawOn(CanvasObject canvas, bool withCursor) {
+        if (!IsCanvas(canvas.v)) return;
+        JsCanvas target(canvas.v);
         target.SetFont(PopulationChart::FontName, PopulationChart::FontPixels, false, true);
         chart_.DrawView(target);
         if (withCursor) chart_.DrawCurrentCursor(target);
@@ -143,263 +240,56 @@ private:
     std::unique_ptr<ProjectionPlayback> playback_;
 };
 
-val Strings(const std::vector<std::string>& lines) {
-    val out = val::array();
-    for (const std::string& line : lines) out.call<void>("push", line);
-    return out;
+// The state fields the page reads, by their names in ModelState.
+struct StateFields {
+    int32_t ChartOriginY, DisplayMode, YearsToProject, ScaleStep, GroupCount, GroupSpan, SavedScrollPos,
+        CursorLineX, BaseYear, TargetYear, SavedTargetYear, RetirementAge, ClickX, IntervalFrom, IntervalTo,
+        NetMigration;
+    bool LifetimeGraphShown, LifetimeViewActive, InputsAccepted, ExactFigures;
+    double ChildrenPerFamily, TotalMale, TotalFemale, ChartUnit;
+    std::string OutliveChanceText;
+};
+
+StateFields CurrentState() {
+    const ModelState& s = State;
+    return {s.ChartOriginY, s.DisplayMode, s.YearsToProject, s.ScaleStep, s.GroupCount, s.GroupSpan,
+            s.SavedScrollPos, s.CursorLineX, s.BaseYear, s.TargetYear, s.SavedTargetYear, s.RetirementAge,
+            s.ClickX, IntervalFrom, IntervalTo, s.NetMigration, s.LifetimeGraphShown, s.LifetimeViewActive,
+            s.InputsAccepted, s.ExactFigures, s.ChildrenPerFamily, s.TotalMale, s.TotalFemale, s.ChartUnit,
+            s.OutliveChanceText};
 }
 
-std::vector<std::string> StringsFrom(const val& array) {
-    std::vector<std::string> out;
-    const auto n = array["length"].as<unsigned>();
-    for (unsigned i = 0; i < n; ++i) out.push_back(array[i].as<std::string>());
-    return out;
-}
+// The lifetime inputs the view keeps between its handlers.
+struct LifetimeInputs {
+    int32_t AgeA, AgeB, PersonCount;
+    std::string SexCode;  // "m", "k", "b" or " " before one is read
+    int32_t ShownPersonCount;
+};
 
-// State fields the page reads and writes, by their names in ModelState.
-const std::map<std::string, int32_t*>& IntFields() {
-    static const std::map<std::string, int32_t*> fields = {
-        {"ChartOriginY", &State.ChartOriginY}, {"DisplayMode", &State.DisplayMode},
-        {"YearsToProject", &State.YearsToProject}, {"ScaleStep", &State.ScaleStep},
-        {"GroupCount", &State.GroupCount}, {"GroupSpan", &State.GroupSpan},
-        {"SavedScrollPos", &State.SavedScrollPos}, {"CursorLineX", &State.CursorLineX},
-        {"BaseYear", &State.BaseYear}, {"TargetYear", &State.TargetYear},
-        {"SavedTargetYear", &State.SavedTargetYear}, {"RetirementAge", &State.RetirementAge},
-        {"ClickX", &State.ClickX}, {"IntervalFrom", &IntervalFrom}, {"IntervalTo", &IntervalTo},
-        {"NetMigration", &State.NetMigration},
-    };
-    return fields;
-}
+struct AgeIntervalRead {
+    bool Valid = false;
+    int32_t From = 0;
+    int32_t To = 0;
+};
 
-const std::map<std::string, bool*>& BoolFields() {
-    static const std::map<std::string, bool*> fields = {
-        {"LifetimeGraphShown", &State.LifetimeGraphShown}, {"LifetimeViewActive", &State.LifetimeViewActive},
-        {"InputsAccepted", &State.InputsAccepted}, {"ExactFigures", &State.ExactFigures},
-    };
-    return fields;
-}
+struct CensusCsvFile {
+    Bytes Csv;
+    std::string Name;
+};
 
-const std::map<std::string, double*>& DoubleFields() {
-    static const std::map<std::string, double*> fields = {
-        {"ChildrenPerFamily", &State.ChildrenPerFamily}, {"TotalMale", &State.TotalMale},
-        {"TotalFemale", &State.TotalFemale}, {"ChartUnit", &State.ChartUnit},
-    };
-    return fields;
-}
-
-template <typename T>
-T* Field(const std::map<std::string, T*>& fields, const std::string& name) {
-    const auto it = fields.find(name);
-    if (it == fields.end()) throw std::invalid_argument("unknown state field " + name);
-    return it->second;
-}
-
-val GetField(const std::string& name) {
-    if (IntFields().count(name)) return val(*Field(IntFields(), name));
-    if (BoolFields().count(name)) return val(*Field(BoolFields(), name));
-    if (DoubleFields().count(name)) return val(*Field(DoubleFields(), name));
-    if (name == "TableLines") return Strings(State.TableLines);
-    if (name == "PrintLines") return Strings(State.PrintLines);
-    if (name == "OutliveChanceText") return val(State.OutliveChanceText);
-    return val::undefined();
-}
-
-// Numbers from the page arrive as JavaScript numbers; whole-number fields
-// take them as the core's own conversions would store them.
-void SetField(const std::string& name, const val& value) {
-    if (IntFields().count(name)) *Field(IntFields(), name) = value.as<int32_t>();
-    else if (BoolFields().count(name)) *Field(BoolFields(), name) = value.as<bool>();
-    else if (DoubleFields().count(name)) *Field(DoubleFields(), name) = value.as<double>();
-    else if (name == "TableLines") State.TableLines = StringsFrom(value);
-    else if (name == "PrintLines") State.PrintLines = StringsFrom(value);
-    else throw std::invalid_argument("unknown state field " + name);
-}
+struct LifetimeGridCells {
+    int32_t ColCount = 0;
+    int32_t FixedRows = 0;
+    Js<"string[][]"> Cells;
+    Lines WidthTexts;
+    Lines ResultLines;
+};
 
 // What the age-group dialog may change while it lists other years: the
 // whole state, put back afterwards (see ShowAgeGroups in the page).
 ModelState& Saved() {
     static ModelState saved;
     return saved;
-}
-
-val YearChoices() {
-    val out = val::array();
-    for (int k = 1; k <= CensusYearCount; ++k) out.call<void>("push", State.YearChoices[k]);
-    return out;
-}
-
-val WholeNumber(const std::string& text) {
-    const WholeNumberText n = ReadWholeNumber(text);
-    val out = val::object();
-    out.set("value", n.Value);
-    out.set("valid", n.Valid);
-    return out;
-}
-
-val AgeIntervalText(const std::string& text) {
-    int32_t from = IntervalFrom, to = IntervalTo;
-    const bool ok = ReadAgeInterval(text, from, to);
-    val out = val::object();
-    out.set("valid", ok);
-    out.set("from", from);
-    out.set("to", to);
-    return out;
-}
-
-double GroupCensusTotal() {
-    double total = 0;
-    GroupCensus(total);
-    return total;
-}
-
-val HistoricalTable(const std::string& which) {
-    if (which == "lifeExpectancy") return Strings(LifeExpectancyLines());
-    if (which == "mortality") return Strings(MortalityLines());
-    return Strings(FertilityLines());
-}
-
-FieldKeys KeysNamed(const std::string& name) {
-    if (name == "digits") return FieldKeys::Digits;
-    if (name == "decimal") return FieldKeys::Decimal;
-    if (name == "interval") return FieldKeys::Interval;
-    if (name == "sex") return FieldKeys::Sex;
-    if (name == "signed") return FieldKeys::Signed;
-    return FieldKeys::Any;
-}
-
-// One typed character (a UTF-8 string of one code point) through a field's
-// filter: what the field keeps, or "" when the key is dropped.
-std::string Filter(const std::string& keys, const std::string& typed) {
-    char32_t c = 0;
-    const auto* p = reinterpret_cast<const unsigned char*>(typed.data());
-    const size_t n = typed.size();
-    if (n == 1) c = p[0];
-    else if (n == 2) c = ((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu);
-    else if (n == 3) c = ((p[0] & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
-    else if (n == 4) c = ((p[0] & 0x07u) << 18) | ((p[1] & 0x3Fu) << 12) | ((p[2] & 0x3Fu) << 6) | (p[3] & 0x3Fu);
-    const char32_t kept = FilterKey(KeysNamed(keys), c);
-    if (kept == 0) return {};
-    if (kept == c) return typed;
-    std::string out;
-    if (kept < 0x80) out += static_cast<char>(kept);
-    else if (kept < 0x800) out += {static_cast<char>(0xC0 | (kept >> 6)), static_cast<char>(0x80 | (kept & 0x3F))};
-    else out += {static_cast<char>(0xE0 | (kept >> 12)), static_cast<char>(0x80 | ((kept >> 6) & 0x3F)),
-                 static_cast<char>(0x80 | (kept & 0x3F))};
-    return out;
-}
-
-val CheckProjection(const std::string& children, const std::string& year, const std::string& retirement) {
-    const ProjectionInputCheck check = CheckProjectionInputs(State, children, year, retirement);
-    val out = val::object();
-    out.set("filled", check.Filled);
-    out.set("inputError", check.InputError);
-    return out;
-}
-
-val NetMigrationField(const std::string& text) {
-    const NetMigrationCheck check = CheckNetMigration(text);
-    val out = val::object();
-    out.set("filled", check.Filled);
-    out.set("valid", check.Valid);
-    out.set("value", check.Value);
-    return out;
-}
-
-std::string ProjectionMessage(int32_t inputError) { return ProjectionInputMessage(inputError, State); }
-std::string ProjectionCaption() { return ProjectionInputCaption; }
-std::string AgeTooHigh() { return AgeTooHighMessage; }
-
-val Positions(const std::vector<ListedYear>& listed) {
-    val out = val::array();
-    for (const ListedYear& y : listed) {
-        val p = val::object();
-        p.set("entry", y.Entry);
-        p.set("line", y.Line);
-        p.set("column", y.Column);
-        p.set("length", y.Length);
-        out.call<void>("push", p);
-    }
-    return out;
-}
-
-// The years as the page drew them: {entry, left, top, right, bottom}.
-std::vector<DrawnYear> Drawn(const val& drawn) {
-    std::vector<DrawnYear> out;
-    const auto n = drawn["length"].as<unsigned>();
-    for (unsigned i = 0; i < n; ++i) {
-        const val d = drawn[i];
-        out.push_back({d["entry"].as<int32_t>(), d["left"].as<int32_t>(), d["top"].as<int32_t>(),
-                       d["right"].as<int32_t>(), d["bottom"].as<int32_t>()});
-    }
-    return out;
-}
-
-// A file's bytes as they are, for the page to download: a text would lose
-// the CSV's byte-order mark on its way into JavaScript.
-val Bytes(const std::string& data) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
-    return val(emscripten::typed_memory_view(data.size(), bytes)).call<val>("slice");
-}
-
-// The census view's table as CSV, with the name a saved file gets.
-val CensusTableCsv() {
-    const CsvTable table = CensusViewCsv();
-    val out = val::object();
-    out.set("csv", Bytes(table.Csv));
-    out.set("name", table.Name);
-    return out;
-}
-
-// The lifetime inputs the view keeps between its handlers.
-val LifetimeGet(const std::string& name) {
-    if (name == "AgeA") return val(Lifetime.AgeA);
-    if (name == "AgeB") return val(Lifetime.AgeB);
-    if (name == "PersonCount") return val(Lifetime.PersonCount);
-    if (name == "SexCode") return val(std::string(1, Lifetime.SexCode ? Lifetime.SexCode : ' '));
-    if (name == "ShownPersonCount") return val(Lifetime.Shown.PersonCount);
-    return val::undefined();
-}
-
-void LifetimeSet(const std::string& name, int32_t value) {
-    if (name == "AgeA") Lifetime.AgeA = value;
-    else if (name == "AgeB") Lifetime.AgeB = value;
-    else if (name == "PersonCount") Lifetime.PersonCount = value;
-    else throw std::invalid_argument("unknown lifetime field " + name);
-}
-
-// The grid, its header rows and the result lines of the results computed last.
-val LifetimeGrid() {
-    const LifetimeTable table = MakeLifetimeTable();
-    val out = val::object();
-    out.set("colCount", table.ColCount);
-    out.set("fixedRows", table.FixedRows);
-    val rows = val::array();
-    for (const auto& row : table.Cells) rows.call<void>("push", Strings(row));
-    out.set("cells", rows);
-    out.set("widthTexts", Strings(table.ColumnWidthTexts));
-    out.set("resultLines", Strings({table.ResultLines[0], table.ResultLines[1], table.ResultLines[2]}));
-    return out;
-}
-
-val ShownResultLines() {
-    const LifetimeState::Result& shown = Lifetime.Shown;
-    return Strings({shown.LineA, shown.PersonCount == 2 ? shown.LineB : " ", shown.PersonCount == 2 ? shown.LineOutlive : " "});
-}
-
-LifetimeCanvas CanvasKind(const std::string& kind) {
-    if (kind == "printer") return LifetimeCanvas::Printer;
-    if (kind == "picture") return LifetimeCanvas::Picture;
-    return LifetimeCanvas::Screen;
-}
-
-void DrawLifetime(val canvas, const std::string& kind, int32_t width, int32_t height) {
-    JsCanvas target(std::move(canvas));
-    DrawLifetimeGraph(target, CanvasKind(kind), width, height);
-}
-
-void DrawLifetimeCursorOn(val canvas, int32_t viewHeight) {
-    JsCanvas target(std::move(canvas));
-    DrawLifetimeCursor(target, viewHeight);
 }
 
 // "Fortsæt" and the base-year chooser span a dialog the page awaits; what
@@ -414,187 +304,562 @@ BaseYearChoice& PendingBaseYearChoice() {
     return pending;
 }
 
-val ProjectionCommandsNow() {
-    val out = val::object();
-    out.set("projection", ProjectionCommands.Projection);
-    out.set("continue", ProjectionCommands.Continue);
-    out.set("ageGroups", ProjectionCommands.AgeGroups);
+FieldKeys KeysNamed(const std::string& name, bool& known) {
+    known = true;
+    if (name == "digits") return FieldKeys::Digits;
+    if (name == "decimal") return FieldKeys::Decimal;
+    if (name == "interval") return FieldKeys::Interval;
+    if (name == "sex") return FieldKeys::Sex;
+    if (name == "signed") return FieldKeys::Signed;
+    if (name == "any") return FieldKeys::Any;
+    known = false;
+    return FieldKeys::Any;
+}
+
+// One typed character (a UTF-8 string of one code point) through a field's
+// filter: what the field keeps, or "" when the key is dropped.
+std::string Filter(std::string keys, std::string typed) {
+    bool known = false;
+    const FieldKeys set = KeysNamed(keys, known);
+    if (!known) {
+        Refuse("unknown set of keys \"" + keys + "\"");
+        return {};
+    }
+    if (typed.size() > 4) {
+        Refuse("a typed key is one character, not " + std::to_string(typed.size()) + " bytes");
+        return {};
+    }
+    char32_t c = 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(typed.data());
+    const size_t n = typed.size();
+    if (n == 1) c = p[0];
+    else if (n == 2) c = ((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu);
+    else if (n == 3) c = ((p[0] & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+    else if (n == 4) c = ((p[0] & 0x07u) << 18) | ((p[1] & 0x3Fu) << 12) | ((p[2] & 0x3Fu) << 6) | (p[3] & 0x3Fu);
+    const char32_t kept = FilterKey(set, c);
+    if (kept == 0) return {};
+    if (kept == c) return typed;
+    std::string out;
+    if (kept < 0x80) out += static_cast<char>(kept);
+    else if (kept < 0x800) out += {static_cast<char>(0xC0 | (kept >> 6)), static_cast<char>(0x80 | (kept & 0x3F))};
+    else out += {static_cast<char>(0xE0 | (kept >> 12)), static_cast<char>(0x80 | ((kept >> 6) & 0x3F)),
+                 static_cast<char>(0x80 | (kept & 0x3F))};
     return out;
+}
+
+Js<"ListedYear[]"> Positions(const std::vector<ListedYear>& listed) {
+    val out = val::array();
+    for (const ListedYear& y : listed) out.call<void>("push", y);
+    return {out};
+}
+
+// A profile the migration dialog offers, as the page lists it: its name, the
+// net migration it proposes, whether it is in force, the year it was taken
+// from (0 for the standard profile).
+struct MigrationOffer {
+    std::string Name;
+    int32_t ProposedNet = 0;
+    bool InForce = false;
+    int32_t Year = 0;
+};
+
+// The years as the page drew them: {entry, left, top, right, bottom}, each
+// entry a place in its list.
+std::optional<std::vector<DrawnYear>> Drawn(const val& drawn) {
+    // The base-year list has a year for every imported one, far fewer than this.
+    constexpr int32_t MostListedYears = 10000;
+    const auto n = ArrayLength(drawn, "drawn years", MostListedYears);
+    if (!n) return std::nullopt;
+    std::vector<DrawnYear> out;
+    for (size_t i = 0; i < *n; ++i) {
+        const val d = drawn[i];
+        if (!IsObject(d)) {
+            Refuse("a drawn year must be an object");
+            return std::nullopt;
+        }
+        auto number = [&](const char* name) { return d[name].isNumber() ? d[name].as<double>() : NAN; };
+        const auto entry = Whole(number("entry"), "a drawn year's entry", 1, MostListedYears);
+        const auto left = Whole(number("left"), "a drawn year's left", -MaxPixel, MaxPixel);
+        const auto top = Whole(number("top"), "a drawn year's top", -MaxPixel, MaxPixel);
+        const auto right = Whole(number("right"), "a drawn year's right", -MaxPixel, MaxPixel);
+        const auto bottom = Whole(number("bottom"), "a drawn year's bottom", -MaxPixel, MaxPixel);
+        if (!entry || !left || !top || !right || !bottom) return std::nullopt;
+        out.push_back({*entry, *left, *top, *right, *bottom});
+    }
+    return out;
+}
+
+template <typename AtClick>
+int32_t YearAtClick(double x, double y, const val& drawn, AtClick atClick) {
+    const auto px = Whole(x, "x", -MaxPixel, MaxPixel);
+    const auto py = Whole(y, "y", -MaxPixel, MaxPixel);
+    const auto years = Drawn(drawn);
+    return px && py && years ? atClick(*px, *py, *years) : 0;
+}
+
+OnShowWord OnShowName(OnShow shown) {
+    return {shown == OnShow::Table ? "table" : shown == OnShow::Chart ? "chart" : ""};
+}
+
+// A whole-number state field written by the page: the value or, refused, nothing.
+void SetWhole(int32_t& field, double value, const char* what, int32_t lo, int32_t hi) {
+    if (const auto v = Whole(value, what, lo, hi)) field = *v;
 }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(lysvandre_core) {
-    using namespace emscripten;
-    function("loadAllData", &LoadAllData);
-    function("listBaseYears", &ListBaseYears);
-    function("setUpProjection", &SetUpProjection);
-    function("projectionCommands", &ProjectionCommandsNow);
-    function("setProjectionCommandsAvailable", &SetProjectionCommandsAvailable);
-    function("beginProjectionInputs", &BeginProjectionInputs);
-    function("acceptProjectionInputs", &AcceptProjectionInputs);
-    function("cancelProjectionInputs", &CancelProjectionInputs);
-    function("finishProjectionInputs", &FinishProjectionInputs);
-    function("makeProjectionTable", &MakeProjectionTable);
-    function("makeProjectionChart", &MakeProjectionChart);
-    function("beginContinuation", +[] {
+    // The wrapper's two (web/core-pre.js): whether the call just made was refused, and why.
+    emscripten::function("argumentRefused", +[] { return !ArgumentError().empty(); });
+    emscripten::function("takeArgumentError", +[] { return std::exchange(ArgumentError(), std::string()); });
+    Function("bindingDeclarations", "preamble", +[](std::string preamble) { return DeclarationsText(preamble); });
+    Function("declaredNames", "", +[] {
+        return Js<"{ functions: Record<string, number>; classes: Record<string, Record<string, number>>; problems: string[] }">{
+            DeclaredNames()};
+    });
+    Function("constants", "", +[] { return Js<"Constants">{ConstantValues()}; });
+    Constants("DisplayModes", {{"Nothing", DisplayModes::Nothing},
+                               {"ProjectionTable", DisplayModes::ProjectionTable},
+                               {"ProjectionPyramid", DisplayModes::ProjectionPyramid},
+                               {"ProjectionTotalGraph", DisplayModes::ProjectionTotalGraph},
+                               {"ContinuedTable", DisplayModes::ContinuedTable},
+                               {"CensusTable", DisplayModes::CensusTable},
+                               {"CensusPyramid", DisplayModes::CensusPyramid},
+                               {"CensusTotalGraph", DisplayModes::CensusTotalGraph}});
+    Constants("ActiveViews", {{"None", ActiveViews::None},
+                              {"Lifetime", ActiveViews::Lifetime},
+                              {"Projection", ActiveViews::Projection},
+                              {"Census", ActiveViews::Census}});
+    Constants("Limits", {{"LastTargetYear", LastTargetYear},
+                         {"AgeGroupYears", AgeGroupYearListSize},
+                         {"AgeGroupHistoricalLines", AgeGroupHistoricalLines},
+                         {"MaxLifetimeAge", MaxLifetimeAge},
+                         {"MaxAge", MaxAge}});
+
+    Record<StateFields>("StateFields")
+        .field("ChartOriginY", &StateFields::ChartOriginY)
+        .field("DisplayMode", &StateFields::DisplayMode)
+        .field("YearsToProject", &StateFields::YearsToProject)
+        .field("ScaleStep", &StateFields::ScaleStep)
+        .field("GroupCount", &StateFields::GroupCount)
+        .field("GroupSpan", &StateFields::GroupSpan)
+        .field("SavedScrollPos", &StateFields::SavedScrollPos)
+        .field("CursorLineX", &StateFields::CursorLineX)
+        .field("BaseYear", &StateFields::BaseYear)
+        .field("TargetYear", &StateFields::TargetYear)
+        .field("SavedTargetYear", &StateFields::SavedTargetYear)
+        .field("RetirementAge", &StateFields::RetirementAge)
+        .field("ClickX", &StateFields::ClickX)
+        .field("IntervalFrom", &StateFields::IntervalFrom)
+        .field("IntervalTo", &StateFields::IntervalTo)
+        .field("NetMigration", &StateFields::NetMigration)
+        .field("LifetimeGraphShown", &StateFields::LifetimeGraphShown)
+        .field("LifetimeViewActive", &StateFields::LifetimeViewActive)
+        .field("InputsAccepted", &StateFields::InputsAccepted)
+        .field("ExactFigures", &StateFields::ExactFigures)
+        .field("ChildrenPerFamily", &StateFields::ChildrenPerFamily)
+        .field("TotalMale", &StateFields::TotalMale)
+        .field("TotalFemale", &StateFields::TotalFemale)
+        .field("ChartUnit", &StateFields::ChartUnit)
+        .field("OutliveChanceText", &StateFields::OutliveChanceText);
+    Record<LifetimeInputs>("LifetimeInputs")
+        .field("ageA", &LifetimeInputs::AgeA)
+        .field("ageB", &LifetimeInputs::AgeB)
+        .field("personCount", &LifetimeInputs::PersonCount)
+        .field("sexCode", &LifetimeInputs::SexCode)
+        .field("shownPersonCount", &LifetimeInputs::ShownPersonCount);
+    Record<ProjectionCommandState>("ProjectionCommandState")
+        .field("projection", &ProjectionCommandState::Projection)
+        .field("continue", &ProjectionCommandState::Continue)
+        .field("ageGroups", &ProjectionCommandState::AgeGroups);
+    Record<Continuation>("Continuation")
+        .field("ask", &Continuation::Ask)
+        .field("proposedYear", &Continuation::ProposedYear);
+    Record<WholeNumberText>("NumberText").field("value", &WholeNumberText::Value).field("valid", &WholeNumberText::Valid);
+    Record<AgeIntervalRead>("AgeIntervalRead")
+        .field("valid", &AgeIntervalRead::Valid)
+        .field("from", &AgeIntervalRead::From)
+        .field("to", &AgeIntervalRead::To);
+    Record<ProjectionInputCheck>("ProjectionInputCheck")
+        .field("filled", &ProjectionInputCheck::Filled)
+        .field("inputError", &ProjectionInputCheck::InputError);
+    Record<NetMigrationCheck>("NetMigrationCheck")
+        .field("filled", &NetMigrationCheck::Filled)
+        .field("valid", &NetMigrationCheck::Valid)
+        .field("value", &NetMigrationCheck::Value);
+    Record<MigrationOffer>("MigrationOffer")
+        .field("name", &MigrationOffer::Name)
+        .field("proposedNet", &MigrationOffer::ProposedNet)
+        .field("inForce", &MigrationOffer::InForce)
+        .field("year", &MigrationOffer::Year);
+    Record<SaveTarget>("SaveTarget")
+        .field("path", &SaveTarget::Path)
+        .field("type", &SaveTarget::Type)
+        .field("message", &SaveTarget::Message);
+    Record<StatbankImportResult>("StatbankImportResult")
+        .field("ok", &StatbankImportResult::Ok)
+        .field("message", &StatbankImportResult::Message);
+    Record<CensusCsvFile>("CensusCsvFile").field("csv", &CensusCsvFile::Csv).field("name", &CensusCsvFile::Name);
+    Record<ListedYear>("ListedYear")
+        .field("entry", &ListedYear::Entry)
+        .field("line", &ListedYear::Line)
+        .field("column", &ListedYear::Column)
+        .field("length", &ListedYear::Length);
+    Record<DrawnYear>("DrawnYear")
+        .field("entry", &DrawnYear::Entry)
+        .field("left", &DrawnYear::Left)
+        .field("top", &DrawnYear::Top)
+        .field("right", &DrawnYear::Right)
+        .field("bottom", &DrawnYear::Bottom);
+    Record<LifetimeGridCells>("LifetimeGrid")
+        .field("colCount", &LifetimeGridCells::ColCount)
+        .field("fixedRows", &LifetimeGridCells::FixedRows)
+        .field("cells", &LifetimeGridCells::Cells)
+        .field("widthTexts", &LifetimeGridCells::WidthTexts)
+        .field("resultLines", &LifetimeGridCells::ResultLines);
+
+    // The model state: read as a whole, written field by checked field.
+    Function("state", "", &CurrentState);
+    Function("tableLines", "", +[] { return Strings(State.TableLines); });
+    Function("printLines", "", +[] { return Strings(State.PrintLines); });
+    Function("clearTableLines", "", +[] { State.TableLines.clear(); });
+    Function("setBaseYear", "year", +[](double year) { SetWhole(State.BaseYear, year, "base year", 0, MaxWhole); });
+    Function("setTargetYear", "year", +[](double year) { SetWhole(State.TargetYear, year, "target year", 0, MaxWhole); });
+    Function("setSavedTargetYear", "year",
+             +[](double year) { SetWhole(State.SavedTargetYear, year, "saved target year", 0, MaxWhole); });
+    Function("setYearsToProject", "years",
+             +[](double years) { SetWhole(State.YearsToProject, years, "years to project", 0, LastTargetYear); });
+    Function("setDisplayMode", "mode", +[](double mode) {
+        if (const auto m = DisplayMode(mode)) State.DisplayMode = *m;
+    });
+    Function("setCursorLineX", "x", +[](double x) { SetWhole(State.CursorLineX, x, "cursor line x", 0, MaxPixel); });
+    Function("setClickX", "x", +[](double x) { SetWhole(State.ClickX, x, "click x", -MaxPixel, MaxPixel); });
+    Function("setSavedScrollPos", "pos",
+             +[](double pos) { SetWhole(State.SavedScrollPos, pos, "scroll position", 0, MaxWhole); });
+    Function("setNetMigration", "persons", +[](double persons) {
+        SetWhole(State.NetMigration, persons, "net migration", LeastNetMigration, MostNetMigration);
+    });
+    Function("setExactFigures", "on", +[](bool on) { State.ExactFigures = on; });
+    Function("setInputsAccepted", "on", +[](bool on) { State.InputsAccepted = on; });
+    Function("setLifetimeGraphShown", "on", +[](bool on) { State.LifetimeGraphShown = on; });
+    Function("setLifetimeViewActive", "on", +[](bool on) { State.LifetimeViewActive = on; });
+    Function("saveState", "", +[] { Saved() = State; });
+    Function("restoreState", "", +[] { State = Saved(); });
+
+    // Model and base data.
+    Function("loadAllData", "", &LoadAllData);
+    Function("listBaseYears", "", &ListBaseYears);
+    Function("listCensusYears", "", &ListCensusYears);
+    Function("yearChoices", "", +[] {
+        val out = val::array();
+        for (int k = 1; k <= CensusYearCount; ++k) out.call<void>("push", State.YearChoices[k]);
+        return Js<"number[]">{out};
+    });
+    Function("hasBaseDataSet", "year", +[](double year) {
+        const auto y = Whole(year, "year", -MaxWhole, MaxWhole);
+        return y && HasBaseDataSet(*y);
+    });
+    // The year of the data set a projection from this year uses.
+    Function("baseDataSetYear", "year", +[](double year) {
+        const auto y = Whole(year, "year", -MaxWhole, MaxWhole);
+        return y ? BaseDataSetFor(*y).Year : 0;
+    });
+    Function("setUpProjection", "", +[] {
+        if (ProjectionYearsUsable("setUpProjection")) SetUpProjection();
+    });
+    Function("runProjection", "", +[] {
+        if (!ProjectionYearsUsable("runProjection")) return;
+        if (State.YearsToProject >= 0 && State.YearsToProject <= State.TargetYear - State.BaseYear) RunProjection();
+        else Refuse("runProjection: " + std::to_string(State.YearsToProject) + " years to project from " +
+                    std::to_string(State.BaseYear) + " to " + std::to_string(State.TargetYear));
+    });
+    // The projection in force computed again with the inputs now in the state.
+    Function("rerunProjection", "", +[] {
+        if (ProjectionYearsUsable("rerunProjection")) RerunProjection();
+    });
+    Function("groupCensus", "", +[] {
+        double total = 0;
+        GroupCensus(total);
+        return total;
+    });
+    Function("computeGroupTotals", "", &ComputeGroupTotals);
+
+    // The projection view's commands (model/ProjectionCommands.h).
+    Function("projectionCommands", "", +[] { return ProjectionCommands; });
+    Function("setProjectionCommandsAvailable", "available", &SetProjectionCommandsAvailable);
+    Function("beginProjectionInputs", "", &BeginProjectionInputs);
+    Function("acceptProjectionInputs", "", +[] {
+        if (State.DisplayMode != DisplayModes::Nothing || ProjectionYearsUsable("acceptProjectionInputs"))
+            AcceptProjectionInputs();
+    });
+    Function("cancelProjectionInputs", "", &CancelProjectionInputs);
+    Function("finishProjectionInputs", "", +[] {
+        return State.InputsAccepted && !ProjectionYearsUsable("finishProjectionInputs") ? false : FinishProjectionInputs();
+    });
+    Function("makeProjectionTable", "", &MakeProjectionTable);
+    Function("makeProjectionChart", "mode", +[](double mode) {
+        if (const auto m = ProjectionChartMode(mode)) MakeProjectionChart(*m);
+    });
+    Function("beginContinuation", "", +[] {
         PendingContinuation() = BeginContinuation();
-        val out = val::object();
-        out.set("ask", PendingContinuation().Ask);
-        out.set("proposedYear", PendingContinuation().ProposedYear);
-        return out;
+        return PendingContinuation();
     });
-    function("finishContinuation", +[] { return FinishContinuation(PendingContinuation()); });
-    function("beginBaseYearChoice", +[] { PendingBaseYearChoice() = BeginBaseYearChoice(); });
-    function("finishBaseYearChoice", +[] { return FinishBaseYearChoice(PendingBaseYearChoice()); });
-    function("acceptBaseYear", &AcceptBaseYear);
-    function("cancelBaseYear", &CancelBaseYear);
-    function("runProjection", &RunProjection);
-    function("groupCensus", &GroupCensusTotal);
-    function("computeGroupTotals", &ComputeGroupTotals);
-    function("get", &GetField);
-    function("set", &SetField);
-    function("yearChoices", &YearChoices);
-    function("hasBaseDataSet", &HasBaseDataSet);
-    function("baseDataSetYear", +[](int32_t year) { return BaseDataSetFor(year).Year; });
-    function("saveState", +[] { Saved() = State; });
-    function("restoreState", +[] { State = Saved(); });
-    function("readWholeNumber", &WholeNumber);
-    function("readAgeInterval", &AgeIntervalText);
-    function("listCensusYears", &ListCensusYears);
-    function("historicalTable", &HistoricalTable);
-    function("linesAsText", +[](const val& lines) { return LinesAsText(StringsFrom(lines)); });
-    function("saveFileTypes", +[](bool table) { return Strings(SaveFileTypesFor(table)); });
-    function("resolveSaveTarget", +[](const std::string& path, const std::string& chosenType, bool table) {
-        const SaveTarget target = ResolveSaveTarget(path, chosenType, table);
-        val out = val::object();
-        out.set("path", target.Path);
-        out.set("type", target.Type);
-        out.set("message", target.Message);
-        return out;
+    Function("finishContinuation", "", +[] {
+        return State.InputsAccepted && !ProjectionYearsUsable("finishContinuation")
+                   ? false
+                   : FinishContinuation(PendingContinuation());
     });
-    function("projectionCsv", +[] { return Bytes(ProjectionCsv()); });
-    function("lifetimeCsv", +[] { return Bytes(LifetimeCsv()); });
-    function("censusTableCsv", &CensusTableCsv);
-    function("headingIsUsed", +[](const std::string& heading) { return HeadingIsUsed(heading); });
-    function("headedLines", +[](const std::string& heading, const val& lines) {
-        return Strings(HeadedLines(heading, StringsFrom(lines)));
+    Function("beginBaseYearChoice", "", +[] { PendingBaseYearChoice() = BeginBaseYearChoice(); });
+    Function("finishBaseYearChoice", "", +[] { return FinishBaseYearChoice(PendingBaseYearChoice()); });
+    Function("acceptBaseYear", "year", +[](double year) {
+        if (const auto y = Whole(year, "base year", 0, MaxWhole)) AcceptBaseYear(*y);
     });
-    function("buildProjectionTable", &BuildProjectionTable);
-    function("addActualPopulationLine", +[] { AddActualPopulationLine(State.TableLines); });
-    function("hasActualPopulation", &HasActualPopulation);
-    // Statistikbanken's files: bytes in, the message out; what to remember as text.
-    function("importStatbankFile", +[](const val& bytes) {
-        // Copied in one piece, not byte by byte as a string would be.
-        const std::vector<uint8_t> data = convertJSArrayToNumberVector<uint8_t>(bytes);
-        const StatbankImportResult result =
-            ImportStatbankFile(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
-        val out = val::object();
-        out.set("ok", result.Ok);
-        out.set("message", result.Message);
-        return out;
+    Function("cancelBaseYear", "", &CancelBaseYear);
+    Function("projectionInForce", "", &ProjectionInForce);
+    Function("projectionHasYearsToPlay", "", &ProjectionHasYearsToPlay);
+
+    // Input rules.
+    Function("filterKey", "keys, ch", +[](Word<"'digits' | 'decimal' | 'interval' | 'sex' | 'signed' | 'any'"> keys, std::string ch) {
+        return Filter(keys.text, ch);
     });
-    function("forgetStatbankImports", &ForgetStatbankImports);
-    function("hasStatbankImports", +[] { return !ImportedTables.empty(); });
-    function("statbankImportsText", &StatbankImportsText);
-    function("restoreStatbankImports", +[](const std::string& text) { RestoreStatbankImports(text); });
-    function("startFromNewestImport", &StartFromNewestImport);
-    function("modelTextLines", +[](const std::string& decimalSeparator) { return Strings(ModelTextLines(decimalSeparator)); });
-    function("buildCensusTable", &BuildCensusTable);
-    function("projectionInForce", &ProjectionInForce);
-    function("projectionHasYearsToPlay", &ProjectionHasYearsToPlay);
-    // What copying a view acts on: "table", "chart" or "" for nothing.
-    function("populationViewOnShow", +[](const std::string& kind, bool tableShown) {
-        const OnShow shown = PopulationViewOnShow(kind == "census" ? CensusChartView : ProjectionChartView, tableShown);
-        return std::string(shown == OnShow::Table ? "table" : shown == OnShow::Chart ? "chart" : "");
+    Function("sortsAfterBlank", "text", +[](std::string text) { return SortsAfterBlank(text); });
+    Function("readWholeNumber", "text", +[](std::string text) { return ReadWholeNumber(text); });
+    // The age-group dialog's interval field read into IntervalFrom and
+    // IntervalTo (0..0 first; what converted stays, valid or not).
+    Function("enterAgeInterval", "text", +[](std::string text) {
+        IntervalFrom = 0;
+        IntervalTo = 0;
+        AgeIntervalRead read;
+        read.Valid = ReadAgeInterval(text, IntervalFrom, IntervalTo);
+        read.From = IntervalFrom;
+        read.To = IntervalTo;
+        return read;
     });
-    function("lifetimeViewOnShow", +[](bool gridShown) {
-        const OnShow shown = LifetimeViewOnShow(gridShown);
-        return std::string(shown == OnShow::Table ? "table" : shown == OnShow::Chart ? "chart" : "");
+    Function("readLifetimeAge", "text", +[](std::string text) { return ReadLifetimeAge(text); });
+    Function("ageTooHighMessage", "", +[] { return std::string(AgeTooHighMessage); });
+    Function("checkProjectionInputs", "children, year, retirement",
+             +[](std::string children, std::string year, std::string retirement) {
+                 return CheckProjectionInputs(State, children, year, retirement);
+             });
+    Function("projectionInputMessage", "inputError", +[](double inputError) {
+        const auto e = Whole(inputError, "input error", 0, 3);
+        return e ? ProjectionInputMessage(*e, State) : std::string();
     });
-    function("censusIntervalLines", +[] { return Strings(CensusIntervalLines()); });
-    function("projectedIntervalLines", +[](const val& years) {
-        std::vector<int32_t> list;
-        const auto n = years["length"].as<unsigned>();
-        for (unsigned i = 0; i < n; ++i) list.push_back(years[i].as<int32_t>());
-        return Strings(ProjectedIntervalLines(list));
-    });
-    function("ageGroupPrintLines", +[](const std::string& interval, const val& projected, const val& historical,
-                                       int32_t historicalLineCount) {
-        return Strings(AgeGroupPrintLines(interval, StringsFrom(projected), StringsFrom(historical), historicalLineCount));
-    });
-    function("ageGroupCopyLines", +[](const val& projected, const val& historical) {
-        return Strings(AgeGroupCopyLines(StringsFrom(projected), StringsFrom(historical)));
-    });
-    function("baseYearListLines", +[] { return Strings(BaseYearListLines()); });
-    function("censusYearListLines", +[] { return Strings(CensusYearListLines()); });
-    function("baseYearPositions", +[] { return Positions(BaseYearPositions()); });
-    function("censusYearPositions", +[] { return Positions(CensusYearPositions()); });
-    function("baseYearAtClick", +[](int32_t x, int32_t y, const val& drawn, bool scrolled) {
-        return BaseYearAtClick(x, y, Drawn(drawn), scrolled);
-    });
-    function("listedBaseYear", &ListedBaseYear);
-    function("censusYearAtClick", +[](int32_t x, int32_t y, const val& drawn) { return CensusYearAtClick(x, y, Drawn(drawn)); });
-    function("lifetimeGet", &LifetimeGet);
-    function("lifetimeSet", &LifetimeSet);
-    function("computeLifetimeResults", &ComputeLifetimeResults);
-    function("buildLifetimeTable", &BuildLifetimeTable);
-    function("lifetimeGrid", &LifetimeGrid);
-    function("shownResultLines", &ShownResultLines);
-    function("drawLifetimeGraph", &DrawLifetime);
-    function("drawLifetimeCursor", &DrawLifetimeCursorOn);
-    function("lifetimeCursorXAfterStep", +[](int32_t step) { return LifetimeCursorXAfterStep(step < 0 ? -1 : 1); });
-    function("filterKey", &Filter);
-    function("sortsAfterBlank", +[](const std::string& text) { return SortsAfterBlank(text); });
-    function("readLifetimeAge", +[](const std::string& text) { return ReadLifetimeAge(text); });
-    function("ageTooHighMessage", &AgeTooHigh);
-    function("readLifetimeSexes", +[](const std::string& sexA, const std::string& sexB) {
-        ReadLifetimeSexes(Lifetime, sexA, sexB);
-    });
-    function("lifetimeInputsValid", +[] { return LifetimeInputsValid(Lifetime); });
-    function("checkProjectionInputs", &CheckProjection);
-    function("projectionInputMessage", &ProjectionMessage);
-    function("projectionInputCaption", &ProjectionCaption);
-    function("checkNetMigration", &NetMigrationField);
-    function("netMigrationMessage", +[] { return std::string(NetMigrationMessage); });
-    function("migrationProfileName", +[] { return MigrationProfileName(State.Migration); });
-    // The profiles the dialog offers: their names, the net migration each
-    // proposes and which is in force.
-    function("migrationChoices", +[] {
+    Function("projectionInputCaption", "", +[] { return std::string(ProjectionInputCaption); });
+    Function("checkNetMigration", "text", +[](std::string text) { return CheckNetMigration(text); });
+    Function("netMigrationMessage", "", +[] { return std::string(NetMigrationMessage); });
+    Function("migrationProfileName", "", +[] { return MigrationProfileName(State.Migration); });
+    // The profiles the dialog offers, and one of them put in force with the net migration.
+    Function("migrationChoices", "", +[] {
         val out = val::array();
         for (const MigrationChoice& choice : MigrationChoices()) {
-            val c = val::object();
-            c.set("name", MigrationProfileName(choice.Profile));
-            c.set("proposedNet", choice.ProposedNet);
-            c.set("inForce", choice.Profile == State.Migration);
-            c.set("year", choice.Profile.Year);
-            out.call<void>("push", c);
+            out.call<void>("push", MigrationOffer{MigrationProfileName(choice.Profile), choice.ProposedNet,
+                                                  choice.Profile == State.Migration, choice.Profile.Year});
         }
-        return out;
+        return Js<"MigrationOffer[]">{out};
     });
-    function("chooseMigration", &ChooseMigration);
-    function("migrationProfileYear", +[] { return State.Migration.Year; });
-    function("rerunProjection", &RerunProjection);
+    Function("chooseMigration", "index, netMigration", +[](double index, double net) {
+        const auto i = Whole(index, "profile index", 0, MaxWhole);
+        const auto n = Whole(net, "net migration", LeastNetMigration, MostNetMigration);
+        if (i && n) ChooseMigration(*i, *n);
+    });
+    // The year the profile in force was taken from; 0 for the standard profile.
+    Function("migrationProfileYear", "", +[] { return State.Migration.Year; });
 
-    class_<WebChart>("Chart")
-        .constructor<std::string, val>()
-        .function("paint", &WebChart::Paint)
-        .function("mouseUp", &WebChart::MouseUp)
-        .function("cursorKey", &WebChart::CursorKey)
-        .function("comparedWithActual", &WebChart::ComparedWithActual)
-        .function("compareWithActual", &WebChart::CompareWithActual)
-        .function("removeCursor", &WebChart::RemoveCursor)
-        .function("drawOn", &WebChart::DrawOn)
-        .function("percent", &WebChart::Percent)
-        .function("setPercent", &WebChart::SetPercent)
-        .function("compared", &WebChart::Compared)
-        .function("showsOutline", &WebChart::ShowsOutline)
-        .function("chooseBaseYearOutline", &WebChart::ChooseBaseYearOutline)
-        .function("chooseCensusOutline", &WebChart::ChooseCensusOutline)
-        .function("comparedWithoutMigration", &WebChart::ComparedWithoutMigration)
-        .function("chooseWithoutMigrationOutline", &WebChart::ChooseWithoutMigrationOutline)
-        .function("endComparison", &WebChart::EndComparison)
-        .function("startPlayback", &WebChart::StartPlayback)
-        .function("stepPlayback", &WebChart::StepPlayback)
-        .function("endPlayback", &WebChart::EndPlayback);
+    // Table texts and year lists.
+    Function("buildProjectionTable", "", &BuildProjectionTable);
+    Function("buildCensusTable", "", &BuildCensusTable);
+    Function("addActualPopulationLine", "", +[] { AddActualPopulationLine(State.TableLines); });
+    Function("hasActualPopulation", "year", +[](double year) {
+        const auto y = Whole(year, "year", -MaxWhole, MaxWhole);
+        return y && HasActualPopulation(*y);
+    });
+    Function("modelTextLines", "decimalSeparator", +[](Word<"',' | '.'"> word) {
+        const std::string& separator = word.text;
+        if (separator != "," && separator != ".") {
+            Refuse("the decimal separator is \",\" or \".\", not \"" + separator + "\"");
+            return Strings({});
+        }
+        return Strings(ModelTextLines(separator));
+    });
+    // One of the three historical tables into TableLines.
+    Function("setHistoricalTable", "which", +[](Word<"'lifeExpectancy' | 'mortality' | 'fertility'"> table) {
+        const std::string& which = table.text;
+        if (which == "lifeExpectancy") State.TableLines = LifeExpectancyLines();
+        else if (which == "mortality") State.TableLines = MortalityLines();
+        else if (which == "fertility") State.TableLines = FertilityLines();
+        else Refuse("the historical tables are \"lifeExpectancy\", \"mortality\" and \"fertility\", not \"" + which + "\"");
+    });
+    Function("baseYearListLines", "", +[] { return Strings(BaseYearListLines()); });
+    Function("censusYearListLines", "", +[] { return Strings(CensusYearListLines()); });
+    Function("baseYearPositions", "", +[] { return Positions(BaseYearPositions()); });
+    Function("censusYearPositions", "", +[] { return Positions(CensusYearPositions()); });
+    Function("baseYearAtClick", "x, y, drawn, scrolled", +[](double x, double y, Js<"DrawnYear[]"> drawn, bool scrolled) {
+        return YearAtClick(x, y, drawn.v, [scrolled](int32_t px, int32_t py, const std::vector<DrawnYear>& years) {
+            return BaseYearAtClick(px, py, years, scrolled);
+        });
+    });
+    // The base year of the list's entry (from 1); 0 past the list.
+    Function("listedBaseYear", "entry", +[](double entry) {
+        const auto e = Whole(entry, "entry", -MaxWhole, MaxWhole);
+        return e ? ListedBaseYear(*e) : 0;
+    });
+    Function("censusYearAtClick", "x, y, drawn", +[](double x, double y, Js<"DrawnYear[]"> drawn) {
+        return YearAtClick(x, y, drawn.v, &CensusYearAtClick);
+    });
+    // What copying a view acts on: "table", "chart" or "" for nothing.
+    Function("populationViewOnShow", "kind, tableShown", +[](ViewKind kind, bool tableShown) {
+        if (kind.text != "census" && kind.text != "projection") {
+            Refuse("a view is \"projection\" or \"census\", not \"" + kind.text + "\"");
+            return OnShowWord{};
+        }
+        return OnShowName(PopulationViewOnShow(kind.text == "census" ? CensusChartView : ProjectionChartView, tableShown));
+    });
+    Function("lifetimeViewOnShow", "gridShown", +[](bool gridShown) { return OnShowName(LifetimeViewOnShow(gridShown)); });
+
+    // The age-group dialog.
+    Function("censusIntervalLines", "", +[] { return AgeIntervalUsable() ? Strings(CensusIntervalLines()) : Strings({}); });
+    // Each year projected afresh from the base year: from it up to the last
+    // target year (the target year in the state may be one typed and not listed).
+    Function("projectedIntervalLines", "years", +[](Js<"number[]"> years) {
+        if (!AgeIntervalUsable()) return Strings({});
+        const auto list = Wholes(years.v, "target years", AgeGroupYearListSize, State.BaseYear, LastTargetYear);
+        return list ? Strings(ProjectedIntervalLines(*list)) : Strings({});
+    });
+    Function("ageGroupPrintLines", "interval, projected, historical, historicalLineCount",
+             +[](std::string interval, Lines projected, Lines historical, double historicalLineCount) {
+                 const auto p = Texts(projected.v, "projected lines", MaxLines);
+                 const auto h = Texts(historical.v, "historical lines", MaxLines);
+                 const auto count = Whole(historicalLineCount, "historical line count", 0, AgeGroupHistoricalLines);
+                 return p && h && count ? Strings(AgeGroupPrintLines(interval, *p, *h, *count)) : Strings({});
+             });
+    Function("ageGroupCopyLines", "projected, historical", +[](Lines projected, Lines historical) {
+        const auto p = Texts(projected.v, "projected lines", MaxLines);
+        const auto h = Texts(historical.v, "historical lines", MaxLines);
+        return p && h ? Strings(AgeGroupCopyLines(*p, *h)) : Strings({});
+    });
+
+    // Lifetime.
+    Function("lifetimeInputs", "", +[] {
+        return LifetimeInputs{Lifetime.AgeA, Lifetime.AgeB, Lifetime.PersonCount,
+                              std::string(1, Lifetime.SexCode ? Lifetime.SexCode : ' '), Lifetime.Shown.PersonCount};
+    });
+    // Person 1 (A) or 2 (B); an age above MaxLifetimeAge stands for one refused.
+    Function("setLifetimeAge", "person, age", +[](double person, double age) {
+        const auto p = Whole(person, "person", 1, 2);
+        const auto a = Whole(age, "age", 0, MaxAge);
+        if (p && a) (*p == 1 ? Lifetime.AgeA : Lifetime.AgeB) = *a;
+    });
+    Function("setLifetimePersonCount", "count",
+             +[](double count) { SetWhole(Lifetime.PersonCount, count, "person count", 1, 2); });
+    Function("readLifetimeSexes", "sexA, sexB",
+             +[](std::string sexA, std::string sexB) { ReadLifetimeSexes(Lifetime, sexA, sexB); });
+    Function("lifetimeInputsValid", "", +[] { return LifetimeInputsValid(Lifetime); });
+    Function("computeLifetimeResults", "", &ComputeLifetimeResults);
+    Function("buildLifetimeTable", "", &BuildLifetimeTable);
+    // The grid, its header rows and the result lines of the results computed last.
+    Function("lifetimeGrid", "", +[] {
+        const LifetimeTable table = MakeLifetimeTable();
+        val rows = val::array();
+        for (const auto& row : table.Cells) rows.call<void>("push", Strings(row).v);
+        return LifetimeGridCells{table.ColCount, table.FixedRows, {rows}, Strings(table.ColumnWidthTexts),
+                                 Strings({table.ResultLines[0], table.ResultLines[1], table.ResultLines[2]})};
+    });
+    Function("shownResultLines", "", +[] {
+        const LifetimeState::Result& shown = Lifetime.Shown;
+        return Strings({shown.LineA, shown.PersonCount == 2 ? shown.LineB : " ",
+                        shown.PersonCount == 2 ? shown.LineOutlive : " "});
+    });
+    Function("drawLifetimeGraph", "canvas, kind, width, height",
+             +[](CanvasObject canvas, Word<"'screen' | 'picture' | 'printer'"> word, double width, double height) {
+                 const std::string& kind = word.text;
+                 const auto w = Whole(width, "width", 0, MaxPixel);
+                 const auto h = Whole(height, "height", 0, MaxPixel);
+                 if (kind != "screen" && kind != "picture" && kind != "printer")
+                     Refuse("a lifetime graph is drawn for \"screen\", \"picture\" or \"printer\", not \"" + kind + "\"");
+                 else if (w && h && IsCanvas(canvas.v)) {
+                     JsCanvas target(canvas.v);
+                     DrawLifetimeGraph(target,
+                                       kind == "printer"   ? LifetimeCanvas::Printer
+                                       : kind == "picture" ? LifetimeCanvas::Picture
+                                                           : LifetimeCanvas::Screen,
+                                       *w, *h);
+                 }
+             });
+    Function("drawLifetimeCursor", "canvas, viewHeight", +[](CanvasObject canvas, double viewHeight) {
+        const auto h = Whole(viewHeight, "view height", 0, MaxPixel);
+        if (h && IsCanvas(canvas.v)) {
+            JsCanvas target(canvas.v);
+            DrawLifetimeCursor(target, *h);
+        }
+    });
+    // One step of the cursor: -1 to the left, 1 to the right.
+    Function("lifetimeCursorXAfterStep", "step", +[](double step) {
+        if (step != -1 && step != 1) {
+            Refuse("a cursor step is -1 or 1, not " + NumberText(step));
+            return State.ClickX;
+        }
+        return LifetimeCursorXAfterStep(static_cast<int32_t>(step));
+    });
+
+    // Printouts, copies and saved files.
+    Function("headingIsUsed", "heading", +[](std::string heading) { return HeadingIsUsed(heading); });
+    Function("headedLines", "heading, lines", +[](std::string heading, Lines lines) {
+        const auto l = Texts(lines.v, "lines", MaxLines);
+        return l ? Strings(HeadedLines(heading, *l)) : Strings({});
+    });
+    Function("linesAsText", "lines", +[](Lines lines) {
+        const auto l = Texts(lines.v, "lines", MaxLines);
+        return l ? LinesAsText(*l) : std::string();
+    });
+    Function("saveFileTypes", "table", +[](bool table) { return Strings(SaveFileTypesFor(table)); });
+    Function("resolveSaveTarget", "path, chosenType, table", +[](std::string path, std::string chosenType, bool table) {
+        return ResolveSaveTarget(path, chosenType, table);
+    });
+    // CSV files as their bytes (a byte-order mark first).
+    Function("projectionCsv", "", +[] { return BytesOf(ProjectionCsv()); });
+    Function("lifetimeCsv", "", +[] { return BytesOf(LifetimeCsv()); });
+    // The census view's table as CSV, with the name a saved file gets.
+    Function("censusTableCsv", "", +[] {
+        const CsvTable table = CensusViewCsv();
+        return CensusCsvFile{BytesOf(table.Csv), table.Name};
+    });
+
+    // Statistikbanken's files: bytes in, the message out; what to remember as text.
+    Function("importStatbankFile", "bytes", +[](Js<"Uint8Array"> bytes) {
+        if (!bytes.v.instanceof(val::global("Uint8Array"))) {
+            Refuse("a file's bytes come as a Uint8Array");
+            return StatbankImportResult{};
+        }
+        // Copied in one piece, not byte by byte as a string would be.
+        const std::vector<uint8_t> data = emscripten::convertJSArrayToNumberVector<uint8_t>(bytes.v);
+        return ImportStatbankFile(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+    });
+    Function("forgetStatbankImports", "", &ForgetStatbankImports);
+    Function("hasStatbankImports", "", +[] { return !ImportedTables.empty(); });
+    Function("statbankImportsText", "", &StatbankImportsText);
+    Function("restoreStatbankImports", "text", +[](std::string text) { RestoreStatbankImports(text); });
+    Function("startFromNewestImport", "", &StartFromNewestImport);
+
+    Class<WebChart>("Chart")
+        .constructor<ViewKind, SurfaceObject>("kind, surface")
+        .method("paint", "", &WebChart::Paint)
+        .method("mouseUp", "left, x, y", &WebChart::MouseUp)
+        .method("cursorKey", "key", &WebChart::CursorKey)
+        .method("removeCursor", "", &WebChart::RemoveCursor)
+        .method("drawOn", "canvas, withCursor", &WebChart::DrawOn)
+        .method("percent", "", &WebChart::Percent)
+        .method("setPercent", "on", &WebChart::SetPercent)
+        .method("compared", "", &WebChart::Compared)
+        .method("showsOutline", "census", &WebChart::ShowsOutline)
+        .method("chooseBaseYearOutline", "", &WebChart::ChooseBaseYearOutline)
+        .method("chooseCensusOutline", "year", &WebChart::ChooseCensusOutline)
+        .method("comparedWithoutMigration", "", &WebChart::ComparedWithoutMigration)
+        .method("chooseWithoutMigrationOutline", "", &WebChart::ChooseWithoutMigrationOutline)
+        .method("endComparison", "", &WebChart::EndComparison)
+        .method("comparedWithActual", "", &WebChart::ComparedWithActual)
+        .method("compareWithActual", "", &WebChart::CompareWithActual)
+        .method("startPlayback", "displayMode", &WebChart::StartPlayback)
+        .method("stepPlayback", "", &WebChart::StepPlayback)
+        .method("endPlayback", "", &WebChart::EndPlayback);
 }

@@ -8,3 +8,37 @@ Module['instantiateWasm'] = function (imports, receiveInstance) {
     .catch(function (e) { readyPromiseReject(e); });
   return {};
 };
+
+// A bound function that was given a bad argument leaves the reason behind
+// (web/TypedBinding.h) and returns without doing anything; every function
+// and method of the binding is wrapped to throw it as an error here, once
+// the WebAssembly call has returned.
+Module['onRuntimeInitialized'] = function () {
+  var refused = Module['argumentRefused'], take = Module['takeArgumentError'];
+  function checked(f) {
+    var g = function () {
+      var result = f.apply(this, arguments);
+      if (refused()) {
+        if (result && typeof result.delete === 'function') result.delete();
+        throw new RangeError(take());
+      }
+      return result;
+    };
+    g.argCount = f.argCount;
+    return g;
+  }
+  var bound = Module['declaredNames']();
+  Object.keys(bound.functions).forEach(function (name) { Module[name] = checked(Module[name]); });
+  Object.keys(bound.classes).forEach(function (name) {
+    var Class = Module[name], proto = Class.prototype;
+    Object.keys(bound.classes[name]).forEach(function (m) { if (m !== 'new') proto[m] = checked(proto[m]); });
+    // A constructor refusing its arguments: the object made is deleted again.
+    var Checked = function () {
+      var object = new (Function.prototype.bind.apply(Class, [null].concat(Array.prototype.slice.call(arguments))))();
+      if (refused()) { object.delete(); throw new RangeError(take()); }
+      return object;
+    };
+    Checked.prototype = proto;
+    Module[name] = Checked;
+  });
+};

@@ -1,13 +1,9 @@
 // The age-group dialog (BtnBottomDlg1): persons in an age interval for
 // projected years beside the historical censuses.
-import { core, keyFilter } from './core';
+import { core, keyFilter, Limits } from './core';
 import type { ProjectionView } from './projection';
 import type { Output } from './output';
 import { Dialog, el, field, label } from './ui';
-
-
-const LastYear = 2100;  // added years stay below it
-const YearListSize = 100;
 
 export class AgeGroupDialog extends Dialog {
   projection: ProjectionView | null = null;
@@ -71,22 +67,17 @@ export class AgeGroupDialog extends Dialog {
     // While the census view holds the shared state there is no projection
     // to list: only the censuses are, and no year can be added.
     this.ProjectionListed = core.projectionInForce();
-    this.OpeningTargetYear = core.get('TargetYear');
-    this.Label2.textContent = this.ProjectionListed ? `Nyt årstal (${core.get('BaseYear')}..2099):` : 'Nyt årstal:';
+    this.OpeningTargetYear = core.state().TargetYear;
+    this.Label2.textContent = this.ProjectionListed ? `Nyt årstal (${core.state().BaseYear}..2099):` : 'Nyt årstal:';
     this.Label2.classList.toggle('disabled', !this.ProjectionListed);
     this.Edit2.disabled = !this.ProjectionListed;
     this.Edit1.focus();
     for (const n of ['SpeedButton1', 'SpeedButton3', 'SpeedButton5']) this.tools[n].disabled = true;
-    this.YearList = [0, core.get('BaseYear'), this.OpeningTargetYear];
+    this.YearList = [0, core.state().BaseYear, this.OpeningTargetYear];
   }
 
   private ParseInterval(): boolean {
-    core.set('IntervalFrom', 0);
-    core.set('IntervalTo', 0);
-    const r = core.readAgeInterval(this.Edit1.value);
-    core.set('IntervalFrom', r.from);
-    core.set('IntervalTo', r.to);
-    return r.valid;
+    return core.enterAgeInterval(this.Edit1.value).valid;
   }
 
   private Edit2Change(): void {
@@ -94,9 +85,9 @@ export class AgeGroupDialog extends Dialog {
     if (!core.sortsAfterBlank(text)) return;
     const n = core.readWholeNumber(text);
     if (!n.valid) return;  // only pasting gets here with something that is no year
-    core.set('TargetYear', n.value);
-    if (n.value <= core.get('BaseYear') || n.value >= LastYear) return;
-    if (this.YearList.length - 1 >= YearListSize) return;  // a full list ignores further years
+    core.setTargetYear(n.value);
+    if (n.value <= core.state().BaseYear || n.value >= Limits.LastTargetYear) return;  // added years stay below it
+    if (this.YearList.length - 1 >= Limits.AgeGroupYears) return;  // a full list ignores further years
     this.YearList.push(n.value);
     this.tools.SpeedButton5.disabled = false;
   }
@@ -104,7 +95,7 @@ export class AgeGroupDialog extends Dialog {
   ShowResult(): void {
     this.Memo2.textContent = core.censusIntervalLines().join('\n');
     this.Memo2.scrollTop = 0;
-    this.HistoricalLineCount = 5 + 17;
+    this.HistoricalLineCount = Limits.AgeGroupHistoricalLines;
     this.Memo1.textContent = this.ProjectionListed ? core.projectedIntervalLines(this.YearList.slice(2)).join('\n') : '';
     this.tools.SpeedButton1.disabled = false;
     this.tools.SpeedButton3.disabled = false;

@@ -4,8 +4,8 @@ import type { MenuBar } from './menu';
 
 export const app = {
   menu: null as unknown as MenuBar,
-  // The main menu opened last: 0 none, 1 lifetime, 2 projection, 3 census.
-  activeView: 0,
+  // The main menu opened last, one of the core's ActiveViews (set at start).
+  activeView: -1,
 };
 
 export function enable(name: string, on: boolean): void { app.menu.setEnabled(name, on); }

@@ -18,6 +18,14 @@ export interface CoreCanvas {
   setFontPointSize(points: number): void;
 }
 
+// The on-screen chart area the core draws on: a canvas with its scroll position.
+export interface ChartSurface extends CoreCanvas {
+  setScrollRanges(width: number, height: number): void;
+  verticalScrollPos(): number;
+  showCanvas(): void;
+  invalidate(): void;
+}
+
 // The program's fonts by the names the core uses; the metric-compatible
 // face travels with the page.
 const Faces: Record<string, string> = {

@@ -2,7 +2,7 @@
 // three historical tables.
 import { enable } from './app';
 import type { WebCanvas } from './canvas';
-import { core, keyFilter } from './core';
+import { core, DisplayModes, keyFilter } from './core';
 import type { Output, OutputView } from './output';
 import { button, Dialog, drawnYears, el, field, label, setText, YearListBox } from './ui';
 import { ChartArea, ViewWindow } from './view';
@@ -40,7 +40,7 @@ export class CensusYearDialog extends Dialog {
     });
     this.onShow = () => {
       this.accepted = false;
-      this.baseYearOnShow = core.get('BaseYear');
+      this.baseYearOnShow = core.state().BaseYear;
       this.Edit1.value = '';
       this.Edit1Change();
       this.Memo1.textContent = core.censusYearListLines().join('\n');
@@ -56,29 +56,29 @@ export class CensusYearDialog extends Dialog {
     this.ChosenCensusYear = year;
     this.ChosenCensusYearValid = n.valid && core.yearChoices().includes(year);
     this.years.show(year);
-    core.set('BaseYear', year);
+    core.setBaseYear(year);
     this.BitBtn1.disabled = !this.ChosenCensusYearValid;
     if (this.ChosenCensusYearValid) this.BitBtn1.focus();
   }
 
   BitBtn1Click(): void {
-    core.set('BaseYear', this.ChosenCensusYear);
-    core.set('DisplayMode', 0);
+    core.setBaseYear(this.ChosenCensusYear);
+    core.setDisplayMode(DisplayModes.Nothing);
     this.accepted = true;
     this.close();
   }
 
   BitBtn2Click(): void {
     this.close();
-    core.set('BaseYear', this.baseYearOnShow);
-    core.set('DisplayMode', 0);
+    core.setBaseYear(this.baseYearOnShow);
+    core.setDisplayMode(DisplayModes.Nothing);
   }
 }
 
 export class CensusView extends ViewWindow implements OutputView {
   readonly area = new ChartArea('census');
-  readonly pyramidMode = 12;
-  readonly totalGraphMode = 13;
+  get pyramidMode(): number { return DisplayModes.CensusPyramid; }
+  get totalGraphMode(): number { return DisplayModes.CensusTotalGraph; }
   readonly buttons: Record<string, HTMLButtonElement> = {};
   output: Output | null = null;
 
@@ -100,8 +100,8 @@ export class CensusView extends ViewWindow implements OutputView {
     const wasHidden = !this.visible;
     super.showView();
     if (wasHidden) {
-      core.set('TableLines', []);
-      core.set('SavedScrollPos', this.area.verticalScrollPos());
+      core.clearTableLines();
+      core.setSavedScrollPos(this.area.verticalScrollPos());
     }
   }
 
@@ -112,7 +112,7 @@ export class CensusView extends ViewWindow implements OutputView {
 
   ResetCensusView(): void {
     this.SetCensusActionsEnabled(false);
-    core.set('TableLines', []);
+    core.clearTableLines();
     this.area.memo.textContent = '';
   }
 
@@ -124,14 +124,14 @@ export class CensusView extends ViewWindow implements OutputView {
   }
 
   async ChooseCensus(): Promise<void> {
-    core.set('ExactFigures', true);
+    core.setExactFigures(true);
     core.listCensusYears();
     await this.Form8.show();
     // Cancelled, the chooser has put back the base year it found, which may
     // well be a census year the pupil did not choose now.
-    if (this.Form8.accepted && core.yearChoices().includes(core.get('BaseYear'))) {
+    if (this.Form8.accepted && core.yearChoices().includes(core.state().BaseYear)) {
       core.groupCensus();
-      core.set('TargetYear', core.get('BaseYear'));
+      core.setTargetYear(core.state().BaseYear);
       core.computeGroupTotals();
       this.SetCensusActionsEnabled(true);
       this.ShowCensusTable();
@@ -142,10 +142,10 @@ export class CensusView extends ViewWindow implements OutputView {
   }
 
   ShowCensusTable(): void {
-    core.set('DisplayMode', 11);
-    core.set('YearsToProject', core.get('TargetYear') - core.get('BaseYear'));
+    core.setDisplayMode(DisplayModes.CensusTable);
+    core.setYearsToProject(core.state().TargetYear - core.state().BaseYear);
     core.buildCensusTable();
-    const lines: string[] = core.get('TableLines');
+    const lines: string[] = core.tableLines();
     this.area.memo.hidden = false;
     this.area.memo.textContent = ' \n ' + lines.map((l) => '\n    ' + l).join('');
     this.memoTop();
@@ -156,24 +156,24 @@ export class CensusView extends ViewWindow implements OutputView {
     this.area.memo.scrollLeft = 0;
   }
 
-  ShowCensusPyramid(): void { this.ShowCensusChart(12); }
-  ShowCensusTotalGraph(): void { this.ShowCensusChart(13); }
+  ShowCensusPyramid(): void { this.ShowCensusChart(DisplayModes.CensusPyramid); }
+  ShowCensusTotalGraph(): void { this.ShowCensusChart(DisplayModes.CensusTotalGraph); }
 
   private ShowCensusChart(mode: number): void {
     this.area.memo.hidden = true;
-    core.set('DisplayMode', mode);
-    core.set('YearsToProject', core.get('TargetYear') - core.get('BaseYear'));
+    core.setDisplayMode(mode);
+    core.setYearsToProject(core.state().TargetYear - core.state().BaseYear);
     core.computeGroupTotals();
-    core.set('CursorLineX', 0);
-    core.set('ClickX', 1);
+    core.setCursorLineX(0);
+    core.setClickX(1);
     this.area.paint();
   }
 
   ShowHistoricalTable(which: 'lifeExpectancy' | 'mortality' | 'fertility'): void {
-    core.set('DisplayMode', 11);
+    core.setDisplayMode(DisplayModes.CensusTable);
     this.showView();
-    core.set('TableLines', core.historicalTable(which));
-    const lines: string[] = core.get('TableLines');
+    core.setHistoricalTable(which);
+    const lines: string[] = core.tableLines();
     this.area.memo.hidden = false;
     // Every table starts with a blank line, which the field's own first line stands for.
     this.area.memo.textContent = ' ' + lines.slice(1).map((l) => '\n' + l).join('');
@@ -185,8 +185,8 @@ export class CensusView extends ViewWindow implements OutputView {
   tableShown(): boolean { return !this.area.memo.hidden; }
   copyKind(): 'table' | 'chart' | '' { return core.populationViewOnShow('census', this.tableShown()); }
   printKind(): 'text' | 'chart' | null {
-    const mode = core.get('DisplayMode');
-    return mode === 11 ? 'text' : mode === 12 || mode === 13 ? 'chart' : null;
+    const mode = core.state().DisplayMode;
+    return mode === DisplayModes.CensusTable ? 'text' : mode === this.pyramidMode || mode === this.totalGraphMode ? 'chart' : null;
   }
   chartSize(): { width: number; height: number } { return { width: this.area.width, height: this.area.height }; }
   drawChart(canvas: WebCanvas, withCursor: boolean): void { this.area.chart?.drawOn(canvas, withCursor); }

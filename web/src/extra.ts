@@ -14,7 +14,7 @@ export interface PopulationView {
 
 // The view shows its pyramid or total graph.
 export function ChartOnShow(v: PopulationView): boolean {
-  const mode = core.get('DisplayMode');
+  const mode = core.state().DisplayMode;
   return v.visible && v.area.memo.hidden && (mode === v.pyramidMode || mode === v.totalGraphMode);
 }
 

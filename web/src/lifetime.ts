@@ -90,15 +90,15 @@ export class LifetimeView extends ViewWindow implements OutputView {
     for (const f of [this.Edit1, this.Edit2, this.Edit3, this.Edit4]) f.addEventListener('input', () => this.SetResultControls(false));
     // Leaving a field for another control stores its age; switching to
     // another window or opening a menu does not.
-    const exit = (f: HTMLInputElement, which: 'AgeA' | 'AgeB') => f.addEventListener('blur', (e) => {
+    const exit = (f: HTMLInputElement, person: 1 | 2) => f.addEventListener('blur', (e) => {
       const to = e.relatedTarget as Node | null;
       if (!document.hasFocus() || (to && app.menu.root.contains(to))) return;
-      void this.StoreAge(f, which);
+      void this.StoreAge(f, person);
     });
-    exit(this.Edit1, 'AgeA');
-    exit(this.Edit3, 'AgeB');
-    core.set('ClickX', 0);
-    core.set('CursorLineX', 0);
+    exit(this.Edit1, 1);
+    exit(this.Edit3, 2);
+    core.setClickX(0);
+    core.setCursorLineX(0);
   }
 
   DisableOwnCommands(): void { this.SetResultControls(false); }
@@ -115,12 +115,12 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.PaintBox1.hidden = on;
   }
 
-  // Leaving an age field: an age the view cannot take is refused at once.
-  private async StoreAge(f: HTMLInputElement, which: 'AgeA' | 'AgeB'): Promise<void> {
+  // Leaving an age field (person A 1, B 2): an age the view cannot take is refused at once.
+  private async StoreAge(f: HTMLInputElement, person: 1 | 2): Promise<void> {
     if (f.value === '') return;
     const age = core.readLifetimeAge(f.value);
-    if (age >= 0) { core.lifetimeSet(which, age); return; }
-    core.lifetimeSet(which, 100);  // refused until a valid age is entered
+    if (age >= 0) { core.setLifetimeAge(person, age); return; }
+    core.setLifetimeAge(person, 100);  // refused until a valid age is entered
     f.value = '';
     await messageBox(core.ageTooHighMessage(), 'Fejl');
     f.focus();
@@ -129,21 +129,21 @@ export class LifetimeView extends ViewWindow implements OutputView {
   async Button1Click(): Promise<void> {
     // A click reaches OK after the field it left was stored; Enter from the
     // last field does not leave it first.
-    for (const [f, which] of [[this.Edit1, 'AgeA'], [this.Edit3, 'AgeB']] as const) {
+    for (const [f, person] of [[this.Edit1, 1], [this.Edit3, 2]] as const) {
       const age = f.value === '' ? -1 : core.readLifetimeAge(f.value);
-      if (age >= 0) core.lifetimeSet(which, age);
+      if (age >= 0) core.setLifetimeAge(person, age);
     }
     core.readLifetimeSexes(this.Edit2.value, this.Edit4.value);
     if (!core.lifetimeInputsValid()) return;
     this.SetResultControls(true);
-    core.set('LifetimeViewActive', true);
-    if (core.get('LifetimeGraphShown')) this.ShowLifetimeGraph();
+    core.setLifetimeViewActive(true);
+    if (core.state().LifetimeGraphShown) this.ShowLifetimeGraph();
     else { this.SetGridVisible(true); this.ShowTable(); }
   }
 
   private ClearLifetimeView(): void {
-    core.set('LifetimeGraphShown', false);
-    core.set('TableLines', []);
+    core.setLifetimeGraphShown(false);
+    core.clearTableLines();
     this.StringGrid1.replaceChildren();
     this.FigureTable.replaceChildren();
     for (const f of [this.Edit1, this.Edit2, this.Edit3, this.Edit4]) f.value = '';
@@ -155,7 +155,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.Label1.textContent = 'Personens alder: ';
     for (const e of [this.Label3, this.Label4, this.Edit3, this.Edit4]) e.hidden = true;
     this.Edit1.focus();
-    core.lifetimeSet('PersonCount', 1);
+    core.setLifetimePersonCount(1);
     this.SetResultControls(false);
   }
 
@@ -164,13 +164,13 @@ export class LifetimeView extends ViewWindow implements OutputView {
     this.Label1.textContent = '1. persons alder: ';
     for (const e of [this.Label3, this.Label4, this.Edit3, this.Edit4]) e.hidden = false;
     this.Edit1.focus();
-    core.lifetimeSet('PersonCount', 2);
+    core.setLifetimePersonCount(2);
     this.SetResultControls(false);
   }
 
   oversigter(): void {
     this.SetGridVisible(true);
-    core.set('LifetimeGraphShown', false);
+    core.setLifetimeGraphShown(false);
     this.ShowTable();
   }
 
@@ -194,7 +194,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
     measure.restore();
     this.StringGrid1.replaceChildren(el('thead', {}, ...rows.slice(0, t.fixedRows)), el('tbody', {}, ...rows.slice(t.fixedRows)));
     this.FigureTable.replaceChildren(...figureTable(t.cells, t.fixedRows));
-    core.set('LifetimeGraphShown', false);
+    core.setLifetimeGraphShown(false);
     this.SetResultLines(t.resultLines);
   }
 
@@ -203,8 +203,8 @@ export class LifetimeView extends ViewWindow implements OutputView {
     enable('Udskriv1', true);
     this.buttons.SpeedButton1.disabled = false;
     this.SetGridVisible(false);
-    core.set('LifetimeGraphShown', true);
-    core.set('ClickX', 1);
+    core.setLifetimeGraphShown(true);
+    core.setClickX(1);
     // Erase the cursor from the picture it was drawn on before drawing anew:
     // afterwards CursorLineX no longer names a line that is not there.
     core.drawLifetimeCursor(this.graph, this.viewSize().height);
@@ -228,7 +228,7 @@ export class LifetimeView extends ViewWindow implements OutputView {
   }
 
   PaintBox1MouseUp(left: boolean, x: number): void {
-    core.set('ClickX', left ? x : 1);
+    core.setClickX(left ? x : 1);
     const before = this.graph.drawnTexts.length;
     core.drawLifetimeCursor(this.graph, this.viewSize().height);
     const said = this.graph.drawnTexts.slice(before).map((t) => t.text.trim()).filter(Boolean).join(' ');

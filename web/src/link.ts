@@ -2,7 +2,7 @@
 // in the fragment, so that a teacher can give a class one scenario to start
 // from. Opening such a link runs that projection as the input dialog would;
 // a link with a bad value changes nothing and says what is wrong.
-import { core, type MigrationChoice } from './core';
+import { core, type MigrationOffer } from './core';
 
 // migration and profile are '' when the link has none: no net migration,
 // the standard profile (a link made before they existed reads so too).
@@ -34,7 +34,7 @@ export function readProjectionLink(hash: string): ProjectionLink | null {
 export function linkMigration(p: ProjectionLink): { net: number; index: number; message: string } {
   const check = core.checkNetMigration(p.migration || '0');
   if (!check.valid) return { net: 0, index: 0, message: core.netMigrationMessage() };
-  const choices: MigrationChoice[] = core.migrationChoices();
+  const choices: MigrationOffer[] = core.migrationChoices();
   const year = core.readWholeNumber(p.profile || '0');
   const index = choices.findIndex((c) => year.valid && c.year === year.value);
   if (index < 0)
@@ -51,11 +51,11 @@ export function baseYears(): number[] {
 export function currentProjectionLink(): string {
   const fixed = (x: number, places: number): string => x.toFixed(places);
   const here = location.href.replace(/#.*$/, '');
-  const net: number = core.get('NetMigration');
+  const net = core.state().NetMigration;
   const profile = core.migrationProfileYear();
   return here + projectionLinkFragment({
-    base: String(core.get('BaseYear')), children: fixed(core.get('ChildrenPerFamily'), 2),
-    year: String(core.get('TargetYear')), retirement: String(core.get('RetirementAge')),
+    base: String(core.state().BaseYear), children: fixed(core.state().ChildrenPerFamily, 2),
+    year: String(core.state().TargetYear), retirement: String(core.state().RetirementAge),
     migration: net ? String(net) : '', profile: profile ? String(profile) : '',
   });
 }
@@ -69,7 +69,7 @@ export function projectionLinkProblem(p: ProjectionLink, baseYears: number[]): {
   // The check writes what it reads into the model: it runs on a copy.
   core.saveState();
   try {
-    core.set('BaseYear', base.value);
+    core.setBaseYear(base.value);
     const check = core.checkProjectionInputs(p.children, p.year, p.retirement);
     if (!check.filled) return { message: 'Linket mangler inddata til prognosen', caption: core.projectionInputCaption() };
     if (check.inputError) return { message: core.projectionInputMessage(check.inputError), caption: core.projectionInputCaption() };

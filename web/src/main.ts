@@ -2,7 +2,7 @@
 // views, created once at start in the desktop program's order.
 import { app } from './app';
 import { CensusView, CensusYearDialog } from './census';
-import { core, loadCore } from './core';
+import { ActiveViews, core, DisplayModes, loadCore, type StateFields } from './core';
 import { makeAboutBox, makeGuide, Version } from './help';
 import { LifetimeView } from './lifetime';
 import { MenuBar, type MenuSpec } from './menu';
@@ -44,13 +44,13 @@ async function start(): Promise<void> {
     { name: 'Rediger1', caption: 'Rediger', items: [
       { name: 'KopiertilKlippebordet1', caption: 'Kopier til Klippebordet', run: () => KopiertilKlippebordet1Click() },
     ] },
-    { name: 'Levetid1', caption: '&Levetid', onOpen: () => { app.activeView = 1; }, items: [
+    { name: 'Levetid1', caption: '&Levetid', onOpen: () => { app.activeView = ActiveViews.Lifetime; }, items: [
       { name: 'enPerson', caption: 'Én person', run: () => { Form2.showView(); Form2.StartOnePerson(); } },
       { name: 'Topersoner1', caption: 'To personer', run: () => { Form2.showView(); Form2.StartTwoPersons(); } },
       { name: 'Graf1', caption: 'Graf', run: () => Form2.ShowLifetimeGraph() },
       { name: 'Tabel1', caption: 'Tabel', run: () => Form2.oversigter() },
     ] },
-    { name: 'Prognose1', caption: '&Prognose', onOpen: () => { app.activeView = 2; }, items: [
+    { name: 'Prognose1', caption: '&Prognose', onOpen: () => { app.activeView = ActiveViews.Projection; }, items: [
       { name: 'Inddata1', caption: 'Inddata', run: () => { hideOthersForProjection(); void Form3.EnterInputs(); } },
       { name: 'Tabel2', caption: 'Tabel', run: () => Form3.ShowTable() },
       { name: 'Pyramide1', caption: 'Pyramide', run: () => Form3.ShowPyramid() },
@@ -59,7 +59,7 @@ async function start(): Promise<void> {
       { name: 'Basisr1', caption: 'Basisår', run: () => { hideOthersForProjection(); void Form3.ChooseBaseYear(); } },
     ] },
     { name: 'Aldersgrupper1', caption: 'Aldersgruppe', enabled: false, run: () => void Form3.ShowAgeGroups() },
-    { name: 'Folketllinger1', caption: 'Folke&tællinger', onOpen: () => { app.activeView = 3; }, items: [
+    { name: 'Folketllinger1', caption: 'Folke&tællinger', onOpen: () => { app.activeView = ActiveViews.Census; }, items: [
       { name: 'Inddata2', caption: 'Inddata', run: () => { leaveProjection(); void Form4.StartCensusInput(); } },
       { name: 'Tabel3', caption: 'Tabel', run: () => Form4.ShowCensusTable() },
       { name: 'Pyramide2', caption: 'Pyramide', run: () => Form4.ShowCensusPyramid() },
@@ -114,19 +114,19 @@ async function start(): Promise<void> {
   // What printing and saving act on: the lifetime view once it has shown a
   // result and lies in front, else the projection view, else the census view.
   function viewOnShow(): ViewOnShow | null {
-    const lines: string[] = core.get('TableLines');
+    const lines: string[] = core.tableLines();
     const table = (view: OutputView, csv: Uint8Array<ArrayBuffer>, name: string): ViewOnShow | null =>
       lines.length ? { what: 'table', view, csv, name } : null;
-    if (core.get('LifetimeViewActive') && Form2.isFront())
+    if (core.state().LifetimeViewActive && Form2.isFront())
       return Form2.tableShown() ? table(Form2, core.lifetimeCsv(), 'Levetid') : { what: 'chart', view: Form2, name: 'Levetid' };
     for (const [view, census] of [[Form3, false], [Form4, true]] as const) {
       if (!view.visible) continue;
-      const mode = core.get('DisplayMode');
-      const name = `${census ? 'Folketælling' : 'Prognose'} ${core.get('TargetYear')}`;
-      if (mode === (census ? 12 : 2) || mode === (census ? 13 : 3)) return { what: 'chart', view, name };
+      const mode = core.state().DisplayMode;
+      const name = `${census ? 'Folketælling' : 'Prognose'} ${core.state().TargetYear}`;
+      if (mode === view.pyramidMode || mode === view.totalGraphMode) return { what: 'chart', view, name };
       if (!view.tableShown()) return null;
-      if (census && mode === 11) { const t = core.censusTableCsv(); return table(view, t.csv, t.name); }
-      if (!census && (mode === 1 || mode === 4)) return table(view, core.projectionCsv(), name);
+      if (census && mode === DisplayModes.CensusTable) { const t = core.censusTableCsv(); return table(view, t.csv, t.name); }
+      if (!census && (mode === DisplayModes.ProjectionTable || mode === DisplayModes.ContinuedTable)) return table(view, core.projectionCsv(), name);
       return null;
     }
     return null;
@@ -158,7 +158,7 @@ async function start(): Promise<void> {
     const compared = chart?.area.chart?.compared() ?? false;
     const withoutMigration = chart?.area.chart?.comparedWithoutMigration() ?? false;
     m.setVisible('Sammenlignudenindvandring1', !census);
-    m.setEnabled('Sammenlignudenindvandring1', chart === Form3 && (core.get('NetMigration') !== 0 || compared));
+    m.setEnabled('Sammenlignudenindvandring1', chart === Form3 && (core.state().NetMigration !== 0 || compared));
     m.setChecked('Sammenlignudenindvandring1', !census && withoutMigration);
     m.setEnabled('Visiprocent1', chart !== null);
     m.setChecked('Visiprocent1', chart?.area.chart?.percent() ?? false);
@@ -172,7 +172,7 @@ async function start(): Promise<void> {
   const statbank = new StatbankImport(() => {
     if (!core.startFromNewestImport()) return;
     hideOthersForProjection();
-    app.activeView = 2;
+    app.activeView = ActiveViews.Projection;
     Form3.ShowNewestImport();
   });
   async function ForgetImports(): Promise<void> {
@@ -191,7 +191,7 @@ async function start(): Promise<void> {
   async function OpenProjectionLink(link: ProjectionLink): Promise<void> {
     const problem = projectionLinkProblem(link, baseYears());
     if (problem.message) { await messageBox(problem.message, problem.caption); return; }
-    core.set('BaseYear', core.readWholeNumber(link.base).value);
+    core.setBaseYear(core.readWholeNumber(link.base).value);
     const migration = linkMigration(link);
     core.chooseMigration(migration.index, migration.net);
     hideOthersForProjection();
@@ -214,15 +214,15 @@ async function start(): Promise<void> {
   }
 
   function Udskriv1Click(): void {
-    if (core.get('LifetimeViewActive')) Form2.PrintView();
+    if (core.state().LifetimeViewActive) Form2.PrintView();
     else if (Form3.visible) output.PrintView(Form3);
     else if (Form4.visible) output.PrintView(Form4);
   }
   output.printOnShow = Udskriv1Click;
   function KopiertilKlippebordet1Click(): void {
-    if (app.activeView === 1) void Form2.CopyView();
-    else if (app.activeView === 2) void output.CopyView(Form3);
-    else if (app.activeView === 3) void output.CopyView(Form4);
+    if (app.activeView === ActiveViews.Lifetime) void Form2.CopyView();
+    else if (app.activeView === ActiveViews.Projection) void output.CopyView(Form3);
+    else if (app.activeView === ActiveViews.Census) void output.CopyView(Form4);
   }
   function Afslut1Click(): void {
     // A page cannot end itself; it leaves the program's window empty instead.
@@ -250,9 +250,9 @@ async function start(): Promise<void> {
   form1.setAttribute('aria-label', title.trim());
   core.loadAllData();
   RestoreImports();
-  app.activeView = 0;
+  app.activeView = ActiveViews.None;
   for (const n of ['Levetid1', 'Prognose1', 'Folketllinger1']) app.menu.setEnabled(n, true);
-  core.set('LifetimeViewActive', false);
+  core.setLifetimeViewActive(false);
   form1.hidden = false;
   document.getElementById('BootPicture')?.remove();
   window.setTimeout(() => { image1.hidden = true; }, 3000);
@@ -262,9 +262,9 @@ async function start(): Promise<void> {
   // before is drawn again with it.
   document.fonts.ready.then(() => { Form3.area.invalidate(); Form4.area.invalidate(); }).catch(() => undefined);
   (window as any).lysvandre = {
-    tableLines: (): string[] => core.get('TableLines'),
+    tableLines: (): string[] => core.tableLines(),
     core,
-    state: (name: string): unknown => core.get(name),
+    state: (name: keyof StateFields): unknown => core.state()[name],
     activeView: (): number => app.activeView,
     windows: { Form2, Form3, Form4, BtnBottomDlg, BtnBottomDlg1, Form7, Form8, Overskrif, AboutBox, Form9, Model, MigrationDlg, SaveDialog: saver.dialog },
     timing: { scriptStarted: started, shown, tableShown: 0 },

@@ -1,7 +1,7 @@
 // "Indvandring": the net migration per year the projection adds, and the
 // age profile it is spread by (MigrationDlg). OK checks the number, names
 // its range when it is bad and stays open; a good one is put in force.
-import { core, keyFilter, type MigrationChoice } from './core';
+import { core, keyFilter, type MigrationOffer } from './core';
 import { button, Dialog, el, field, label, messageBox, setText } from './ui';
 
 export class MigrationDialog extends Dialog {
@@ -10,7 +10,7 @@ export class MigrationDialog extends Dialog {
   readonly OKBtn: HTMLButtonElement;
   readonly CancelBtn: HTMLButtonElement;
   accepted = false;
-  private choices: MigrationChoice[] = [];
+  private choices: MigrationOffer[] = [];
 
   constructor() {
     super('MigrationDlg', 'Indvandring', 339, 118);
@@ -36,7 +36,7 @@ export class MigrationDialog extends Dialog {
       this.choices = core.migrationChoices();
       this.ComboBox1.replaceChildren(...this.choices.map((c) => el('option', { text: c.name })));
       this.ComboBox1.selectedIndex = Math.max(0, this.choices.findIndex((c) => c.inForce));
-      setText(this.Edit1, String(core.get('NetMigration')));
+      setText(this.Edit1, String(core.state().NetMigration));
       this.Edit1.focus();
       this.Edit1.select();
     };

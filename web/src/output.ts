@@ -133,7 +133,7 @@ export class Output {
 
   PrintView(view: OutputView): void {
     const kind = view.printKind();
-    if (kind === 'text') this.PrintHeadedLines(core.get('TableLines'));
+    if (kind === 'text') this.PrintHeadedLines(core.tableLines());
     else if (kind === 'chart') this.printChart(view);
   }
 
@@ -143,7 +143,7 @@ export class Output {
     if (!kind) return;
     try {
       if (kind === 'table') {
-        await this.writeText(this.headed(core.get('TableLines')));
+        await this.writeText(this.headed(core.tableLines()));
       } else {
         const size = view.chartSize();
         const canvas = el('canvas');

@@ -1,7 +1,7 @@
 // The projection view (Form3) with its input dialog (BtnBottomDlg), the
 // base-year chooser (Form7) and the model-text window (Model).
 import { enable } from './app';
-import { core, keyFilter } from './core';
+import { core, DisplayModes, keyFilter } from './core';
 import { ChartArea, ViewWindow } from './view';
 import { button, Dialog, drawnYears, el, field, label, messageBox, setText, YearListBox } from './ui';
 import type { WebCanvas } from './canvas';
@@ -40,9 +40,9 @@ export class InputDialog extends Dialog {
       return true;
     };
     this.onShow = () => {
-      this.Label3.textContent = `Årstal (${core.get('BaseYear')} .. 2100): `;
+      this.Label3.textContent = `Årstal (${core.state().BaseYear} .. 2100): `;
       this.validateInputs();
-      if (core.get('InputsAccepted')) this.OKBtn.focus();
+      if (core.state().InputsAccepted) this.OKBtn.focus();
       else { this.OKBtn.disabled = true; this.Edit1.focus(); }
     };
   }
@@ -102,10 +102,10 @@ export class BaseYearDialog extends Dialog {
       if (k > 0) setText(this.Edit1, String(core.listedBaseYear(k)));
     });
     this.onShow = () => {
-      setText(this.Edit1, String(core.get('BaseYear')));
+      setText(this.Edit1, String(core.state().BaseYear));
       this.Memo1.textContent = core.baseYearListLines().join('\n');
       this.years.fill(core.baseYearPositions());
-      this.years.show(core.get('BaseYear'));
+      this.years.show(core.state().BaseYear);
       this.Edit1.focus();
     };
   }
@@ -141,8 +141,8 @@ export class ModelWindow extends Dialog {
 
 export class ProjectionView extends ViewWindow implements OutputView {
   readonly area = new ChartArea('projection');
-  readonly pyramidMode = 2;
-  readonly totalGraphMode = 3;
+  get pyramidMode(): number { return DisplayModes.ProjectionPyramid; }
+  get totalGraphMode(): number { return DisplayModes.ProjectionTotalGraph; }
   readonly playback = new Playback(this.area);
   readonly buttons: Record<string, HTMLButtonElement> = {};
   output: Output | null = null;
@@ -162,16 +162,16 @@ export class ProjectionView extends ViewWindow implements OutputView {
     b.SpeedButton5 = this.toolButton('SpeedButton5', 'Aldersgruppe', 'agegroups', () => this.ShowAgeGroups());
     b.SpeedButton6 = this.toolButton('SpeedButton6', 'Model', 'model', () => this.ShowModelText());
     this.root.append(this.area.scrollBox);
-    core.set('ClickX', 0);
-    core.set('CursorLineX', 0);
+    core.setClickX(0);
+    core.setCursorLineX(0);
   }
 
   showView(): void {
     const wasHidden = !this.visible;
     super.showView();
     if (wasHidden) {
-      core.set('TableLines', []);
-      core.set('SavedScrollPos', this.area.verticalScrollPos());
+      core.clearTableLines();
+      core.setSavedScrollPos(this.area.verticalScrollPos());
       this.area.memo.textContent = '';
     }
   }
@@ -197,7 +197,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
   // keepTable leaves the table lines as they are.
   ClearChartArea(keepTable = false): void {
     this.EndPlayback();
-    if (!keepTable) core.set('TableLines', []);
+    if (!keepTable) core.clearTableLines();
     this.area.scrollBox.scrollTop = 0;
     this.area.clearChart();
   }
@@ -220,7 +220,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
   private ShowMadeTable(): void {
     this.EndPlayback();
     if (this.ComparesWithActual()) core.addActualPopulationLine();
-    const lines: string[] = core.get('TableLines');
+    const lines: string[] = core.tableLines();
     // Two blank lines, then the table indented by four blanks.
     this.area.memo.textContent = ' \n ' + lines.map((l) => '\n    ' + l).join('');
     this.area.memo.hidden = false;
@@ -231,8 +231,8 @@ export class ProjectionView extends ViewWindow implements OutputView {
 
   // The actual population of the target year, imported from Statistikbanken.
   CanCompareWithActual(): boolean {
-    const shown = ChartOnShow(this) || (this.visible && !this.area.memo.hidden && core.get('TableLines').length > 0);
-    return shown && core.get('InputsAccepted') && core.hasActualPopulation(core.get('TargetYear'));
+    const shown = ChartOnShow(this) || (this.visible && !this.area.memo.hidden && core.tableLines().length > 0);
+    return shown && core.state().InputsAccepted && core.hasActualPopulation(core.state().TargetYear);
   }
 
   ComparesWithActual(): boolean { return this.area.chart?.comparedWithActual() ?? false; }
@@ -254,32 +254,32 @@ export class ProjectionView extends ViewWindow implements OutputView {
     this.ClearChartArea();
     core.setProjectionCommandsAvailable(true);
     this.ShowProjectionCommands();
-    setText(this.BtnBottomDlg.Edit1, core.get('ChildrenPerFamily').toFixed(2));
-    setText(this.BtnBottomDlg.Edit3, String(core.get('TargetYear')));
-    setText(this.BtnBottomDlg.Edit4, String(core.get('RetirementAge')));
+    setText(this.BtnBottomDlg.Edit1, core.state().ChildrenPerFamily.toFixed(2));
+    setText(this.BtnBottomDlg.Edit3, String(core.state().TargetYear));
+    setText(this.BtnBottomDlg.Edit4, String(core.state().RetirementAge));
     this.ShowTable();
   }
 
   // After "Glem indlæste tal": nothing imported stays on show.
   ForgetImports(): void {
     if (this.ComparesWithActual()) this.area.chart?.endComparison();
-    if (core.hasBaseDataSet(core.get('BaseYear'))) {
+    if (core.hasBaseDataSet(core.state().BaseYear)) {
       if (this.visible && !this.area.memo.hidden) this.ShowTable();
       this.area.invalidate();
       return;
     }
     // The projection on show started from a year that is gone.
-    core.set('BaseYear', core.baseDataSetYear(core.get('BaseYear')));
-    core.set('InputsAccepted', false);
-    core.set('DisplayMode', 0);
+    core.setBaseYear(core.baseDataSetYear(core.state().BaseYear));
+    core.setInputsAccepted(false);
+    core.setDisplayMode(DisplayModes.Nothing);
     this.DisableProjectionActions();
     this.ClearChartArea();
     this.area.memo.textContent = '';
     this.area.memo.hidden = true;
   }
 
-  ShowPyramid(): void { this.ShowChart(2); }
-  ShowTotalGraph(): void { this.ShowChart(3); }
+  ShowPyramid(): void { this.ShowChart(this.pyramidMode); }
+  ShowTotalGraph(): void { this.ShowChart(this.totalGraphMode); }
 
   private ShowChart(mode: number): void {
     this.EndPlayback();
@@ -303,11 +303,11 @@ export class ProjectionView extends ViewWindow implements OutputView {
   // The dialog lists other years through the shared state; the projection
   // (or census) on show gets it back afterwards.
   async ShowAgeGroups(): Promise<void> {
-    core.set('SavedTargetYear', core.get('TargetYear'));
+    core.setSavedTargetYear(core.state().TargetYear);
     core.saveState();
     await this.showAgeGroupDialog();
     core.restoreState();
-    core.set('TargetYear', core.get('SavedTargetYear'));
+    core.setTargetYear(core.state().SavedTargetYear);
   }
 
   async ChooseBaseYear(): Promise<void> {
@@ -336,8 +336,8 @@ export class ProjectionView extends ViewWindow implements OutputView {
   // The projection on show computed again with the inputs in force (a new
   // net migration), in the picture on show; nothing while none is shown.
   ProjectAgain(): void {
-    const mode = core.get('DisplayMode');
-    if (!this.visible || !core.get('InputsAccepted') || mode === 0) return;
+    const mode = core.state().DisplayMode;
+    if (!this.visible || !core.state().InputsAccepted || mode === DisplayModes.Nothing) return;
     this.EndPlayback();
     core.rerunProjection();
     if (mode === this.pyramidMode || mode === this.totalGraphMode) this.ShowChart(mode);
@@ -351,7 +351,7 @@ export class ProjectionView extends ViewWindow implements OutputView {
 
   PlayProjection(): void {
     if (!this.CanPlayProjection()) return;
-    const mode = core.get('DisplayMode') === 3 ? 3 : 2;
+    const mode = core.state().DisplayMode === this.totalGraphMode ? this.totalGraphMode : this.pyramidMode;
     this.ShowChart(mode);
     this.playback.Start(mode);
   }
@@ -359,9 +359,9 @@ export class ProjectionView extends ViewWindow implements OutputView {
   tableShown(): boolean { return !this.area.memo.hidden; }
   copyKind(): 'table' | 'chart' | '' { return core.populationViewOnShow('projection', this.tableShown()); }
   printKind(): 'text' | 'chart' | null {
-    const mode = core.get('DisplayMode');
-    if (mode === 4) return this.tableShown() ? 'text' : null;
-    return mode === 1 ? 'text' : mode === 2 || mode === 3 ? 'chart' : null;
+    const mode = core.state().DisplayMode;
+    if (mode === DisplayModes.ContinuedTable) return this.tableShown() ? 'text' : null;
+    return mode === DisplayModes.ProjectionTable ? 'text' : mode === this.pyramidMode || mode === this.totalGraphMode ? 'chart' : null;
   }
   chartSize(): { width: number; height: number } { return { width: this.area.width, height: this.area.height }; }
   drawChart(canvas: WebCanvas, withCursor: boolean): void { this.area.chart?.drawOn(canvas, withCursor); }

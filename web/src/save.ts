@@ -85,7 +85,7 @@ export class Saver {
     const suffix = target.type;
 
     if (suffix === 'txt') {
-      const text = core.linesAsText(core.headedLines(this.output.heading.HeadingText, core.get('TableLines')));
+      const text = core.linesAsText(core.headedLines(this.output.heading.HeadingText, core.tableLines()));
       download(name, new Blob([text], { type: 'text/plain;charset=utf-8' }));
     } else if (suffix === 'csv') {
       download(name, new Blob([shown.csv ?? new Uint8Array()], { type: 'text/csv;charset=utf-8' }));

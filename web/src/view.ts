@@ -1,8 +1,8 @@
 // What the three views share: a window filling the main window's client
 // area, a tool bar of glyph buttons, and the chart area (a scroll box with
 // the paint box and the table's text field).
-import { WebCanvas } from './canvas';
-import { core, type Chart, type ChartSurface } from './core';
+import { WebCanvas, type ChartSurface } from './canvas';
+import { core, type Chart } from './core';
 import { el, focusHome } from './ui';
 
 export const views: ViewWindow[] = [];
@@ -142,7 +142,7 @@ export class ChartArea extends WebCanvas implements ChartSurface {
   private describe(): void {
     const title = this.titleText();
     this.canvas.setAttribute('aria-label', title || 'Diagram');
-    this.figures.replaceChildren(...figureRows(core.get('TableLines') as string[]));
+    this.figures.replaceChildren(...figureRows(core.tableLines()));
     this.figures.setAttribute('aria-label', title ? 'Tal for ' + title : 'Tal');
   }
 

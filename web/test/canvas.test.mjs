@@ -11,8 +11,8 @@ const projectPyramid = () => {
   const L = window.lysvandre, c = L.core, f = L.windows.Form3;
   f.showView();
   c.listBaseYears();
-  c.set('ChildrenPerFamily', 1.8); c.set('TargetYear', 2030); c.set('RetirementAge', 65);
-  c.setUpProjection(); c.set('YearsToProject', 2030 - c.get('BaseYear')); c.runProjection(); c.computeGroupTotals();
+  c.checkProjectionInputs('1.8', '2030', '65');
+  c.setUpProjection(); c.setYearsToProject(2030 - c.state().BaseYear); c.runProjection(); c.computeGroupTotals();
   f.ShowPyramid();
 };
 

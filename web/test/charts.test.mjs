@@ -75,9 +75,9 @@ function drawInPage(args) {
     const [, ageA, sexA, ageB, sexB, , , clickX] = args;
     const f = L.windows.Form2;
     f.showView();
-    c.lifetimeSet('PersonCount', ageB < 0 ? 1 : 2);
-    c.lifetimeSet('AgeA', ageA);
-    c.lifetimeSet('AgeB', ageB < 0 ? 0 : ageB);
+    c.setLifetimePersonCount(ageB < 0 ? 1 : 2);
+    c.setLifetimeAge(1, ageA);
+    c.setLifetimeAge(2, ageB < 0 ? 0 : ageB);
     c.readLifetimeSexes(sexA, ageB < 0 ? '' : sexB);
     f.ShowLifetimeGraph();
     size = { width: f.root.clientWidth, height: f.root.clientHeight };
@@ -89,14 +89,14 @@ function drawInPage(args) {
     f.showView();
     const [mode, percent, outline, x, y] = args.slice(census ? 2 : 1);
     if (census) {
-      c.set('ExactFigures', true);
-      c.set('BaseYear', args[1]);
+      c.setExactFigures(true);
+      c.setBaseYear(args[1]);
       c.groupCensus();
-      c.set('TargetYear', args[1]);
+      c.setTargetYear(args[1]);
     } else {
       c.listBaseYears();
-      c.set('BaseYear', 2000); c.set('ChildrenPerFamily', 1.8); c.set('TargetYear', 2030); c.set('RetirementAge', 65);
-      c.setUpProjection(); c.set('YearsToProject', 30); c.runProjection();
+      c.setBaseYear(2000); c.checkProjectionInputs('1.8', '2030', '65');
+      c.setUpProjection(); c.setYearsToProject(30); c.runProjection();
     }
     c.computeGroupTotals();
     area.chart.setPercent(!!percent);

@@ -19,8 +19,8 @@ test('window rules at their borders', async (t) => {
         // "Slet alt" after typing forgets the added years, not the opening one.
         const list = (typed, clear = false) => {
           c.listBaseYears();
-          c.set('BaseYear', 1980); c.set('ChildrenPerFamily', 1.8); c.set('TargetYear', 1990); c.set('RetirementAge', 65);
-          c.setUpProjection(); c.set('YearsToProject', 10); c.runProjection();
+          c.setBaseYear(1980); c.checkProjectionInputs('1.8', '1990', '65');
+          c.setUpProjection(); c.setYearsToProject(10); c.runProjection();
           void d.show();
           d.Edit1.value = '0..4';
           for (const year of typed) {
@@ -60,11 +60,11 @@ test('window rules at their borders', async (t) => {
         const message = await page.$eval('#MessageBox .msgtext', (e) => e.textContent).catch(() => null);
         assert.equal(message, refused ? 'Alderen kan højst være 99 år. ' : null, typed);
         if (refused) await page.keyboard.press('Enter');
-        assert.equal(await page.evaluate(() => window.lysvandre.core.lifetimeGet('AgeA')), refused ? 100 : Number(typed), typed);
+        assert.equal(await page.evaluate(() => window.lysvandre.core.lifetimeInputs().ageA), refused ? 100 : Number(typed), typed);
       }
       await page.type(f('Edit2'), 'm');
       await page.click(f('Button1'));
-      assert.deepEqual(await page.evaluate(() => window.lysvandre.core.get('TableLines')), []);
+      assert.deepEqual(await page.evaluate(() => window.lysvandre.core.tableLines()), []);
       assert.equal(await page.$eval(f('SpeedButton1'), (b) => b.disabled), true, 'no result to print');
     });
 
@@ -79,7 +79,7 @@ test('window rules at their borders', async (t) => {
       assert.equal(await page.$eval('#MessageBox .msgtext', (e) => e.textContent), 'Nettoindvandring mellem -100000 og 200000');
       assert.equal(await page.$eval('#MessageBox', (e) => e.getAttribute('aria-label')), 'Ups');
       await page.keyboard.press('Enter');
-      assert.equal(await page.evaluate(() => window.lysvandre.core.get('NetMigration')), 0);
+      assert.equal(await page.evaluate(() => window.lysvandre.core.state().NetMigration), 0);
       await page.click(d('CancelBtn'));
     });
 
@@ -95,8 +95,8 @@ test('window rules at their borders', async (t) => {
           return new Promise((r) => setTimeout(r, 50));
         };
         c.listBaseYears();
-        c.set('BaseYear', 2000); c.set('ChildrenPerFamily', 1.8); c.set('TargetYear', 2030); c.set('RetirementAge', 65);
-        c.setUpProjection(); c.set('YearsToProject', 30); c.runProjection(); c.computeGroupTotals();
+        c.setBaseYear(2000); c.checkProjectionInputs('1.8', '2030', '65');
+        c.setUpProjection(); c.setYearsToProject(30); c.runProjection(); c.computeGroupTotals();
         f.showView();
         f.ShowTable(); await save();
         f.ShowPyramid(); await save();
