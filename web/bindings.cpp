@@ -365,10 +365,8 @@ struct MigrationOffer {
 
 // The years as the page drew them: {entry, left, top, right, bottom}, each
 // entry a place in its list.
-std::optional<std::vector<DrawnYear>> Drawn(const val& drawn) {
-    // The base-year list has a year for every imported one, far fewer than this.
-    constexpr int32_t MostListedYears = 10000;
-    const auto n = ArrayLength(drawn, "drawn years", MostListedYears);
+std::optional<std::vector<DrawnYear>> Drawn(const val& drawn, int32_t listed) {
+    const auto n = ArrayLength(drawn, "drawn years", static_cast<size_t>(listed));
     if (!n) return std::nullopt;
     std::vector<DrawnYear> out;
     for (size_t i = 0; i < *n; ++i) {
@@ -378,7 +376,7 @@ std::optional<std::vector<DrawnYear>> Drawn(const val& drawn) {
             return std::nullopt;
         }
         auto number = [&](const char* name) { return d[name].isNumber() ? d[name].as<double>() : NAN; };
-        const auto entry = Whole(number("entry"), "a drawn year's entry", 1, MostListedYears);
+        const auto entry = Whole(number("entry"), "a drawn year's entry", 1, listed);
         const auto left = Whole(number("left"), "a drawn year's left", -MaxPixel, MaxPixel);
         const auto top = Whole(number("top"), "a drawn year's top", -MaxPixel, MaxPixel);
         const auto right = Whole(number("right"), "a drawn year's right", -MaxPixel, MaxPixel);
@@ -390,10 +388,10 @@ std::optional<std::vector<DrawnYear>> Drawn(const val& drawn) {
 }
 
 template <typename AtClick>
-int32_t YearAtClick(double x, double y, const val& drawn, AtClick atClick) {
+int32_t YearAtClick(double x, double y, const val& drawn, int32_t listed, AtClick atClick) {
     const auto px = Whole(x, "x", -MaxPixel, MaxPixel);
     const auto py = Whole(y, "y", -MaxPixel, MaxPixel);
-    const auto years = Drawn(drawn);
+    const auto years = Drawn(drawn, listed);
     return px && py && years ? atClick(*px, *py, *years) : 0;
 }
 
@@ -695,7 +693,8 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     Function("baseYearPositions", "", +[] { return Positions(BaseYearPositions()); });
     Function("censusYearPositions", "", +[] { return Positions(CensusYearPositions()); });
     Function("baseYearAtClick", "x, y, drawn, scrolled", +[](double x, double y, Js<"DrawnYear[]"> drawn, bool scrolled) {
-        return YearAtClick(x, y, drawn.v, [scrolled](int32_t px, int32_t py, const std::vector<DrawnYear>& years) {
+        const auto listed = static_cast<int32_t>(ProjectionBaseYears().size());
+        return YearAtClick(x, y, drawn.v, listed, [scrolled](int32_t px, int32_t py, const std::vector<DrawnYear>& years) {
             return BaseYearAtClick(px, py, years, scrolled);
         });
     });
@@ -705,7 +704,7 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         return e ? ListedBaseYear(*e) : 0;
     });
     Function("censusYearAtClick", "x, y, drawn", +[](double x, double y, Js<"DrawnYear[]"> drawn) {
-        return YearAtClick(x, y, drawn.v, &CensusYearAtClick);
+        return YearAtClick(x, y, drawn.v, CensusYearCount, &CensusYearAtClick);
     });
     // What copying a view acts on: "table", "chart" or "" for nothing.
     Function("populationViewOnShow", "kind, tableShown", +[](ViewKind kind, bool tableShown) {
