@@ -6,11 +6,14 @@
 #include "MigrationDlg.h"
 #include "StatbankImports.h"
 #include "StatbankSamples.h"
+#include "Unit5.h"
 #include "Unit3.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QToolButton>
 #include <QPushButton>
 
 namespace {
@@ -107,6 +110,14 @@ TEST_F(MigrationTest, OkRunsTheProjectionOnShowAgainInItsPicture) {
     double outlined = 0;
     for (int g = 0; g < 20; ++g) outlined += Form3->Chart.Comparison()->Male[g] + Form3->Chart.Comparison()->Female[g];
     EXPECT_NEAR(outlined, without, 1e-6);
+
+    // The model text's two migration lines fit its window without scrolling.
+    Form3->SpeedButton6->click();
+    ASSERT_TRUE(Model->isVisible());
+    EXPECT_EQ(Model->Memo1->toPlainText().split('\n').size(), 7);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Model->Memo1->horizontalScrollBar()->maximum(), 0);
+    Model->hide();
 
     // Back to none: the pyramid on show is the plain projection again.
     ASSERT_EQ(EnterMigration("0"), QDialog::Accepted);

@@ -1,6 +1,8 @@
 #include "Unit5.h"
 
 #include <QPlainTextEdit>
+#include <QTextDocument>
+#include <algorithm>
 #include <QVBoxLayout>
 
 TModel* Model = nullptr;
@@ -25,8 +27,12 @@ TModel::TModel(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void TModel::ShowLines(const QStringList& lines) {
-    // The net migration's two lines make the window taller.
-    resize(420, 140 + 20 * (static_cast<int>(lines.size()) - 5));
+    // The net migration's two lines make the window taller, and wider where
+    // a line would not fit.
+    int widest = 0;
+    for (const QString& line : lines) widest = std::max(widest, Memo1->fontMetrics().horizontalAdvance(line));
+    const int frame = 2 * (Memo1->frameWidth() + static_cast<int>(Memo1->document()->documentMargin())) + 4;
+    resize(std::max(420, widest + frame), 140 + 20 * (static_cast<int>(lines.size()) - 5));
     Memo1->clear();
     for (const QString& line : lines) Memo1->appendPlainText(line);
     show();

@@ -122,7 +122,7 @@ struct Registry {
     std::vector<Declaration> functions;
     std::vector<std::pair<std::string, std::vector<Declaration>>> records;  // fields as declarations without parameters
     std::vector<std::pair<std::string, std::vector<Declaration>>> classes;
-    std::vector<std::pair<std::string, std::vector<std::pair<std::string, int32_t>>>> constants;
+    std::vector<std::pair<const char*, std::vector<std::pair<const char*, int32_t>>>> constants;
     std::vector<std::string> problems;
 };
 
@@ -227,8 +227,9 @@ private:
 };
 
 // A group of the core's named numbers, given to the page by constants().
-inline void Constants(const char* group, std::vector<std::pair<std::string, int32_t>> values) {
-    Registered().constants.push_back({group, std::move(values)});
+[[gnu::noinline]] inline void Constants(const char* group,
+                                        std::initializer_list<std::pair<const char*, int32_t>> values) {
+    Registered().constants.push_back({group, values});
 }
 
 inline emscripten::val ConstantValues() {
@@ -364,8 +365,8 @@ inline std::string DeclarationsText(const std::string& preamble) {
     }
     out += "export interface Constants {\n";
     for (const auto& [group, values] : r.constants) {
-        out += "  " + group + ": {";
-        for (const auto& [name, value] : values) out += " readonly " + name + ": number;";
+        out += std::string("  ") + group + ": {";
+        for (const auto& [name, value] : values) out += std::string(" readonly ") + name + ": number;";
         out += " };\n";
     }
     out += "}\n\n";

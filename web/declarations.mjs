@@ -46,7 +46,9 @@ for (const [name, methods] of Object.entries(declared.classes)) {
       problems.push(`${name}.${m} is bound but not declared`);
 }
 if (problems.length) {
-  console.error('The binding and its declarations disagree:\n  ' + problems.join('\n  '));
+  console.error('The binding and its declarations disagree:\n  ' + problems.join('\n  ') +
+    '\nRegister every function with Function("name", "its parameters", fn) and every class with Class<T>' +
+    ' (web/TypedBinding.h), not with emscripten::function or class_ directly.');
   process.exit(1);
 }
 

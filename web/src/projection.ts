@@ -325,8 +325,10 @@ export class ProjectionView extends ViewWindow implements OutputView {
     const lines = core.modelTextLines(separator);
     // The net migration's two lines make the window taller.
     const height = 140 + 20 * (lines.length - 5);
-    this.Model.body.style.height = height + 'px';
-    this.Model.Memo1.style.height = height + 'px';
+    // ... and wider where a line would not fit (1ch: one character of the
+    // window's fixed-width font).
+    const width = `max(420px, calc(${Math.max(...lines.map((l) => l.length))}ch + 12px))`;
+    for (const e of [this.Model.body, this.Model.Memo1]) { e.style.height = height + 'px'; e.style.width = width; }
     this.Model.Memo1.textContent = lines.join('\n');
     void this.Model.show();
   }

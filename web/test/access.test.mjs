@@ -139,6 +139,16 @@ test('every dialog and view for a screen reader', async () => {
     ['heading dialog', () => page.click('#Form3 [data-name="SpeedButton8"]'), 'Escape'],
     ['save dialog', () => menu('Ekstra1', 'Gemsom1'), 'Escape'],
     ['migration dialog', () => menu('Ekstra1', 'Indvandring1'), 'Escape'],
+    ['model window with net migration', async () => {
+      await menu('Ekstra1', 'Indvandring1');
+      await page.click('#MigrationDlg [data-name="Edit1"]', { clickCount: 3 });
+      await page.type('#MigrationDlg [data-name="Edit1"]', '30000');
+      await page.click('#MigrationDlg [data-name="OKBtn"]');
+      await page.click('#Form3 [data-name="SpeedButton6"]');
+      const memo = await page.$eval('#Model [data-name="Memo1"]', (e) => [e.scrollWidth, e.clientWidth, e.textContent]);
+      assert.match(memo[2], /Aldersprofil +: Standardprofil/);
+      assert.ok(memo[0] <= memo[1], `the model text is cut: ${memo[0]} > ${memo[1]}`);
+    }, 'Escape'],
     ['age-group dialog', () => menu('Aldersgrupper1'), 'Escape'],
     ['census chooser', () => menu('Folketllinger1', 'Inddata2')],
     ['census table', async () => { await page.type('#Form8 [data-name="Edit1"]', '1901'); await page.keyboard.press('Enter'); }],
