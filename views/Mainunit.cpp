@@ -2,6 +2,7 @@
 
 #include "About.h"
 #include "Dialogs.h"
+#include "ExtraCommands.h"
 #include "Lys_erkl.h"
 #include "MigrationDlg.h"
 #include "ViewOutput.h"
@@ -247,17 +248,7 @@ void TForm1::Topersoner1Click() {
 // Print dispatch, first match wins: the lifetime view when it has shown a
 // result and is the view in front (a covered or hidden one is not what the
 // user sees), else the projection view if it is on show, else the census view.
-void TForm1::Udskriv1Click() {
-    if (State.LifetimeViewActive && Form2->IsFrontView()) {
-        Form2->SpeedButton1Click();
-        return;
-    }
-    if (!Form3->isHidden()) {
-        PrintView(Form3);
-        return;
-    }
-    if (!Form4->isHidden()) PrintView(Form4);
-}
+void TForm1::Udskriv1Click() { PrintChosen(PrintChoice(ViewsShownNow())); }
 
 void TForm1::Omprogrammet1Click() {
     ExecModal(*AboutBox);
@@ -340,21 +331,7 @@ void TForm1::Fertilitet1Click() {
 void TForm1::FormClose() {}
 
 // Copy dispatch by the main menu opened last; any other value copies nothing.
-void TForm1::KopiertilKlippebordet1Click() {
-    switch (ActiveView) {
-        case ActiveViews::Lifetime:
-            CopyView(Form2);
-            break;
-        case ActiveViews::Projection:
-            CopyView(Form3);
-            break;
-        case ActiveViews::Census:
-            CopyView(Form4);
-            break;
-        default:
-            break;
-    }
-}
+void TForm1::KopiertilKlippebordet1Click() { CopyChosen(CopyChoice(ActiveView, ViewsShownNow())); }
 
 void TForm1::Levetid1Click() {
     ActiveView = ActiveViews::Lifetime;
@@ -390,30 +367,28 @@ PopulationView* ChartViewOnShow() {
     return nullptr;
 }
 
+void ShowItem(QAction* action, const MenuItemState& item) {
+    action->setEnabled(item.Enabled);
+    if (action->isCheckable()) action->setChecked(item.Checked);
+    action->setVisible(item.Visible);
+    if (!item.Caption.empty()) action->setText(QString::fromStdString(item.Caption));
+}
+
 }  // namespace
 
 // Also run as the menu opens: a view covered or uncovered changes what is on
 // show without a change of its commands.
 void TForm1::UpdateExtraItems() {
-    Afspilprognose1->setEnabled(Form3 && Form3->CanPlayProjection());
-    PopulationView* chart = ChartViewOnShow();
-    const bool census = Form4 && Form4->isVisible() && !(Form3 && Form3->isVisible());
-    Sammenlign1->setText(census ? "&Sammenlign med folketælling …" : "&Sammenlign med basisåret");
-    Sammenlign1->setEnabled(chart != nullptr);
-    Sammenlign1->setChecked(chart && chart->Chart.ShowsOutline(census));
-    Sammenlignfolketlling1->setVisible(!census);
-    Sammenlignfolketlling1->setEnabled(chart == Form3 && chart);
-    Sammenlignfolketlling1->setChecked(!census && chart && chart->Chart.ShowsOutline(true));
-    const ChartComparison* other = chart ? chart->Chart.Comparison() : nullptr;
-    Sammenlignudenindvandring1->setVisible(!census);
-    Sammenlignudenindvandring1->setEnabled(chart == Form3 && chart && (State.NetMigration != 0 || other));
-    Sammenlignudenindvandring1->setChecked(!census && other && other->WithoutMigration);
-    Visiprocent1->setEnabled(chart != nullptr);
-    Visiprocent1->setChecked(chart && chart->Chart.Percent());
-    Gemsom1->setEnabled(ViewOnShowCanBeSaved());
-    Sammenlignfaktisk1->setEnabled(Form3 && Form3->CanCompareWithActual());
-    Sammenlignfaktisk1->setChecked(Form3 && Form3->ComparesWithActual());
-    Glemindlstetal1->setEnabled(!ImportedTables.empty());
+    if (!Form3 || !Form4) return;
+    const ExtraMenuState menu = ExtraMenu(ViewsShownNow(), Form3->Chart, Form4->Chart);
+    ShowItem(Afspilprognose1, menu.Afspilprognose1);
+    ShowItem(Sammenlign1, menu.Sammenlign1);
+    ShowItem(Sammenlignfolketlling1, menu.Sammenlignfolketlling1);
+    ShowItem(Sammenlignudenindvandring1, menu.Sammenlignudenindvandring1);
+    ShowItem(Visiprocent1, menu.Visiprocent1);
+    ShowItem(Gemsom1, menu.Gemsom1);
+    ShowItem(Sammenlignfaktisk1, menu.Sammenlignfaktisk1);
+    ShowItem(Glemindlstetal1, menu.Glemindlstetal1);
 }
 
 void TForm1::Afspilprognose1Click() {

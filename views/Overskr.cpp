@@ -2,6 +2,8 @@
 
 #include "InputRules.h"
 #include "KeyFilter.h"
+#include "OutputCommands.h"
+#include "PrintLayout.h"
 #include "ToolGlyphs.h"
 #include "ViewWindow.h"
 
@@ -69,7 +71,8 @@ void TOverskrif::showEvent(QShowEvent* event) {
 
 void TOverskrif::FormActivate() {
     Edit1->setFocus();
-    SavedHeading = Edit1->text();
+    ActivateHeadingDialog(Edit1->text().toStdString());
+    SavedHeading = QString::fromStdString(Heading.SavedHeading);
 }
 
 void TOverskrif::Edit1KeyPress(char32_t& key) {
@@ -79,13 +82,15 @@ void TOverskrif::Edit1KeyPress(char32_t& key) {
 }
 
 void TOverskrif::BitBtn1Click() {
-    HeadingText = Edit1->text();
+    AcceptHeading(Edit1->text().toStdString());
+    HeadingText = QString::fromStdString(Heading.HeadingText);
     accept();
 }
 
 // The field keeps what was typed; only the heading goes back.
 void TOverskrif::BitBtn2Click() {
-    HeadingText = SavedHeading;
+    CancelHeading();
+    HeadingText = QString::fromStdString(Heading.HeadingText);
     reject();
 }
 
@@ -99,6 +104,4 @@ void TOverskrif::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-bool HeadingUsed() {
-    return Overskrif && SortsAfterBlank(Overskrif->HeadingText.toStdString());
-}
+bool HeadingUsed() { return Overskrif && HeadingIsUsed(Overskrif->HeadingText.toStdString()); }

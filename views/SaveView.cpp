@@ -27,49 +27,28 @@ QStringList TypesFor(bool table) {
 const QStringList TableTypes = TypesFor(true);
 const QStringList ChartTypes = TypesFor(false);
 
+// What "Gem som" saves: the view and its table or chart the core chose, with
+// the chart's drawing.
 struct ViewOnShow {
-    enum Kind { Nothing, Table, Chart } What = Nothing;
-    std::string Csv;      // a table's figures
-    ChartOutput Drawing;  // a chart
-    QString Name;         // the file name proposed, without a type
+    OutputChoice Choice;
+    ChartOutput Drawing;
 };
 
-ViewOnShow TableOnShow(std::string csv, QString name) {
-    if (State.TableLines.empty()) return {};
-    return {ViewOnShow::Table, std::move(csv), {}, std::move(name)};
-}
-
-QString YearName(const char* what) { return QString("%1 %2").arg(what).arg(State.TargetYear); }
-
-// The census view shows the historical tables too.
-ViewOnShow CensusTableOnShow() {
-    const CsvTable table = CensusViewCsv();
-    return TableOnShow(table.Csv, QString::fromStdString(table.Name));
-}
-
-template <class View>
-ViewOnShow PopulationViewOnShow(View* view, bool census) {
-    const ChartViewDescription& modes = view->Chart.View();
-    const int32_t mode = State.DisplayMode;
-    const QString name = YearName(census ? "Folketælling" : "Prognose");
-    if (mode == modes.PyramidMode || mode == modes.TotalGraphMode)
-        return {ViewOnShow::Chart, {}, ChartOutputOf(view), name};
-    if (view->Memo2->isHidden()) return {};
-    if (census && mode == modes.TextMode) return CensusTableOnShow();
-    if (!census && (mode == modes.TextMode || mode == DisplayModes::ContinuedTable))
-        return TableOnShow(ProjectionCsv(), name);
-    return {};
-}
-
-// The view printing picks, first match wins.
 ViewOnShow FindViewOnShow() {
-    if (Form2 && State.LifetimeViewActive && Form2->IsFrontView()) {
-        if (!Form2->StringGrid1->isHidden()) return TableOnShow(LifetimeCsv(), "Levetid");
-        return {ViewOnShow::Chart, {}, ChartOutputOf(Form2), "Levetid"};
+    ViewOnShow shown{SaveChoice(ViewsShownNow()), {}};
+    if (shown.Choice.What != OnShow::Chart) return shown;
+    switch (shown.Choice.View) {
+        case OutputView::Lifetime:
+            shown.Drawing = ChartOutputOf(Form2);
+            break;
+        case OutputView::Projection:
+            shown.Drawing = ChartOutputOf(Form3);
+            break;
+        default:
+            shown.Drawing = ChartOutputOf(Form4);
+            break;
     }
-    if (Form3 && !Form3->isHidden()) return PopulationViewOnShow(Form3, false);
-    if (Form4 && !Form4->isHidden()) return PopulationViewOnShow(Form4, true);
-    return {};
+    return shown;
 }
 
 bool WritePdf(const QString& path, const ChartOutput& chart, QString& reason) {
@@ -93,13 +72,13 @@ bool WritePng(const QString& path, const ChartOutput& chart, QString& reason) {
 
 }  // namespace
 
-bool ViewOnShowCanBeSaved() { return FindViewOnShow().What != ViewOnShow::Nothing; }
+bool ViewOnShowCanBeSaved() { return SaveChoice(ViewsShownNow()).What != OnShow::Nothing; }
 
 QStringList SaveFileTypes() {
-    switch (FindViewOnShow().What) {
-        case ViewOnShow::Table:
+    switch (SaveChoice(ViewsShownNow()).What) {
+        case OnShow::Table:
             return TableTypes;
-        case ViewOnShow::Chart:
+        case OnShow::Chart:
             return ChartTypes;
         default:
             return {};
@@ -108,17 +87,14 @@ QStringList SaveFileTypes() {
 
 void SaveViewOnShow(QWidget* parent) {
     const ViewOnShow shown = FindViewOnShow();
-    if (shown.What == ViewOnShow::Nothing) return;
-    const bool table = shown.What == ViewOnShow::Table;
+    if (shown.Choice.What == OnShow::Nothing) return;
+    const bool table = shown.Choice.What == OnShow::Table;
     const QStringList& types = table ? TableTypes : ChartTypes;
-    // The type chosen last for a table or a chart is offered first.
-    QString& lastType = table ? WindowGlobals.LastTableSaveType : WindowGlobals.LastChartSaveType;
 
-    QString type = lastType.isEmpty() ? types[0] : lastType;
-    QString path = ExecSaveFileDialog(parent, shown.Name, types, type);
+    QString type = QString::fromStdString(OfferedSaveType(table));
+    QString path = ExecSaveFileDialog(parent, QString::fromStdString(shown.Choice.Name), types, type);
     if (path.isEmpty()) return;
-    if (!types.contains(type)) type = types[0];
-    lastType = type;
+    type = QString::fromStdString(ChooseSaveType(table, type.toStdString()));
 
     const SaveTarget target = ResolveSaveTarget(path.toStdString(), type.toStdString(), table);
     if (!target.Message.empty()) {
@@ -131,10 +107,10 @@ void SaveViewOnShow(QWidget* parent) {
     QString reason;
     bool saved = false;
     if (suffix == "txt") {
-        const std::string text = LinesAsText(HeadedLines(PrintoutHeading().toStdString(), State.TableLines));
+        const std::string text = LinesAsText(HeadedTableLines(PrintoutHeading().toStdString()));
         saved = SaveFileSafely(path, QByteArray::fromStdString(text), reason);
     } else if (suffix == "csv") {
-        saved = SaveFileSafely(path, QByteArray::fromStdString(shown.Csv), reason);
+        saved = SaveFileSafely(path, QByteArray::fromStdString(SavedTableCsv(shown.Choice)), reason);
     } else if (suffix == "png") {
         saved = WritePng(path, shown.Drawing, reason);
     } else {

@@ -5,6 +5,7 @@
 #include "KeyFilter.h"
 #include "Lifetime.h"
 #include "LifetimeGraph.h"
+#include "LifetimeCommands.h"
 #include "LifetimeTable.h"
 #include "Lys_erkl.h"
 #include "NumberText.h"
@@ -108,7 +109,8 @@ TForm2::TForm2() {
     // Left and right move the cursor a year of age, as a click would place it.
     PaintBox1->OnArrowKey = [this](int key) {
         if (key != Qt::Key_Left && key != Qt::Key_Right) return;
-        PaintBox1MouseUp(Qt::LeftButton, LifetimeCursorXAfterStep(key == Qt::Key_Right ? 1 : -1));
+        StepLifetimeCursor(PaintBox1->SurfaceCanvas(), key == Qt::Key_Right ? 1 : -1, height());
+        PaintBox1->ShowCanvas();
     };
     StringGrid1 = new TStringGrid(ScrollBox1);
     StringGrid1->setFont(font());
@@ -166,10 +168,17 @@ void TForm2::FormCreate() {
 }
 
 void TForm2::SetResultControls(bool enabled) {
-    emit CommandsChanged(ViewCommand::Graph | ViewCommand::Table | ViewCommand::Print, enabled);
-    SpeedButton2->setEnabled(enabled);
-    SpeedButton3->setEnabled(enabled);
-    SpeedButton1->setEnabled(enabled);
+    SetLifetimeCommandsAvailable(enabled);
+    ShowLifetimeCommands();
+}
+
+void TForm2::ShowLifetimeCommands() {
+    const LifetimeCommandState& available = LifetimeCommands;
+    emit CommandsChanged(ViewCommand::Graph | ViewCommand::Table, available.Results);
+    emit CommandsChanged(ViewCommand::Print, available.Print);
+    SpeedButton2->setEnabled(available.Results);
+    SpeedButton3->setEnabled(available.Results);
+    SpeedButton1->setEnabled(available.Print);
 }
 
 void TForm2::SetGridVisible(bool visible) {
@@ -231,13 +240,7 @@ void TForm2::Edit4KeyPress(char32_t& key) {
 // Pasted text reaches the field past the key filter; whatever is not a plain
 // age of 0..99 is refused in the same way as an age of 100 or more.
 void TForm2::StoreAge(QLineEdit* edit, int32_t& age) {
-    if (edit->text().isEmpty()) return;
-    const int32_t value = ReadLifetimeAge(edit->text().toStdString());
-    if (value >= 0) {
-        age = value;
-        return;
-    }
-    age = MaxLifetimeAge + 1;  // stays refused by InputsValid until a valid age is entered
+    if (StoreLifetimeAge(edit->text().toStdString(), age)) return;
     ShowMessageBox(QString::fromUtf8(AgeTooHighMessage), QStringLiteral("Fejl"));
     edit->clear();
     edit->setFocus(Qt::OtherFocusReason);
@@ -247,21 +250,25 @@ void TForm2::Edit1Exit() { StoreAge(Edit1, Lifetime.AgeA); }
 
 void TForm2::Edit3Exit() { StoreAge(Edit3, Lifetime.AgeB); }
 
-void TForm2::Edit1Change() { SetResultControls(false); }
-void TForm2::Edit2Change() { SetResultControls(false); }
-void TForm2::Edit3Change() { SetResultControls(false); }
-void TForm2::Edit4Change() { SetResultControls(false); }
+void TForm2::Edit1Change() { InputChanged(); }
+void TForm2::Edit2Change() { InputChanged(); }
+void TForm2::Edit3Change() { InputChanged(); }
+void TForm2::Edit4Change() { InputChanged(); }
+
+void TForm2::InputChanged() {
+    LifetimeInputChanged();
+    ShowLifetimeCommands();
+}
 
 bool TForm2::InputsValid() const {
     return LifetimeInputsValid(Lifetime);
 }
 
 void TForm2::Button1Click() {
-    ReadLifetimeSexes(Lifetime, Edit2->text().toStdString(), Edit4->text().toStdString());
-    if (!InputsValid()) return;
-    SetResultControls(true);
-    State.LifetimeViewActive = true;
-    if (State.LifetimeGraphShown) {
+    const LifetimeShow next = AcceptLifetimeInputs(Edit2->text().toStdString(), Edit4->text().toStdString());
+    if (next == LifetimeShow::Nothing) return;
+    ShowLifetimeCommands();
+    if (next == LifetimeShow::Graph) {
         ShowLifetimeGraph();
     } else {
         SetGridVisible(true);
@@ -271,8 +278,7 @@ void TForm2::Button1Click() {
 }
 
 void TForm2::ClearLifetimeView() {
-    State.LifetimeGraphShown = false;
-    State.TableLines.clear();
+    ClearLifetimeResults();
     StringGrid1->MoveSelectionOutside();
     StringGrid1->FillCells(QString());
     for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4}) edit->clear();
@@ -293,8 +299,8 @@ void TForm2::StartOnePerson() {
         edit->setEnabled(false);
     }
     Edit1->setFocus(Qt::OtherFocusReason);
-    Lifetime.PersonCount = 1;
-    SetResultControls(false);
+    StartLifetimePersons(1);
+    ShowLifetimeCommands();
 }
 
 void TForm2::StartTwoPersons() {
@@ -308,8 +314,8 @@ void TForm2::StartTwoPersons() {
     Edit4->show();
     Edit4->setEnabled(true);
     Edit1->setFocus(Qt::OtherFocusReason);
-    Lifetime.PersonCount = 2;
-    SetResultControls(false);
+    StartLifetimePersons(2);
+    ShowLifetimeCommands();
 }
 
 // ---------------------------------------------------------------------------
@@ -317,7 +323,6 @@ void TForm2::StartTwoPersons() {
 
 void TForm2::oversigter() {
     SetGridVisible(true);
-    State.LifetimeGraphShown = false;
     if (Lifetime.PersonCount == 1) ShowOnePersonTable();
     else ShowTwoPersonTable();
 }
@@ -333,9 +338,8 @@ void TForm2::SetResultLines(int32_t panelHeight, const QString& line5, const QSt
 
 // The grid, TableLines and the result lines from the model's table.
 void TForm2::ShowTable() {
-    if (!ComputeLifetimeResults()) return;
-    const LifetimeTable table = MakeLifetimeTable();
-    State.TableLines = LifetimeTableLines(table);
+    LifetimeTable table;
+    if (!MakeLifetimeTableView(table)) return;
     TStringGrid* grid = StringGrid1;
     const auto rows = static_cast<int32_t>(table.Cells.size());
     grid->SetRowCount(rows);
@@ -348,7 +352,6 @@ void TForm2::ShowTable() {
             grid->SetCell(c, r, ToQString(table.Cells[static_cast<size_t>(r)][static_cast<size_t>(c)]));
     }
     grid->MoveSelectionOutside();
-    State.LifetimeGraphShown = false;
     SetResultLines(table.FixedRows == 1 ? 30 : 65, ToQString(table.ResultLines[0]), ToQString(table.ResultLines[1]),
                    ToQString(table.ResultLines[2]));
 }
@@ -361,18 +364,14 @@ void TForm2::ShowTwoPersonTable() { ShowTable(); }
 // The graph
 
 void TForm2::ShowLifetimeGraph() {
-    // The result lines are told once here; drawing only reads them.
-    if (ComputeLifetimeResults()) {
-        const LifetimeState::Result& shown = Lifetime.Shown;
-        if (shown.PersonCount == 2)
-            SetResultLines(85, ToQString(shown.LineA), ToQString(shown.LineB), ToQString(shown.LineOutlive));
-        else SetResultLines(45, ToQString(shown.LineA), " ", " ");
+    if (MakeLifetimeGraphView()) {
+        const std::array<std::string, 3> lines = ShownLifetimeResultLines();
+        SetResultLines(Lifetime.Shown.PersonCount == 2 ? 85 : 45, ToQString(lines[0]), ToQString(lines[1]),
+                       ToQString(lines[2]));
     }
-    emit CommandsChanged(ViewCommand::Print, true);
-    SpeedButton1->setEnabled(true);
+    emit CommandsChanged(ViewCommand::Print, LifetimeCommands.Print);
+    SpeedButton1->setEnabled(LifetimeCommands.Print);
     SetGridVisible(false);
-    State.LifetimeGraphShown = true;
-    State.ClickX = 1;
     DrawLifetimeCursor(PaintBox1->SurfaceCanvas());
     PaintBox1->Redraw();
     PaintBox1->update();
@@ -391,8 +390,7 @@ void TForm2::PaintBox1Paint() {
 }
 
 void TForm2::PaintBox1MouseUp(Qt::MouseButton button, int32_t x) {
-    State.ClickX = button == Qt::LeftButton ? x : 1;
-    DrawLifetimeCursor(PaintBox1->SurfaceCanvas());
+    ClickLifetimeCursor(PaintBox1->SurfaceCanvas(), button == Qt::LeftButton, x, height());
     PaintBox1->ShowCanvas();
 }
 

@@ -87,6 +87,8 @@ public:
     bool InputsValid() const;
     // The graph's "Udskriv", "Graf" and "Tabel" on the menu and the tool bar.
     void SetResultControls(bool enabled);
+    // The core's lifetime commands on the menu and the tool bar.
+    void ShowLifetimeCommands();
 
     // The whole graph of the results computed last on a canvas of the given
     // kind; the screen and the picture assume the view's size.
@@ -104,6 +106,7 @@ private:
     void SetGridVisible(bool visible);
     void SetResultLines(int32_t panelHeight, const QString& line5, const QString& line6, const QString& line7);
     void StoreAge(QLineEdit* edit, int32_t& age);
+    void InputChanged();
     void ShowTable();
 };
 

@@ -8,6 +8,7 @@
 #include "ToolGlyphs.h"
 #include "Unit6.h"
 #include "Unit7.h"
+#include "ExtraCommands.h"
 #include "ProjectionCommands.h"
 #include "ViewTables.h"
 
@@ -26,12 +27,6 @@
 TForm3* Form3 = nullptr;
 
 namespace {
-
-// The age-group dialog re-projects the working population for every year it
-// lists. The whole model state is put back afterwards so that the table and
-// the charts keep describing the projection on show (or the census, when the
-// dialog was opened from there).
-using PopulationSnapshot = ModelState;
 
 // While a projection plays, the first key or click anywhere only stops it
 // (the click's release goes too, so it never lands as a click).
@@ -215,11 +210,9 @@ void TForm3::ContinueProjection() {
 }
 
 void TForm3::ShowAgeGroups() {
-    State.SavedTargetYear = State.TargetYear;
-    const PopulationSnapshot saved = State;
+    const AgeGroupVisit visit = BeginAgeGroupVisit();
     ExecModal(*BtnBottomDlg1);
-    State = saved;
-    State.TargetYear = State.SavedTargetYear;
+    EndAgeGroupVisit(visit);
 }
 
 void TForm3::ChooseBaseYear() {
@@ -246,15 +239,11 @@ void TForm3::SpeedButton8Click() { ShowHeadingDialog(); }
 
 void TForm3::SpeedButton9Click() { CopyView(this); }
 
-bool TForm3::CanPlayProjection() const {
-    // The pyramid button is available exactly while a projection is in force.
-    return !isHidden() && SpeedButton2->isEnabled() && ProjectionHasYearsToPlay();
-}
+bool TForm3::CanPlayProjection() const { return ::CanPlayProjection(ViewsShownNow()); }
 
 void TForm3::PlayProjection() {
     if (!CanPlayProjection()) return;
-    const ChartViewDescription& modes = Chart.View();
-    const int32_t mode = State.DisplayMode == modes.TotalGraphMode ? modes.TotalGraphMode : modes.PyramidMode;
+    const int32_t mode = PlaybackMode();
     ShowChart(mode);
     Playback = std::make_unique<ProjectionPlayback>(mode);
     if (Playback->AtEnd()) {
@@ -296,10 +285,7 @@ void TForm3::ChooseBaseYearOutline() {
     if (ChartOnShow()) ChooseOutline(BaseYearComparison());
 }
 
-bool TForm3::CanCompareWithActual() const {
-    const bool shown = ChartOnShow() || (isVisible() && !Memo2->isHidden() && !State.TableLines.empty());
-    return shown && State.InputsAccepted && HasActualPopulation(State.TargetYear);
-}
+bool TForm3::CanCompareWithActual() const { return ::CanCompareWithActual(ViewsShownNow()); }
 
 bool TForm3::ComparesWithActual() const { return IsActualPopulationComparison(Chart.Comparison()); }
 
@@ -317,10 +303,9 @@ void TForm3::ToggleActualComparison() {
 }
 
 void TForm3::ShowNewestImport() {
-    if (!StartFromNewestImport()) return;
+    if (!StartNewestImportProjection()) return;
     ShowView();
     ClearChartArea();
-    SetProjectionCommandsAvailable(true);
     ShowProjectionCommands();
     // The input dialog shows the inputs in force.
     emit InputsProposed(State.ChildrenPerFamily, State.TargetYear, State.RetirementAge);
@@ -329,16 +314,13 @@ void TForm3::ShowNewestImport() {
 
 void TForm3::ForgetImports() {
     if (ComparesWithActual()) Chart.SetComparison(nullptr);
-    if (HasBaseDataSet(State.BaseYear)) {
+    if (!ForgetImportedProjection()) {
         if (!Memo2->isHidden()) ShowTable();
         ScrollBox1->Invalidate();
         return;
     }
     // The projection on show started from a year that is gone.
-    State.BaseYear = BaseDataSetFor(State.BaseYear).Year;
-    State.InputsAccepted = false;
-    State.DisplayMode = DisplayModes::Nothing;
-    DisableProjectionActions();
+    ShowProjectionCommands();
     ClearChartArea();
     Memo2->clear();
     Memo2->hide();
@@ -351,14 +333,9 @@ void TForm3::ToggleWithoutMigrationComparison() {
 }
 
 void TForm3::ProjectAgain() {
-    const int32_t mode = State.DisplayMode;
-    if (isHidden() || !State.InputsAccepted || mode == DisplayModes::Nothing) return;
+    const int32_t mode = ::ProjectAgain(!isHidden());
+    if (mode == DisplayModes::Nothing) return;
     EndPlayback();
-    RerunProjection();
-    const ChartViewDescription& modes = Chart.View();
-    if (mode == modes.PyramidMode || mode == modes.TotalGraphMode) {
-        ShowChart(mode);
-    } else {
-        ShowTable();
-    }
+    if (mode == DisplayModes::ProjectionTable) ShowTable();
+    else ShowChart(mode);
 }

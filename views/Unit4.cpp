@@ -2,19 +2,15 @@
 
 #include "ChartSurface.h"
 #include "Dialogs.h"
-#include "HistoricalTables.h"
 #include "Lys_erkl.h"
 #include "ViewOutput.h"
 #include "ToolGlyphs.h"
 #include "Unit8.h"
-#include "ViewTables.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolButton>
-
-#include <algorithm>
 
 TForm4* Form4 = nullptr;
 
@@ -62,18 +58,19 @@ void TForm4::FormShow() {
     State.SavedScrollPos = ScrollBox1->VerticalScrollPos();
 }
 
-void TForm4::SetCensusActionsEnabled(bool enabled) {
+void TForm4::ShowCensusCommands() {
+    const CensusCommandState& available = CensusCommands;
     emit CommandsChanged(ViewCommand::Print | ViewCommand::Table | ViewCommand::Pyramid | ViewCommand::TotalGraph,
-                         enabled);
-    SpeedButton1->setEnabled(enabled);
-    SpeedButton2->setEnabled(enabled);
-    SpeedButton3->setEnabled(enabled);
-    SpeedButton5->setEnabled(enabled);
+                         available.Census);
+    SpeedButton1->setEnabled(available.Census);
+    SpeedButton2->setEnabled(available.Census);
+    SpeedButton3->setEnabled(available.Census);
+    SpeedButton5->setEnabled(available.Print);
 }
 
 void TForm4::ResetCensusView() {
-    SetCensusActionsEnabled(false);
-    State.TableLines.clear();
+    ResetCensusCommands();
+    ShowCensusCommands();
     Memo2->clear();
 }
 
@@ -90,32 +87,17 @@ void TForm4::StartCensusInput() {
 }
 
 void TForm4::ChooseCensus() {
-    State.ExactFigures = true;
-    ListCensusYears();
-
-    // Cancelled, the chooser has put back the base year it found, which
-    // may well be a census year the pupil did not choose now.
+    BeginCensusInput();
     const bool accepted = ExecModal(*Form8) == QDialog::Accepted;
-
-    const int32_t* first = State.YearChoices + 1;
-    const int32_t* last = first + CensusYearCount;
-    if (accepted && std::find(first, last, State.BaseYear) != last) {
-        double total = 0;
-        GroupCensus(total);
-        State.TargetYear = State.BaseYear;
-        ComputeGroupTotals();
-        SetCensusActionsEnabled(true);
-        ShowCensusTable();
-    } else {
-        ResetCensusView();
-    }
+    const bool shown = FinishCensusInput(accepted);
+    ShowCensusCommands();
+    if (shown) ShowTableLines();
+    else Memo2->clear();
     ScrollBox1->Invalidate();
 }
 
 void TForm4::ShowCensusTable() {
-    State.DisplayMode = DisplayModes::CensusTable;
-    State.YearsToProject = State.TargetYear - State.BaseYear;
-    BuildCensusTable();
+    MakeCensusTable();
     ShowTableLines();
 }
 
@@ -125,32 +107,21 @@ void TForm4::ShowCensusTotalGraph() { ShowCensusChart(Chart.View().TotalGraphMod
 
 void TForm4::ShowCensusChart(int32_t mode) {
     Memo2->hide();
-    State.DisplayMode = mode;
-    State.YearsToProject = State.TargetYear - State.BaseYear;
-    ComputeGroupTotals();
-    State.CursorLineX = 0;
-    State.ClickX = 1;
+    MakeCensusChart(mode);
     ScrollBox1->Invalidate();
 }
 
-void TForm4::ShowHistoricalTable(const std::vector<std::string>& lines) {
-    State.DisplayMode = DisplayModes::CensusTable;
+void TForm4::ShowHistoricalTable(HistoricalTable which) {
     ShowView();
-    State.TableLines = lines;
+    MakeHistoricalTable(which);
     ShowHistoricalLines();
 }
 
-void TForm4::ShowLifeExpectancyTable() {
-    ShowHistoricalTable(LifeExpectancyLines());
-}
+void TForm4::ShowLifeExpectancyTable() { ShowHistoricalTable(HistoricalTable::LifeExpectancy); }
 
-void TForm4::ShowMortalityTable() {
-    ShowHistoricalTable(MortalityLines());
-}
+void TForm4::ShowMortalityTable() { ShowHistoricalTable(HistoricalTable::Mortality); }
 
-void TForm4::ShowFertilityTable() {
-    ShowHistoricalTable(FertilityLines());
-}
+void TForm4::ShowFertilityTable() { ShowHistoricalTable(HistoricalTable::Fertility); }
 
 void TForm4::ShowHistoricalLines() {
     // Every table starts with a blank line, which the memo's own first line
@@ -158,7 +129,7 @@ void TForm4::ShowHistoricalLines() {
     QString text = " ";
     for (size_t i = 1; i < State.TableLines.size(); ++i) text += "\n" + QString::fromStdString(State.TableLines[i]);
     ShowMemoText(text);
-    SpeedButton5->setEnabled(true);
+    SpeedButton5->setEnabled(CensusCommands.Print);
     // The surface behind the memo follows the text mode too.
     ScrollBox1->Invalidate();
 }

@@ -3,6 +3,8 @@
 // fixed historical tables, in the main window's client area.
 #pragma once
 
+#include "CensusCommands.h"
+
 #include "PopulationView.h"
 
 #include <string>
@@ -50,9 +52,10 @@ protected:
     void FormShow() override;
 
 private:
-    void SetCensusActionsEnabled(bool enabled);
+    // The core's census commands on the menu and the tool bar.
+    void ShowCensusCommands();
     void ShowCensusChart(int32_t mode);
-    void ShowHistoricalTable(const std::vector<std::string>& lines);
+    void ShowHistoricalTable(HistoricalTable which);
 };
 
 extern TForm4* Form4;

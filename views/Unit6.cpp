@@ -24,10 +24,7 @@
 
 TBtnBottomDlg1* BtnBottomDlg1 = nullptr;
 
-
 namespace {
-
-constexpr int LastYear = 2100;  // added years stay below it
 
 QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QRect& geometry, bool verticalScrollBar) {
     auto* memo = new QPlainTextEdit(parent);
@@ -139,13 +136,11 @@ void TBtnBottomDlg1::FormShow() {
 
     // While the census view holds the shared state there is no projection to
     // list: only the censuses are, and no year can be added.
-    ProjectionListed = ProjectionInForce();
-    OpeningTargetYear = State.TargetYear;
-    Label2->setText(ProjectionListed ? QString("Nyt årstal (%1..2099):").arg(State.BaseYear)
-                                     : QString("Nyt årstal:"));
+    Opening = OpenAgeGroups();
+    Label2->setText(QString::fromStdString(Opening.YearCaption));
     Label2->adjustSize();
-    Label2->setEnabled(ProjectionListed);
-    Edit2->setEnabled(ProjectionListed);
+    Label2->setEnabled(Opening.ProjectionListed);
+    Edit2->setEnabled(Opening.ProjectionListed);
 
     Edit1->setFocus();
     SpeedButton1->setEnabled(false);
@@ -157,35 +152,17 @@ void TBtnBottomDlg1::FormActivate() {
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     move(screen.x() + (screen.width() - frameGeometry().width()) / 2, 155);
 
-    YearListCount = 2;
-    YearList[1] = State.BaseYear;
-    YearList[2] = OpeningTargetYear;
+    StartAgeGroupYears(Opening);
 }
 
-bool TBtnBottomDlg1::ParseInterval() {
-    IntervalFrom = 0;
-    IntervalTo = 0;
-    return ReadAgeInterval(Edit1->text().toStdString(), IntervalFrom, IntervalTo);
-}
+bool TBtnBottomDlg1::ParseInterval() { return ReadAgeGroupInterval(Edit1->text().toStdString()); }
 
 void TBtnBottomDlg1::Edit1Change() {
     SpeedButton5->setEnabled(ParseInterval());
 }
 
 void TBtnBottomDlg1::Edit2Change() {
-    const QString text = Edit2->text();
-    if (!SortsAfterBlank(text.toStdString())) return;
-    // Only pasting or a very long digit string gets here with something that
-    // is no year; it is ignored.
-    const WholeNumberText number = ReadWholeNumber(text.toStdString());
-    if (!number.Valid) return;
-    const int32_t year = number.Value;
-    State.TargetYear = year;
-    if (year <= State.BaseYear || year >= LastYear) return;
-    // A full list ignores further years.
-    if (YearListCount >= YearListSize) return;
-    YearList[++YearListCount] = year;
-    SpeedButton5->setEnabled(true);
+    if (AgeGroupYearTyped(Edit2->text().toStdString())) SpeedButton5->setEnabled(true);
 }
 
 void TBtnBottomDlg1::Edit1KeyPress(char32_t& key) {
@@ -198,27 +175,25 @@ void TBtnBottomDlg1::Edit2KeyPress(char32_t& key) {
     key = FilterKey(FieldKeys::Digits, key);
 }
 
-void TBtnBottomDlg1::ShowResult() {
-    ShowHistoricalTable();
+namespace {
 
-    QStringList lines;
-    if (ProjectionListed) {
-        const std::vector<int32_t> years(YearList + 2, YearList + std::max(YearListCount, 1) + 1);
-        for (const std::string& line : ProjectedIntervalLines(years)) lines << QString::fromStdString(line);
-    }
-    Memo1->setPlainText(lines.join('\n'));
+QString JoinedLines(const std::vector<std::string>& lines) {
+    QStringList joined;
+    for (const std::string& line : lines) joined << QString::fromStdString(line);
+    return joined.join('\n');
+}
+
+}  // namespace
+
+void TBtnBottomDlg1::ShowResult() {
+    const AgeGroupResult result = MakeAgeGroupResult(Opening);
+    Memo2->setPlainText(JoinedLines(result.Historical));
+    Memo2->moveCursor(QTextCursor::Start);
+    Memo2->verticalScrollBar()->setValue(0);
+    Memo1->setPlainText(JoinedLines(result.Projected));
 
     SpeedButton1->setEnabled(true);
     SpeedButton3->setEnabled(true);
-}
-
-void TBtnBottomDlg1::ShowHistoricalTable() {
-    QStringList lines;
-    for (const std::string& line : CensusIntervalLines()) lines << QString::fromStdString(line);
-    HistoricalLineCount = 5 + CensusYearCount;
-    Memo2->setPlainText(lines.join('\n'));
-    Memo2->moveCursor(QTextCursor::Start);
-    Memo2->verticalScrollBar()->setValue(0);
 }
 
 QStringList TBtnBottomDlg1::MemoLines(const QPlainTextEdit* memo) {
@@ -234,15 +209,8 @@ std::vector<std::string> TBtnBottomDlg1::MemoStrings(const QPlainTextEdit* memo)
 }
 
 void TBtnBottomDlg1::SpeedButton1Click() {
-    std::vector<std::string>& out = State.PrintLines;
-    out.clear();
-    if (HeadingUsed()) {
-        out.push_back(Overskrif->HeadingText.toStdString());
-        out.push_back(" ");
-    }
-    const std::vector<std::string> lines = AgeGroupPrintLines(
-        Edit1->text().toStdString(), MemoStrings(Memo1), MemoStrings(Memo2), HistoricalLineCount);
-    out.insert(out.end(), lines.begin(), lines.end());
+    PrepareAgeGroupPrintout(PrintoutHeading().toStdString(), Edit1->text().toStdString(), MemoStrings(Memo1),
+                            MemoStrings(Memo2));
     PrintPages(this, State.PrintLines);
 }
 
@@ -254,8 +222,8 @@ void TBtnBottomDlg1::SpeedButton2Click() {
 
 void TBtnBottomDlg1::SpeedButton3Click() {
     QStringList lines;
-    if (HeadingUsed()) lines << Overskrif->HeadingText << " ";
-    for (const std::string& line : AgeGroupCopyLines(MemoStrings(Memo1), MemoStrings(Memo2)))
+    for (const std::string& line :
+         AgeGroupCopiedLines(PrintoutHeading().toStdString(), MemoStrings(Memo1), MemoStrings(Memo2)))
         lines << QString::fromStdString(line);
     CopyLines(lines);
 }
@@ -273,7 +241,7 @@ void TBtnBottomDlg1::SpeedButton6Click() {
     Memo2->clear();
     Edit1->clear();
     Edit2->clear();
-    YearListCount = 2;
+    ClearAgeGroupYears();
     Edit1->setFocus();
 }
 

@@ -4,6 +4,7 @@
 // every built-in census.
 #pragma once
 
+#include "AgeGroupCommands.h"
 #include "ViewGlobals.h"
 
 #include <QDialog>
@@ -17,13 +18,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 
-// The projected years to list, numbered from 1: [1] the base year, [2] the
-// target year, then the years added through Edit2 (members of ViewGlobals).
-extern int32_t (&YearList)[YearListSize + 1];
-extern int32_t& YearListCount;
-// Memo2's lines 0..this go into a printout (the historical list plus three
-// empty lines).
-extern int32_t& HistoricalLineCount;
+// YearList, YearListCount and HistoricalLineCount: the core's
+// (AgeGroupCommands.h).
 
 // True while the model holds the inputs of a projection that can be listed:
 // the base-year choices are the data-set years, the base year is one of them
@@ -77,7 +73,6 @@ public:
 
     bool ParseInterval();
     void ShowResult();
-    void ShowHistoricalTable();
 
     // The lines of a memo as the printout and the copy take them (none when
     // it is empty).
@@ -88,11 +83,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Whether this showing lists a projection (decided when it opens).
-    bool ProjectionListed = true;
-    // The target year the dialog was opened with: every activation lists it
-    // again, whatever Edit2 or the last result left in TargetYear.
-    int32_t OpeningTargetYear = 0;
+    // Whether this showing lists a projection, and the target year it was
+    // opened with: every activation lists it again, whatever Edit2 or the
+    // last result left in TargetYear.
+    AgeGroupOpening Opening{true, 0, {}};
 };
 
 extern TBtnBottomDlg1* BtnBottomDlg1;

@@ -1,5 +1,4 @@
 #include "Unit8.h"
-#include "TextInput.h"
 
 #include "InputRules.h"
 #include "KeyFilter.h"
@@ -69,7 +68,6 @@ void TForm8::showEvent(QShowEvent* event) {
 }
 
 void TForm8::FormShow() {
-    BaseYearOnShow = State.BaseYear;
     // Emptying the field is a change; an empty field is one too, so that a
     // year left in BaseYear by anything before (a projection's base year)
     // never counts as chosen here.
@@ -77,7 +75,9 @@ void TForm8::FormShow() {
         const QSignalBlocker quiet(Edit1);
         Edit1->clear();
     }
-    Edit1Change();
+    Choice = BeginCensusChoice();
+    ChosenCensusYear = Choice.Year;
+    ChosenCensusYearValid = Choice.Valid;
 
     // Three header lines, then the years five to a line, eight characters each.
     QStringList lines;
@@ -93,15 +93,9 @@ void TForm8::FormShow() {
 void TForm8::Edit1KeyPress(char32_t& key) { key = FilterKey(DigitKeys, key); }
 
 void TForm8::Edit1Change() {
-    // Text can also arrive by pasting or dropping, past the key filter:
-    // anything but a year-sized number counts as 0 and not a census year.
-    const WholeNumberText number = ReadWholeNumber(Edit1->text().toStdString());
-    ChosenCensusYear = number.Valid ? number.Value : 0;
-    ChosenCensusYearValid = number.Valid;
-    int i = 1;
-    while (i < CensusYearCount && State.YearChoices[i] != ChosenCensusYear) ++i;
-    ChosenCensusYearValid = ChosenCensusYearValid && State.YearChoices[i] == ChosenCensusYear;
-    State.BaseYear = ChosenCensusYear;
+    CensusYearTyped(Choice, Edit1->text().toStdString());
+    ChosenCensusYear = Choice.Year;
+    ChosenCensusYearValid = Choice.Valid;
     BitBtn1->setEnabled(ChosenCensusYearValid);
     if (ChosenCensusYearValid) BitBtn1->setFocus();
 }
@@ -114,15 +108,13 @@ void TForm8::Memo1MouseDown(int x, int y) {
 }
 
 void TForm8::BitBtn1Click() {
-    State.BaseYear = ChosenCensusYear;
-    State.DisplayMode = DisplayModes::Nothing;
+    AcceptCensusYear(Choice);
     accept();
 }
 
 void TForm8::BitBtn2Click() {
     QDialog::reject();
-    State.BaseYear = BaseYearOnShow;
-    State.DisplayMode = DisplayModes::Nothing;
+    CancelCensusYear(Choice);
 }
 
 void TForm8::reject() {

@@ -3,6 +3,8 @@
 // it opens the chooser and decides from BaseYear alone what to show.
 #pragma once
 
+#include "CensusCommands.h"
+
 #include <QDialog>
 #include <QString>
 #include <cstdint>
@@ -48,8 +50,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The field writes every change into BaseYear; Fortryd puts this back.
-    int32_t BaseYearOnShow = 0;
+    // The year typed and the base year Fortryd puts back.
+    CensusChoice Choice;
 };
 
 extern TForm8* Form8;

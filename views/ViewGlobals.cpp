@@ -10,9 +10,6 @@
 ViewGlobals WindowGlobals;
 
 int32_t& ActiveView = WindowGlobals.ActiveView;
-int32_t (&YearList)[YearListSize + 1] = WindowGlobals.YearList;
-int32_t& YearListCount = WindowGlobals.YearListCount;
-int32_t& HistoricalLineCount = WindowGlobals.HistoricalLineCount;
 int32_t& ChosenCensusYear = WindowGlobals.ChosenCensusYear;
 bool& ChosenCensusYearValid = WindowGlobals.ChosenCensusYearValid;
 QString& SavedHeading = WindowGlobals.SavedHeading;

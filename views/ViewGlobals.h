@@ -11,21 +11,11 @@
 
 #include <cstdint>
 
-// Room for the base year, the target year and 98 added years.
-constexpr int YearListSize = 100;
-
 struct ViewGlobals {
     int32_t ActiveView = ActiveViews::None;
-    int32_t YearList[YearListSize + 1] = {};
-    int32_t YearListCount = 2;
-    int32_t HistoricalLineCount = 0;
     int32_t ChosenCensusYear = 0;
     bool ChosenCensusYearValid = false;
     QString SavedHeading;
-    // The file types "Gem som" chose last for a table and for a chart; empty
-    // offers the kind's first type.
-    QString LastTableSaveType;
-    QString LastChartSaveType;
 };
 extern ViewGlobals WindowGlobals;
 

@@ -13,6 +13,8 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
 namespace {
 
 void PrintTableLines(QWidget* parent) {
@@ -48,13 +50,15 @@ void PrintChartOutput(QWidget* parent, const ChartOutput& chart) {
     PrintChart(parent, PrintoutHeading(), chart.PrintFont, chart.Where, chart.Printout);
 }
 
+// The table or the chart the core chose, printed; nothing else.
+void PrintOnShow(QWidget* parent, OnShow shown, const std::function<ChartOutput()>& chart) {
+    if (shown == OnShow::Table) PrintTableLines(parent);
+    else if (shown == OnShow::Chart) PrintChartOutput(parent, chart());
+}
+
 template <class View>
-void PrintPopulationView(View* view) {
-    const ChartViewDescription& modes = view->Chart.View();
-    const int32_t mode = State.DisplayMode;
-    if (mode == modes.TextMode) PrintTableLines(view);
-    else if (mode == modes.PyramidMode || mode == modes.TotalGraphMode)
-        PrintChartOutput(view, PopulationChartOutput(view));
+void PrintPopulationView(View* view, OutputView kind) {
+    PrintOnShow(view, PrintedBy(kind, !view->Memo2->isHidden()).What, [view] { return PopulationChartOutput(view); });
 }
 
 // The table or the chart on show to the clipboard; nothing on show leaves
@@ -65,22 +69,24 @@ void CopyOnShow(OnShow shown, const ChartOutput& chart) {
 }
 
 template <class View>
-void CopyPopulationView(View* view) {
-    CopyOnShow(PopulationViewOnShow(view->Chart.View(), !view->Memo2->isHidden()), PopulationChartOutput(view));
+void CopyPopulationView(View* view, OutputView kind) {
+    CopyOnShow(CopiedBy(kind, !view->Memo2->isHidden()).What, PopulationChartOutput(view));
 }
 
 }  // namespace
 
 void PrintView(TForm2* view) {
-    if (!view->StringGrid1->isHidden()) PrintTable(view);
-    else PrintGraph(view);
+    PrintOnShow(view, PrintedBy(OutputView::Lifetime, !view->StringGrid1->isHidden()).What,
+                [view] { return ChartOutputOf(view); });
 }
 
 void PrintTable(TForm2* view) { PrintTableLines(view); }
 
 void PrintGraph(TForm2* view) { PrintChartOutput(view, ChartOutputOf(view)); }
 
-void CopyView(TForm2* view) { CopyOnShow(LifetimeViewOnShow(!view->StringGrid1->isHidden()), ChartOutputOf(view)); }
+void CopyView(TForm2* view) {
+    CopyOnShow(CopiedBy(OutputView::Lifetime, !view->StringGrid1->isHidden()).What, ChartOutputOf(view));
+}
 
 // The heading stands in the drawing's own space here, in the graph's font;
 // the picture has the cursor the user set, if any.
@@ -98,32 +104,68 @@ ChartOutput ChartOutputOf(TForm2* view) {
     };
 }
 
-void PrintView(TForm3* view) {
-    if (State.DisplayMode == DisplayModes::ContinuedTable) {
-        // A cancelled continuation from a chart leaves nothing on show.
-        if (!view->Memo2->isHidden()) PrintTableLines(view);
-        return;
-    }
-    PrintPopulationView(view);
-}
-void CopyView(TForm3* view) { CopyPopulationView(view); }
+void PrintView(TForm3* view) { PrintPopulationView(view, OutputView::Projection); }
+void CopyView(TForm3* view) { CopyPopulationView(view, OutputView::Projection); }
 ChartOutput ChartOutputOf(TForm3* view) { return PopulationChartOutput(view); }
 
-void PrintView(TForm4* view) { PrintPopulationView(view); }
-void CopyView(TForm4* view) { CopyPopulationView(view); }
+void PrintView(TForm4* view) { PrintPopulationView(view, OutputView::Census); }
+void CopyView(TForm4* view) { CopyPopulationView(view, OutputView::Census); }
 ChartOutput ChartOutputOf(TForm4* view) { return PopulationChartOutput(view); }
 
 QString PrintoutHeading() { return Overskrif ? Overskrif->HeadingText : QString(); }
 
-void PreparePrintLines() { State.PrintLines = HeadedLines(PrintoutHeading().toStdString(), State.TableLines); }
+void PreparePrintLines() { PreparePrintLines(PrintoutHeading().toStdString()); }
 
 void CopyLines(const QStringList& lines) { CopyLines(*Form1->Memo1, lines); }
 
 void CopyTableLines() {
     QStringList lines;
-    for (const std::string& line : HeadedLines(PrintoutHeading().toStdString(), State.TableLines))
+    for (const std::string& line : HeadedTableLines(PrintoutHeading().toStdString()))
         lines << ToQString(line);
     CopyLines(lines);
+}
+
+ViewsShown ViewsShownNow() {
+    ViewsShown shown;
+    shown.LifetimeFront = Form2 && Form2->IsFrontView();
+    shown.LifetimeGrid = Form2 && !Form2->StringGrid1->isHidden();
+    shown.Projection = Form3 && !Form3->isHidden();
+    shown.ProjectionTable = Form3 && !Form3->Memo2->isHidden();
+    shown.Census = Form4 && !Form4->isHidden();
+    shown.CensusTable = Form4 && !Form4->Memo2->isHidden();
+    return shown;
+}
+
+void PrintChosen(const OutputChoice& choice) {
+    switch (choice.View) {
+        case OutputView::Lifetime:
+            PrintView(Form2);
+            break;
+        case OutputView::Projection:
+            PrintView(Form3);
+            break;
+        case OutputView::Census:
+            PrintView(Form4);
+            break;
+        default:
+            break;
+    }
+}
+
+void CopyChosen(const OutputChoice& choice) {
+    switch (choice.View) {
+        case OutputView::Lifetime:
+            CopyView(Form2);
+            break;
+        case OutputView::Projection:
+            CopyView(Form3);
+            break;
+        case OutputView::Census:
+            CopyView(Form4);
+            break;
+        default:
+            break;
+    }
 }
 
 // The heading buttons only show the dialog; printouts read HeadingText later.

@@ -3,6 +3,7 @@
 // and the clipboard are output/'s.
 #pragma once
 
+#include "OutputCommands.h"
 #include "Output.h"
 
 #include <QStringList>
@@ -49,6 +50,12 @@ void PreparePrintLines();
 void CopyLines(const QStringList& lines);
 // The heading (when used) and TableLines, by CopyLines.
 void CopyTableLines();
+
+// Where the three views stand now.
+ViewsShown ViewsShownNow();
+// The print or copy of the view the core chose (PrintChoice, CopyChoice).
+void PrintChosen(const OutputChoice& choice);
+void CopyChosen(const OutputChoice& choice);
 
 // The heading dialog, modal; its result is not needed.
 void ShowHeadingDialog();
