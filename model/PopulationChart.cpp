@@ -23,8 +23,13 @@ constexpr int32_t PyramidAxisX = 392;
 constexpr int32_t TotalGraphAxisX = 192;
 
 std::string ProjectionTitle() {
-    return "PROGNOSE år " + std::to_string(State.TargetYear) + "            (" +
-           FormatFixed(State.ChildrenPerFamily, 4, 2) + " børn   " + std::to_string(State.RetirementAge) + " år )";
+    const std::string inputs = FormatFixed(State.ChildrenPerFamily, 4, 2) + " børn   " + std::to_string(State.RetirementAge) + " år";
+    // Net migration is named only when there is some, so a title without it
+    // reads as it always has; the blanks before the inputs make room for it.
+    if (State.NetMigration != 0)
+        return "PROGNOSE år " + std::to_string(State.TargetYear) + "   (" + inputs + "   " +
+               std::to_string(State.NetMigration) + " nettoindv. )";
+    return "PROGNOSE år " + std::to_string(State.TargetYear) + "            (" + inputs + " )";
 }
 
 std::string CensusTitle() { return "Folketælling år " + std::to_string(State.TargetYear); }
@@ -69,13 +74,15 @@ int32_t PercentStep(double unit) {
     return 50;
 }
 
-// Age groups of a population; an open top group ends at 99, the oldest
-// age the charts have.
+// Age groups of a population, at most one a year of age; an open top group
+// ends at 99, the oldest age the charts have.
 struct AgeGroups {
     int32_t Count = 0;
-    int32_t Hi[MaxGroups] = {};  // the upper age of each group
-    double Male[MaxGroups] = {};
-    double Female[MaxGroups] = {};
+    int32_t Hi[MaxAge] = {};  // the upper age of each group
+    double Male[MaxAge] = {};
+    double Female[MaxAge] = {};
+    int32_t Lo[MaxAge] = {};  // the lower age, for the legend's note
+    bool Open[MaxAge] = {};
 };
 
 // The upper age of each chart row of State's grouping. The top row holds
@@ -92,11 +99,16 @@ AgeGroups ChartRows() {
 }
 
 // Lays the groups over the rows: each run of rows and groups that ends at
-// one age becomes one bar, its figure shared evenly by its rows.
+// one age becomes one bar, its figure shared evenly by its rows. A bar over
+// several rows gets the legend's note: "(10-års grupper)" for groups of ten
+// years (the width they share, or "(egne aldersgrupper)" when they differ),
+// "(90 og derover samlet)" for an open group alone.
 void LayOver(const AgeGroups& groups, const AgeGroups& rows, ChartComparison& c) {
     int32_t r = 0, g = 0;
+    int32_t width = 0, openFrom = -1;
+    bool mixed = false;
     while (r < rows.Count && g < groups.Count) {
-        const int32_t firstRow = r;
+        const int32_t firstRow = r, firstGroup = g;
         double male = groups.Male[g], female = groups.Female[g];
         while (rows.Hi[r] != groups.Hi[g]) {
             if (rows.Hi[r] < groups.Hi[g]) {
@@ -113,8 +125,20 @@ void LayOver(const AgeGroups& groups, const AgeGroups& rows, ChartComparison& c)
             c.Male[k] = male / span;
             c.Female[k] = female / span;
         }
+        for (int32_t k = firstGroup; span > 1 && k <= g; ++k) {
+            if (groups.Open[k]) {
+                openFrom = groups.Lo[k];
+                continue;
+            }
+            const int32_t w = groups.Hi[k] - groups.Lo[k] + 1;
+            mixed = mixed || (width != 0 && w != width);
+            width = std::max(width, w);
+        }
         ++r, ++g;
     }
+    if (mixed) c.GroupNote = "(egne aldersgrupper)";
+    else if (width > 1) c.GroupNote = "(" + std::to_string(width) + "-års grupper)";
+    else if (openFrom >= 0) c.GroupNote = "(" + std::to_string(openFrom) + " og derover samlet)";
 }
 
 }  // namespace
@@ -165,32 +189,46 @@ ChartComparison WithoutMigrationComparison() {
 }
 
 ChartComparison CensusComparison(int32_t year) {
-    AgeGroups groups;
-    std::string note;
+    std::vector<OutlineGroup> groups;
     for (const EarlyCensusRecord& r : State.EarlyCensuses) {
         if (r.Year != year) continue;
-        groups.Count = 10;
-        for (int32_t g = 0; g < 10; ++g) groups.Hi[g] = 10 * g + 9, groups.Male[g] = r.Male[g], groups.Female[g] = r.Female[g];
-        note = "(10-års grupper)";
+        for (int32_t g = 0; g < 10; ++g) groups.push_back({10 * g, 10 * g + 9, false, r.Male[g], r.Female[g]});
     }
     for (const CensusRecord& r : State.Censuses) {
         if (r.Year != year) continue;
-        groups.Count = 19;
-        for (int32_t g = 0; g < 19; ++g) groups.Hi[g] = 5 * g + 4, groups.Male[g] = r.Male[g], groups.Female[g] = r.Female[g];
-        groups.Hi[18] = MaxAge - 1;  // 90 and over
-        note = "(90 og derover samlet)";
+        for (int32_t g = 0; g < 19; ++g) groups.push_back({5 * g, 5 * g + 4, g == 18, r.Male[g], r.Female[g]});
     }
     // Any other year has no population to compare with.
-    if (groups.Count == 0) return {};
-    ChartComparison c;
+    if (groups.empty()) return {};
+    ChartComparison c = OutlineInOwnGroups(groups);
     c.Name = "folketælling " + std::to_string(year);
     c.Census = true;
+    return c;
+}
+
+ChartComparison OutlineInOwnGroups(const std::vector<OutlineGroup>& groups) {
+    AgeGroups own;
+    for (const OutlineGroup& group : groups) {
+        // Ages past the chart's oldest count in its top row, as the projection's 100 do.
+        if (group.From >= MaxAge && own.Count > 0) {
+            own.Male[own.Count - 1] += group.Male;
+            own.Female[own.Count - 1] += group.Female;
+            continue;
+        }
+        if (own.Count == MaxAge || group.From != (own.Count > 0 ? own.Hi[own.Count - 1] + 1 : 0)) return {};
+        const int32_t g = own.Count++;
+        own.Lo[g] = group.From;
+        own.Hi[g] = group.Open ? MaxAge - 1 : std::min(group.To, MaxAge - 1);
+        own.Open[g] = group.Open;
+        own.Male[g] = group.Male;
+        own.Female[g] = group.Female;
+    }
+    if (own.Count == 0) return {};
+    ChartComparison c;
     const AgeGroups rows = ChartRows();
     c.GroupCount = rows.Count;
     c.GroupSpan = State.GroupSpan;
-    LayOver(groups, rows, c);
-    for (int32_t g = 0; g < c.GroupCount; ++g)
-        if (c.Span[g] > 1) c.GroupNote = note;
+    LayOver(own, rows, c);
     return c;
 }
 

@@ -75,6 +75,20 @@ ChartComparison WithoutMigrationComparison();
 // no groups (GroupCount 0) for a year that is not a census.
 ChartComparison CensusComparison(int32_t year);
 
+// A population in its own age groups, youngest first from age 0 without
+// gaps, laid over the chart rows of State's grouping, with the legend's
+// note when a group spans several rows; its name and kind are the caller's.
+// An open group ends at the chart's oldest age, groups from 100 on count in
+// the top row. Groups that overlap or leave a gap give no groups.
+struct OutlineGroup {
+    int32_t From = 0;
+    int32_t To = 0;
+    bool Open = false;
+    double Male = 0;
+    double Female = 0;
+};
+ChartComparison OutlineInOwnGroups(const std::vector<OutlineGroup>& groups);
+
 // The share of the whole population (men and women of all groups) in each
 // bar, in percent; the chart's percent mode draws these.
 struct GroupShares {

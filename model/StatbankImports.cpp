@@ -269,31 +269,15 @@ std::string ActualPopulationLine(const ActualPopulation& actual) {
 
 ChartComparison ActualPopulationComparison() {
     const ActualPopulation actual = ActualPopulationOf(State.TargetYear);
-    ChartComparison c;
-    if (actual.Bands.empty() || State.GroupSpan < 0) return c;
-    c.Name = ActualName + std::to_string(actual.Year);
-    c.Actual = true;
-    c.GroupCount = std::clamp(State.GroupCount, 0, MaxGroups);
-    c.GroupSpan = State.GroupSpan;
-    // Each group spread evenly over its ages, the oldest at 99 as in the chart.
-    double male[MaxAge] = {};
-    double female[MaxAge] = {};
+    std::vector<OutlineGroup> groups;
     for (size_t b = 0; b < actual.Bands.size(); ++b) {
         const StatbankAgeBand& band = actual.Bands[b];
-        const int32_t from = std::min(band.From, MaxAge - 1);
-        const int32_t to = band.Open ? from : std::min(band.To, MaxAge - 1);
-        for (int32_t a = from; a <= to; ++a) {
-            male[a] += actual.Male[b] / (to - from + 1);
-            female[a] += actual.Female[b] / (to - from + 1);
-        }
+        groups.push_back({band.From, band.To, band.Open, actual.Male[b], actual.Female[b]});
     }
-    const int32_t width = State.GroupSpan + 1;
-    for (int32_t a = 0; a < MaxAge; ++a) {
-        const int32_t g = std::min(a / width, c.GroupCount - 1);
-        if (g < 0) break;
-        c.Male[g] += male[a];
-        c.Female[g] += female[a];
-    }
+    ChartComparison c = OutlineInOwnGroups(groups);
+    if (c.GroupCount == 0) return {};
+    c.Name = ActualName + std::to_string(actual.Year);
+    c.Actual = true;
     return c;
 }
 
@@ -311,4 +295,57 @@ bool ImportedMovements(StatbankKind kind, int32_t year, double male[AgeCount], d
     if (found == nullptr) return false;
     StatbankSingleAges(*table, *found, male, female);
     return true;
+}
+
+namespace {
+
+// A year's net migration by sex and age: a net-migration table's, else
+// immigrations less emigrations when the imports have both.
+bool ImportedNetMigration(int32_t year, double male[AgeCount], double female[AgeCount]) {
+    if (ImportedMovements(StatbankKind::NetMigration, year, male, female)) return true;
+    double outMale[AgeCount], outFemale[AgeCount];
+    if (!ImportedMovements(StatbankKind::Immigration, year, male, female) ||
+        !ImportedMovements(StatbankKind::Emigration, year, outMale, outFemale))
+        return false;
+    for (int a = 0; a < AgeCount; ++a) {
+        male[a] -= outMale[a];
+        female[a] -= outFemale[a];
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<MigrationChoice> MigrationChoices() {
+    std::vector<MigrationChoice> choices = {{StandardMigrationProfile(), 0}};
+    std::vector<int32_t> years;
+    for (const StatbankTable& table : ImportedTables) {
+        if (table.Kind != StatbankKind::NetMigration && table.Kind != StatbankKind::Immigration) continue;
+        for (const StatbankYear& y : table.Years) years.push_back(y.Year);
+    }
+    std::sort(years.begin(), years.end());
+    years.erase(std::unique(years.begin(), years.end()), years.end());
+    for (const int32_t year : years) {
+        double male[AgeCount], female[AgeCount];
+        MigrationChoice choice;
+        if (year == 0 || !ImportedNetMigration(year, male, female) ||
+            !ProfileFromCounts(year, male, female, AgeCount, choice.Profile))
+            continue;
+        double total = 0;
+        for (int a = 0; a < AgeCount; ++a) total += male[a] + female[a];
+        // Far past the field's range the dialog's message says what is allowed.
+        choice.ProposedNet = static_cast<int32_t>(std::clamp(std::round(total), -1e9, 1e9));
+        choices.push_back(choice);
+    }
+    const bool offered = std::any_of(choices.begin(), choices.end(),
+                                     [](const MigrationChoice& c) { return c.Profile == State.Migration; });
+    if (!offered) choices.push_back({State.Migration, State.NetMigration});
+    return choices;
+}
+
+void ChooseMigration(int index, int32_t netMigration) {
+    const std::vector<MigrationChoice> choices = MigrationChoices();
+    State.NetMigration = netMigration;
+    State.Migration = index >= 0 && index < static_cast<int>(choices.size()) ? choices[static_cast<size_t>(index)].Profile
+                                                                             : StandardMigrationProfile();
 }

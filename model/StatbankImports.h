@@ -78,3 +78,18 @@ void AddActualPopulationLine(std::vector<std::string>& lines);
 // Movements of one kind (immigrations, emigrations, net migration) by single
 // age for a year, from the newest import that has it. False when none has.
 bool ImportedMovements(StatbankKind kind, int32_t year, double male[AgeCount], double female[AgeCount]);
+
+// The age profiles the migration dialog offers, each with the net migration
+// it proposes: the standard profile (proposing nothing: 0), then "Som i
+// <år>" for each year the imports give net migration by sex and age for (a
+// net-migration table's, else immigrations less emigrations), proposing that
+// year's total, and last the profile in force when it is none of these
+// (proposing the net migration in force).
+struct MigrationChoice {
+    MigrationProfile Profile;
+    int32_t ProposedNet = 0;
+};
+std::vector<MigrationChoice> MigrationChoices();
+// The choice at index of MigrationChoices() put in force with the net
+// migration; an index out of range puts the standard profile in force.
+void ChooseMigration(int index, int32_t netMigration);

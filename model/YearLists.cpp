@@ -10,10 +10,6 @@ const std::vector<std::string> Header = {"          Basisår:  ", " Der er følg
 constexpr int32_t HeaderLines = 3;
 constexpr int32_t YearsPerLine = 5;
 
-// How many of YearChoices' entries the base-year list shows.
-int32_t ListedBaseYears() {
-    return static_cast<int32_t>(std::min<size_t>(ProjectionBaseYears().size(), CensusYearCount));
-}
 
 int32_t DrawnEntry(int32_t x, int32_t y, const std::vector<DrawnYear>& drawn) {
     for (const DrawnYear& year : drawn)
@@ -25,12 +21,16 @@ int32_t DrawnEntry(int32_t x, int32_t y, const std::vector<DrawnYear>& drawn) {
 
 std::vector<std::string> BaseYearListLines() {
     std::vector<std::string> lines = Header;
-    const int32_t listed = ListedBaseYears();
-    for (int k = 1; k <= listed; ++k) {
-        const std::string year = std::to_string(State.YearChoices[k]);
+    for (const int32_t y : ProjectionBaseYears()) {
+        const std::string year = std::to_string(y);
         lines.push_back(std::string(year.size() < 14 ? 14 - year.size() : 0, ' ') + year);
     }
     return lines;
+}
+
+int32_t ListedBaseYear(int32_t entry) {
+    const std::vector<int32_t> years = ProjectionBaseYears();
+    return entry >= 1 && entry <= static_cast<int32_t>(years.size()) ? years[static_cast<size_t>(entry - 1)] : 0;
 }
 
 std::vector<std::string> CensusYearListLines() {
@@ -49,7 +49,7 @@ std::vector<std::string> CensusYearListLines() {
 std::vector<ListedYear> BaseYearPositions() {
     std::vector<ListedYear> years;
     const std::vector<std::string> lines = BaseYearListLines();
-    const int32_t listed = ListedBaseYears();
+    const int32_t listed = static_cast<int32_t>(lines.size()) - HeaderLines;
     for (int k = 1; k <= listed; ++k) {
         const std::string& line = lines[HeaderLines + k - 1];
         const size_t first = line.find_first_not_of(' ');
@@ -73,9 +73,9 @@ std::vector<ListedYear> CensusYearPositions() {
     return years;
 }
 
-int32_t BaseYearAtClick(int32_t x, int32_t y, const std::vector<DrawnYear>& drawn) {
+int32_t BaseYearAtClick(int32_t x, int32_t y, const std::vector<DrawnYear>& drawn, bool scrolled) {
     if (const int32_t entry = DrawnEntry(x, y, drawn)) return entry;
-    if (!(x > 80 && x < 115 && y > 50 && y < 110)) return 0;
+    if (scrolled || !(x > 80 && x < 115 && y > 50 && y < 110)) return 0;
     if (y < 70) return 1;
     if (y < 80) return 2;
     if (y < 90) return 3;

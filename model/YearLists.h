@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
-// Three header lines, then the years of YearChoices: the base years one
-// to a line, right-aligned in 14 characters; the seventeen census years five
-// to a line, each as four blanks and the year.
+// Three header lines, then the years: every projection base year one to a
+// line, right-aligned in 14 characters (the list scrolls when they are
+// many); the seventeen census years of YearChoices five to a line, each as
+// four blanks and the year.
 std::vector<std::string> BaseYearListLines();
 std::vector<std::string> CensusYearListLines();
+// The base year of a list entry (numbered from 1), 0 past the list.
+int32_t ListedBaseYear(int32_t entry);
 
 // Where a year stands in its list's lines: YearChoices index, line, first
 // character and length (the year lines are plain ASCII).
@@ -35,8 +38,9 @@ struct DrawnYear {
 
 // The YearChoices index a click at (x, y) picks. A click on a drawn year
 // picks that year, wherever the font put it; elsewhere the fixed rules hold:
-// base years: rows by y within 80 < x < 115 and 50 < y < 110, 0 for nothing;
+// base years: rows by y within 80 < x < 115 and 50 < y < 110 while the list
+// is not scrolled, 0 for nothing;
 // census years: columns 65 pixels wide from 95, rows 15 high from 70; an
 // index past the list means nothing.
-int32_t BaseYearAtClick(int32_t x, int32_t y, const std::vector<DrawnYear>& drawn);
+int32_t BaseYearAtClick(int32_t x, int32_t y, const std::vector<DrawnYear>& drawn, bool scrolled = false);
 int32_t CensusYearAtClick(int32_t x, int32_t y, const std::vector<DrawnYear>& drawn);

@@ -105,4 +105,16 @@ inline std::string WriteFlatMovements(const std::vector<std::string>& periods) {
     return out;
 }
 
+// Movements by sex and age for each year, as a flat CSV: the figure of a
+// sex and age from `figure`, 0 where it gives none.
+inline std::string WriteMovements(const char* measure, const std::vector<int>& years, long (*figure)(bool men, int age)) {
+    std::string out = "KØN;ALDER;MÅL;TID;INDHOLD\n";
+    for (const int year : years)
+        for (const bool men : {true, false})
+            for (int a = 0; a <= 100; ++a)
+                out += std::string(men ? "Mænd;" : "Kvinder;") + (a == 100 ? "100 år og derover" : samples::AgeLabel(a, false)) +
+                       ";" + measure + ";" + std::to_string(year) + ";" + std::to_string(figure(men, a)) + "\n";
+    return out;
+}
+
 }  // namespace samples

@@ -4,6 +4,8 @@
 #include "GuiHarness.h"
 
 #include "MigrationDlg.h"
+#include "StatbankImports.h"
+#include "StatbankSamples.h"
 #include "Unit5.h"
 #include "Unit3.h"
 
@@ -124,6 +126,35 @@ TEST_F(MigrationTest, OkRunsTheProjectionOnShowAgainInItsPicture) {
     Form3->Chart.SetComparison(nullptr);
     Form1->UpdateExtraItems();
     EXPECT_FALSE(Form1->Sammenlignudenindvandring1->isEnabled());
+}
+
+// "Som i 2023" from imported movements: chosen, it proposes the year's own
+// net migration, and the projection on show is run again with its profile.
+TEST_F(MigrationTest, AnImportedYearIsAProfileThatProposesItsOwnTotal) {
+    ASSERT_TRUE(ImportStatbankFile(samples::WriteMovements("Nettoindvandrede", {2023}, [](bool men, int a) -> long {
+        return a == 25 ? (men ? 600 : 400) : 0;
+    })).Ok);
+    ProjectThroughMenu(dialogs, 2000);
+    const double without = Total();
+    dialogs.OnExec = [&](QDialog& dialog) {
+        dialog.show();
+        EXPECT_EQ(MigrationDlg->ComboBox1->count(), 2);
+        EXPECT_EQ(MigrationDlg->ComboBox1->itemText(1), "Som i 2023");
+        MigrationDlg->ComboBox1->setCurrentIndex(1);
+        emit MigrationDlg->ComboBox1->activated(1);
+        EXPECT_EQ(MigrationDlg->Edit1->text(), "1000");
+        MigrationDlg->OKBtn->click();
+        dialog.hide();
+        return dialog.result();
+    };
+    Form1->Indvandring1->trigger();
+    ForgetStatbankImports();
+    EXPECT_EQ(State.NetMigration, 1000);
+    EXPECT_EQ(MigrationProfileName(State.Migration), "Som i 2023");
+    EXPECT_NE(Form3->Memo2->toPlainText().toStdString().find("Aldersprofil: Som i 2023"), std::string::npos);
+    // 30 years of 1000 a year, all of them 25 when they came.
+    EXPECT_GT(Total(), without + 30 * 1000 * 0.9);
+    EXPECT_EQ(State.Migration.Male[25], 0.6);
 }
 
 }  // namespace

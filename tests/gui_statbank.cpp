@@ -9,6 +9,15 @@
 #include "StatbankFiles.h"
 #include "StatbankSamples.h"
 #include "Unit3.h"
+#include "Unit7.h"
+#include "ViewWindow.h"
+#include "YearLists.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 
 namespace {
 
@@ -122,6 +131,33 @@ TEST_F(StatbankImportTest, AnOldProjectionAgainstWhatHappened) {
     Form1->UpdateExtraItems();
     EXPECT_TRUE(Form1->Sammenlignfaktisk1->isChecked());
     EXPECT_FALSE(Form1->Sammenlign1->isChecked());
+}
+
+// Twenty imported years: the chooser lists all 24, scrolls, and a click on
+// the last one picks it.
+TEST_F(StatbankImportTest, EveryImportedBaseYearIsListedAndTheListScrolls) {
+    std::vector<std::string> periods;
+    for (int year = 2030; year < 2050; ++year) periods.push_back(std::to_string(year) + "K1");
+    ASSERT_TRUE(ImportStatbankFile(Population(periods)).Ok);
+    ListBaseYears();
+    Form7->show();
+    const QStringList lines = Form7->Memo1->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 3 + 24);
+    EXPECT_EQ(lines.last(), "          2049");
+    QScrollBar* bar = Form7->Memo1->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    const std::vector<DrawnYear> drawn = DrawnYears(*Form7->Memo1, BaseYearPositions());
+    const QRect last(QPoint(drawn.back().Left, drawn.back().Top), QPoint(drawn.back().Right, drawn.back().Bottom));
+    ASSERT_TRUE(Form7->Memo1->viewport()->rect().contains(last.center()));
+    QTest::mouseClick(Form7->Memo1->viewport(), Qt::LeftButton, Qt::NoModifier, last.center());
+    EXPECT_EQ(Form7->Edit1->text(), "2049");
+    // Off the years, a scrolled list picks nothing.
+    Form7->Edit1->setText("x");
+    ASSERT_LT(81, drawn.back().Left);
+    Form7->Memo1MouseDown(81, 95);
+    EXPECT_EQ(Form7->Edit1->text(), "x");
+    Form7->BitBtn2->click();
 }
 
 }  // namespace

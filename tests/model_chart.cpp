@@ -147,6 +147,15 @@ TEST_F(ChartTest, ProjectionPyramidHasTwentyGroupsAndAFixedAxis) {
     ASSERT_EQ(title.size(), 1u);
     EXPECT_EQ(title[0].x, 150);
     EXPECT_EQ(title[0].y, 20);
+    // Net migration, when there is some, joins the inputs the title names.
+    for (const auto& [net, text] : {std::pair{-100000, "PROGNOSE år 2030   (1.80 børn   67 år   -100000 nettoindv. )"},
+                                    std::pair{30000, "PROGNOSE år 2030   (1.80 børn   67 år   30000 nettoindv. )"}}) {
+        State.NetMigration = net;
+        RecordingCanvas titled;
+        chart.DrawTotalGraph(titled);
+        EXPECT_EQ(titled.TextsEqual(text).size(), 1u) << net;
+    }
+    State.NetMigration = 0;
     EXPECT_EQ(canvas.TextsEqual(" 0- 4").size(), 1u);
     EXPECT_EQ(canvas.TextsEqual("15-19").size(), 1u);
     ASSERT_EQ(canvas.TextsEqual("95-99").size(), 1u);

@@ -237,3 +237,45 @@ TEST_F(ExtraChartTest, OutlineSpansTheRowsOfItsOwnGroups) {
     c = CensusComparison(1801);
     EXPECT_DOUBLE_EQ(c.Male[18] + c.Female[18], 355);
 }
+
+// Groups of any file over the projection's rows 0-4 .. 95-99 (with 100).
+TEST_F(ExtraChartTest, OutlineOfOwnGroupsNamesHowTheyDiffer) {
+    const auto groups = [](std::vector<std::pair<int32_t, int32_t>> ages, bool open) {
+        std::vector<OutlineGroup> out;
+        for (const auto& [from, to] : ages) out.push_back({from, to, false, 1.0 * (to - from + 1), 2.0 * (to - from + 1)});
+        if (open) out.back().Open = true;
+        return out;
+    };
+    std::vector<std::pair<int32_t, int32_t>> single, mixed;
+    for (int32_t a = 0; a <= 110; ++a) single.push_back({a, a});
+    for (int32_t a = 0; a < 80; a += 20) mixed.insert(mixed.end(), {{a, a + 9}, {a + 10, a + 19}});
+    mixed.push_back({80, 99});
+    struct Row {
+        const char* name;
+        std::vector<OutlineGroup> groups;
+        int32_t count;  // 0: refused
+        int32_t topSpan;
+        const char* note;
+    };
+    const Row rows[] = {
+        {"single ages to 110, added up", groups(single, false), 20, 1, ""},
+        {"ten years then twenty", groups(mixed, false), 20, 4, "(egne aldersgrupper)"},
+        {"none", {}, 0, 0, ""},
+        {"a gap", groups({{0, 4}, {10, 99}}, true), 0, 0, ""},
+        {"not from 0", groups({{5, 99}}, true), 0, 0, ""},
+        {"overlapping", groups({{0, 50}, {40, 99}}, false), 0, 0, ""},
+    };
+    ProjectionState(), State.BaseYear = 2008, SetUpProjection(), RunProjection(), ComputeGroupTotals();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const ChartComparison c = OutlineInOwnGroups(r.groups);
+        ASSERT_EQ(c.GroupCount, r.count);
+        if (r.count == 0) continue;
+        EXPECT_EQ(c.Span[16], r.topSpan);
+        EXPECT_EQ(c.GroupNote, r.note);
+        double outlined = 0, given = 0;
+        for (int32_t g = 0; g < c.GroupCount; ++g) outlined += c.Male[g] + c.Female[g];
+        for (const OutlineGroup& g : r.groups) given += g.Male + g.Female;
+        EXPECT_NEAR(outlined, given, 1e-9) << "nobody lost or counted twice";
+    }
+}

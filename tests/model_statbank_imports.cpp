@@ -149,4 +149,77 @@ TEST_F(StatbankImportsTest, ActualPopulationInItsOwnGroupsWithTheProjectionsDiff
     EXPECT_EQ(ActualPopulationLine(actual), "Faktisk befolkning 2025:  2000000 indb.  Prognosen afviger  15.0 %");
 }
 
+// "Som i 2023": 300 men and 200 women of 20 came, 100 men of 30 left, so
+// the year's 400 net migrants are 3/4, 1/2 and -1/4 of the profile.
+TEST_F(StatbankImportsTest, AYearsNetMigrationIsAProfileScaledToTheNumberGiven) {
+    ASSERT_TRUE(ImportStatbankFile(samples::WriteMovements("Indvandrede", {2022, 2023}, [](bool men, int a) -> long {
+        return a == 20 ? (men ? 300 : 200) : 0;
+    })).Ok);
+    EXPECT_EQ(MigrationChoices().size(), 1u) << "immigrations alone give no net migration";
+    ASSERT_TRUE(ImportStatbankFile(samples::WriteMovements("Udvandrede", {2023}, [](bool men, int a) -> long {
+        return men && a == 30 ? 100 : 0;
+    })).Ok);
+    const std::vector<MigrationChoice> choices = MigrationChoices();
+    ASSERT_EQ(choices.size(), 2u);
+    EXPECT_EQ(choices[0].Profile, StandardMigrationProfile());
+    EXPECT_EQ(MigrationProfileName(choices[1].Profile), "Som i 2023");
+    EXPECT_EQ(choices[1].ProposedNet, 400);
+
+    // One year from 2000 with 800 a year: 300 men of 20 at each end of the year.
+    const auto project = [](int32_t net) {
+        ChooseMigration(1, net);
+        State.BaseYear = 2000;
+        State.ChildrenPerFamily = 1.8;
+        SetUpProjection();
+        State.YearsToProject = 1;
+        RunProjection();
+        return State;
+    };
+    const ModelState plain = project(0), moved = project(800);
+    EXPECT_EQ(moved.Migration, choices[1].Profile);
+    EXPECT_NEAR(moved.PopMale[20] - plain.PopMale[20], 300, 1e-9);
+    EXPECT_NEAR(moved.PopMale[21] - plain.PopMale[21], 300 * plain.SurvivorsMale[21] / plain.SurvivorsMale[20], 1e-9);
+    EXPECT_NEAR(moved.PopFemale[20] - plain.PopFemale[20], 200, 1e-9);
+    EXPECT_NEAR(moved.PopMale[30] - plain.PopMale[30], -100, 1e-9);
+    EXPECT_EQ(moved.PopMale[50], plain.PopMale[50]);
+
+    // Forgotten, the profile in force stays on offer with the number in force.
+    ForgetStatbankImports();
+    ASSERT_EQ(MigrationChoices().size(), 2u);
+    EXPECT_EQ(MigrationChoices()[1].Profile, choices[1].Profile);
+    EXPECT_EQ(MigrationChoices()[1].ProposedNet, 800);
+    ChooseMigration(7, 5);
+    EXPECT_EQ(State.Migration, StandardMigrationProfile());
+}
+
+// Five-year groups to "85 år og derover" over the projection's pyramid: the
+// open group spans the three top rows at a third each, and says so.
+TEST_F(StatbankImportsTest, TheActualPopulationIsOutlinedInItsOwnGroups) {
+    std::string groups = "\"Befolkningen 1. januar efter køn, alder og tid\"\n , ,2030\n";
+    for (const char* sex : {"Mænd", "Kvinder"}) {
+        groups += std::string(sex) + ",,\n";
+        for (int a = 0; a < 85; a += 5) groups += " ," + std::to_string(a) + "-" + std::to_string(a + 4) + " år,1000\n";
+        groups += " ,85 år og derover,3000\n";
+    }
+    ASSERT_TRUE(ImportStatbankFile(groups).Ok);
+    State.BaseYear = 2008;
+    State.ChildrenPerFamily = 1.5;
+    State.TargetYear = 2030;
+    SetUpProjection();
+    State.YearsToProject = 22;
+    RunProjection();
+    ComputeGroupTotals();
+    const ChartComparison c = ActualPopulationComparison();
+    ASSERT_EQ(c.GroupCount, 20);
+    EXPECT_EQ(c.Name, "faktisk befolkning 2030");
+    EXPECT_TRUE(c.Actual);
+    EXPECT_EQ(c.GroupNote, "(85 og derover samlet)");
+    std::vector<int32_t> spans(17, 1);
+    spans.insert(spans.end(), {3, 0, 0});
+    EXPECT_EQ(std::vector<int32_t>(c.Span, c.Span + 20), spans);
+    EXPECT_EQ(std::vector<double>(c.Male + 16, c.Male + 20), (std::vector<double>{1000, 1000, 1000, 1000}));
+    State.TargetYear = 2029;
+    EXPECT_EQ(ActualPopulationComparison().GroupCount, 0);
+}
+
 }  // namespace

@@ -40,6 +40,28 @@ TEST_F(YearListTest, BaseClickRuleOffTheYears) {
     } rows[] = {{100, 50, 0}, {81, 51, 1}, {100, 69, 1}, {100, 70, 2}, {100, 79, 2}, {100, 80, 3},
                 {100, 89, 3}, {100, 90, 4}, {114, 109, 4}, {100, 110, 0}, {80, 75, 0},  {115, 75, 0}};
     for (const auto& r : rows) EXPECT_EQ(BaseYearAtClick(r.x, r.y, {}), r.entry) << r.x << ", " << r.y;
+    EXPECT_EQ(BaseYearAtClick(100, 75, {}, true), 0) << "a scrolled list has other years there";
+}
+
+// Base years added at run time are all listed, past the seventeen entries
+// of YearChoices.
+TEST_F(YearListTest, EveryBaseYearIsListed) {
+    for (int32_t year = 2030; year < 2050; ++year) {
+        BaseDataSet set = State.BaseDataSets[0];
+        set.Year = year;
+        AddBaseDataSet(set);
+    }
+    ListBaseYears();
+    const std::vector<std::string> lines = BaseYearListLines();
+    ASSERT_EQ(lines.size(), 3u + 24);
+    EXPECT_EQ(lines.back(), "          2049");
+    const std::vector<ListedYear> positions = BaseYearPositions();
+    ASSERT_EQ(positions.size(), 24u);
+    EXPECT_EQ(ListedBaseYear(positions.back().Entry), 2049);
+    EXPECT_EQ(ListedBaseYear(1), 1980);
+    EXPECT_EQ(ListedBaseYear(25), 0);
+    EXPECT_EQ(ListedBaseYear(0), 0);
+    State.AddedBaseDataSets.clear();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "InputRules.h"
 #include "KeyFilter.h"
 #include "Migration.h"
+#include "StatbankImports.h"
 #include "ViewWindow.h"
 
 #include <QComboBox>
@@ -57,19 +58,12 @@ TMigrationDlg::TMigrationDlg(QWidget* parent) : QDialog(parent) {
 
 // Offers what is in force: its number and its profile among those at hand.
 void TMigrationDlg::FormShow() {
-    Choices.clear();
-    Choices.push_back({StandardMigrationProfile(), 0});
+    Choices = MigrationChoices();
     ComboBox1->clear();
     int current = 0;
     for (size_t i = 0; i < Choices.size(); ++i) {
         ComboBox1->addItem(QString::fromStdString(MigrationProfileName(Choices[i].Profile)));
         if (Choices[i].Profile == State.Migration) current = static_cast<int>(i);
-    }
-    // A profile no longer offered stays in force until another is chosen.
-    if (current == 0 && State.Migration != StandardMigrationProfile()) {
-        Choices.push_back({State.Migration, State.NetMigration});
-        ComboBox1->addItem(QString::fromStdString(MigrationProfileName(State.Migration)));
-        current = static_cast<int>(Choices.size()) - 1;
     }
     ComboBox1->setCurrentIndex(current);
     Edit1->setText(QString::number(State.NetMigration));
@@ -94,10 +88,7 @@ void TMigrationDlg::OKBtnClick() {
         ShowMessageBox(QString::fromUtf8(NetMigrationMessage), QString::fromUtf8(ProjectionInputCaption));
         return;
     }
-    const int index = ComboBox1->currentIndex();
-    State.NetMigration = check.Value;
-    State.Migration = index > 0 && index < static_cast<int>(Choices.size()) ? Choices[index].Profile
-                                                                             : StandardMigrationProfile();
+    ChooseMigration(ComboBox1->currentIndex(), check.Value);
     accept();
 }
 

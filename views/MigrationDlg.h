@@ -3,7 +3,7 @@
 // when it is bad and stays open; with a good one the inputs are in force.
 #pragma once
 
-#include "Lys_erkl.h"
+#include "StatbankImports.h"
 
 #include <QDialog>
 
@@ -41,11 +41,7 @@ protected:
 private:
     // The profiles offered, in the order of ComboBox1, with the net
     // migration each proposes (0 for the standard profile: keep the field).
-    struct Choice {
-        MigrationProfile Profile;
-        int32_t ProposedNet = 0;
-    };
-    std::vector<Choice> Choices;
+    std::vector<MigrationChoice> Choices;
 };
 
 extern TMigrationDlg* MigrationDlg;

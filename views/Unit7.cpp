@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextDocument>
 
@@ -32,7 +33,8 @@ TForm7::TForm7(QWidget* parent) : QDialog(parent) {
     Memo1->setGeometry(24, 8, 337, 145);
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Imported base years can make the list longer than the window.
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setFocusPolicy(Qt::NoFocus);
     // The click rows of Memo1MouseDown assume the years' lines start at
@@ -84,9 +86,10 @@ void TForm7::Edit1Change() {
 void TForm7::Memo1MouseDown(int x, int y) {
     // The line height of the font cannot fit every year into its click row,
     // so a click on a drawn year picks that year; elsewhere the rows decide.
-    const int32_t row = BaseYearAtClick(x, y, DrawnYears(*Memo1, BaseYearPositions()));
+    const bool scrolled = Memo1->verticalScrollBar()->value() > 0;
+    const int32_t row = BaseYearAtClick(x, y, DrawnYears(*Memo1, BaseYearPositions()), scrolled);
     if (row == 0) return;
-    Edit1->setText(QString::number(State.YearChoices[row]));
+    Edit1->setText(QString::number(ListedBaseYear(row)));
     Edit1Change();
 }
 

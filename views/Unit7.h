@@ -1,5 +1,6 @@
 // The base-year chooser: a borderless modal window listing the years of the
-// built-in base populations; the year is typed or picked by a click.
+// base populations, built in and imported; the year is typed or picked by a
+// click.
 #pragma once
 
 #include <QDialog>

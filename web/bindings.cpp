@@ -359,10 +359,20 @@ Js<"ListedYear[]"> Positions(const std::vector<ListedYear>& listed) {
     return {out};
 }
 
+// A profile the migration dialog offers, as the page lists it: its name, the
+// net migration it proposes, whether it is in force, the year it was taken
+// from (0 for the standard profile).
+struct MigrationOffer {
+    std::string Name;
+    int32_t ProposedNet = 0;
+    bool InForce = false;
+    int32_t Year = 0;
+};
+
 // The years as the page drew them: {entry, left, top, right, bottom}, each
-// entry a place in YearChoices.
-std::optional<std::vector<DrawnYear>> Drawn(const val& drawn) {
-    const auto n = ArrayLength(drawn, "drawn years", CensusYearCount);
+// entry a place in its list.
+std::optional<std::vector<DrawnYear>> Drawn(const val& drawn, int32_t listed) {
+    const auto n = ArrayLength(drawn, "drawn years", static_cast<size_t>(listed));
     if (!n) return std::nullopt;
     std::vector<DrawnYear> out;
     for (size_t i = 0; i < *n; ++i) {
@@ -372,7 +382,7 @@ std::optional<std::vector<DrawnYear>> Drawn(const val& drawn) {
             return std::nullopt;
         }
         auto number = [&](const char* name) { return d[name].isNumber() ? d[name].as<double>() : NAN; };
-        const auto entry = Whole(number("entry"), "a drawn year's entry", 1, CensusYearCount);
+        const auto entry = Whole(number("entry"), "a drawn year's entry", 1, listed);
         const auto left = Whole(number("left"), "a drawn year's left", -MaxPixel, MaxPixel);
         const auto top = Whole(number("top"), "a drawn year's top", -MaxPixel, MaxPixel);
         const auto right = Whole(number("right"), "a drawn year's right", -MaxPixel, MaxPixel);
@@ -383,11 +393,11 @@ std::optional<std::vector<DrawnYear>> Drawn(const val& drawn) {
     return out;
 }
 
-int32_t YearAtClick(double x, double y, const val& drawn,
-                    int32_t (*atClick)(int32_t, int32_t, const std::vector<DrawnYear>&)) {
+template <typename AtClick>
+int32_t YearAtClick(double x, double y, const val& drawn, int32_t listed, AtClick atClick) {
     const auto px = Whole(x, "x", -MaxPixel, MaxPixel);
     const auto py = Whole(y, "y", -MaxPixel, MaxPixel);
-    const auto years = Drawn(drawn);
+    const auto years = Drawn(drawn, listed);
     return px && py && years ? atClick(*px, *py, *years) : 0;
 }
 
@@ -545,6 +555,11 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         .field("filled", &NetMigrationCheck::Filled)
         .field("valid", &NetMigrationCheck::Valid)
         .field("value", &NetMigrationCheck::Value);
+    Record<MigrationOffer>("MigrationOffer")
+        .field("name", &MigrationOffer::Name)
+        .field("proposedNet", &MigrationOffer::ProposedNet)
+        .field("inForce", &MigrationOffer::InForce)
+        .field("year", &MigrationOffer::Year);
     Record<SaveTarget>("SaveTarget")
         .field("path", &SaveTarget::Path)
         .field("type", &SaveTarget::Type)
@@ -702,6 +717,22 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     Function("checkNetMigration", "text", +[](std::string text) { return CheckNetMigration(text); });
     Function("netMigrationMessage", "", +[] { return std::string(NetMigrationMessage); });
     Function("migrationProfileName", "", +[] { return MigrationProfileName(State.Migration); });
+    // The profiles the dialog offers, and one of them put in force with the net migration.
+    Function("migrationChoices", "", +[] {
+        val out = val::array();
+        for (const MigrationChoice& choice : MigrationChoices()) {
+            out.call<void>("push", MigrationOffer{MigrationProfileName(choice.Profile), choice.ProposedNet,
+                                                  choice.Profile == State.Migration, choice.Profile.Year});
+        }
+        return Js<"MigrationOffer[]">{out};
+    });
+    Function("chooseMigration", "index, netMigration", +[](double index, double net) {
+        const auto i = Whole(index, "profile index", 0, MaxWhole);
+        const auto n = Whole(net, "net migration", LeastNetMigration, MostNetMigration);
+        if (i && n) ChooseMigration(*i, *n);
+    });
+    // The year the profile in force was taken from; 0 for the standard profile.
+    Function("migrationProfileYear", "", +[] { return State.Migration.Year; });
 
     // Table texts and year lists.
     Function("buildProjectionTable", "", &BuildProjectionTable);
@@ -731,11 +762,19 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
     Function("censusYearListLines", "", +[] { return Strings(CensusYearListLines()); });
     Function("baseYearPositions", "", +[] { return Positions(BaseYearPositions()); });
     Function("censusYearPositions", "", +[] { return Positions(CensusYearPositions()); });
-    Function("baseYearAtClick", "x, y, drawn", +[](double x, double y, Js<"DrawnYear[]"> drawn) {
-        return YearAtClick(x, y, drawn.v, &BaseYearAtClick);
+    Function("baseYearAtClick", "x, y, drawn, scrolled", +[](double x, double y, Js<"DrawnYear[]"> drawn, bool scrolled) {
+        const auto listed = static_cast<int32_t>(ProjectionBaseYears().size());
+        return YearAtClick(x, y, drawn.v, listed, [scrolled](int32_t px, int32_t py, const std::vector<DrawnYear>& years) {
+            return BaseYearAtClick(px, py, years, scrolled);
+        });
+    });
+    // The base year of the list's entry (from 1); 0 past the list.
+    Function("listedBaseYear", "entry", +[](double entry) {
+        const auto e = Whole(entry, "entry", -MaxWhole, MaxWhole);
+        return e ? ListedBaseYear(*e) : 0;
     });
     Function("censusYearAtClick", "x, y, drawn", +[](double x, double y, Js<"DrawnYear[]"> drawn) {
-        return YearAtClick(x, y, drawn.v, &CensusYearAtClick);
+        return YearAtClick(x, y, drawn.v, CensusYearCount, &CensusYearAtClick);
     });
     // What copying a view acts on: "table", "chart" or "" for nothing.
     Function("populationViewOnShow", "kind, tableShown", +[](ViewKind kind, bool tableShown) {

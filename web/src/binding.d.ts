@@ -71,6 +71,13 @@ export interface NetMigrationCheck {
   value: number;
 }
 
+export interface MigrationOffer {
+  name: string;
+  proposedNet: number;
+  inForce: boolean;
+  year: number;
+}
+
 export interface SaveTarget {
   path: string;
   type: string;
@@ -260,6 +267,9 @@ export interface CoreBinding {
   checkNetMigration(text: string): NetMigrationCheck;
   netMigrationMessage(): string;
   migrationProfileName(): string;
+  migrationChoices(): MigrationOffer[];
+  chooseMigration(index: number, netMigration: number): void;
+  migrationProfileYear(): number;
   buildProjectionTable(): void;
   buildCensusTable(): void;
   addActualPopulationLine(): void;
@@ -270,7 +280,8 @@ export interface CoreBinding {
   censusYearListLines(): string[];
   baseYearPositions(): ListedYear[];
   censusYearPositions(): ListedYear[];
-  baseYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
+  baseYearAtClick(x: number, y: number, drawn: DrawnYear[], scrolled: boolean): number;
+  listedBaseYear(entry: number): number;
   censusYearAtClick(x: number, y: number, drawn: DrawnYear[]): number;
   populationViewOnShow(kind: 'projection' | 'census', tableShown: boolean): 'table' | 'chart' | '';
   lifetimeViewOnShow(gridShown: boolean): 'table' | 'chart' | '';

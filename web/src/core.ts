@@ -4,7 +4,7 @@
 // and its named numbers come from the core rather than being repeated here.
 import type { Constants, CoreBinding } from './binding';
 
-export type { Chart, DrawnYear, LifetimeGrid, ListedYear, NumberText, StateFields } from './binding';
+export type { Chart, DrawnYear, LifetimeGrid, ListedYear, MigrationOffer, NumberText, StateFields } from './binding';
 export type Core = CoreBinding;
 
 declare const LysvandreCore: () => Promise<Core>;

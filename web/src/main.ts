@@ -7,7 +7,7 @@ import { makeAboutBox, makeGuide, Version } from './help';
 import { LifetimeView } from './lifetime';
 import { MenuBar, type MenuSpec } from './menu';
 import { ClipboardRefused, HeadingDialog, Output, type OutputView } from './output';
-import { baseYears, currentProjectionLink, projectionLinkProblem, readProjectionLink, type ProjectionLink } from './link';
+import { baseYears, currentProjectionLink, linkMigration, projectionLinkProblem, readProjectionLink, type ProjectionLink } from './link';
 import { SaveDialog, Saver, type ViewOnShow } from './save';
 import { BaseYearDialog, InputDialog, ModelWindow, ProjectionView } from './projection';
 import { AgeGroupDialog } from './agegroups';
@@ -173,6 +173,8 @@ async function start(): Promise<void> {
     const problem = projectionLinkProblem(link, baseYears());
     if (problem.message) { await messageBox(problem.message, problem.caption); return; }
     core.setBaseYear(core.readWholeNumber(link.base).value);
+    const migration = linkMigration(link);
+    core.chooseMigration(migration.index, migration.net);
     hideOthersForProjection();
     const done = Form3.EnterInputs();
     setText(BtnBottomDlg.Edit1, link.children);

@@ -1,7 +1,7 @@
 // "Indvandring": the net migration per year the projection adds, and the
 // age profile it is spread by (MigrationDlg). OK checks the number, names
 // its range when it is bad and stays open; a good one is put in force.
-import { core, keyFilter } from './core';
+import { core, keyFilter, type MigrationOffer } from './core';
 import { button, Dialog, el, field, label, messageBox, setText } from './ui';
 
 export class MigrationDialog extends Dialog {
@@ -10,6 +10,7 @@ export class MigrationDialog extends Dialog {
   readonly OKBtn: HTMLButtonElement;
   readonly CancelBtn: HTMLButtonElement;
   accepted = false;
+  private choices: MigrationOffer[] = [];
 
   constructor() {
     super('MigrationDlg', 'Indvandring', 339, 118);
@@ -24,10 +25,17 @@ export class MigrationDialog extends Dialog {
     this.defaultButton = this.OKBtn;
     this.onCancel = () => this.CancelBtnClick();
     this.Edit1.addEventListener('input', () => { this.OKBtn.disabled = !core.checkNetMigration(this.Edit1.value).filled; });
-    // Offers what is in force.
+    // A year's own profile proposes that year's net migration.
+    this.ComboBox1.addEventListener('change', () => {
+      const index = this.ComboBox1.selectedIndex;
+      if (index > 0 && index < this.choices.length) setText(this.Edit1, String(this.choices[index].proposedNet));
+    });
+    // Offers what is in force: its number and its profile among those at hand.
     this.onShow = () => {
       this.accepted = false;
-      this.ComboBox1.replaceChildren(el('option', { text: core.migrationProfileName() }));
+      this.choices = core.migrationChoices();
+      this.ComboBox1.replaceChildren(...this.choices.map((c) => el('option', { text: c.name })));
+      this.ComboBox1.selectedIndex = Math.max(0, this.choices.findIndex((c) => c.inForce));
       setText(this.Edit1, String(core.state().NetMigration));
       this.Edit1.focus();
       this.Edit1.select();
@@ -43,7 +51,7 @@ export class MigrationDialog extends Dialog {
       this.Edit1.select();
       return;
     }
-    core.setNetMigration(check.value);
+    core.chooseMigration(this.ComboBox1.selectedIndex, check.value);
     this.accepted = true;
     this.close();
   }

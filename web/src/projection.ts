@@ -85,7 +85,7 @@ export class BaseYearDialog extends Dialog {
     super('Form7', 'Basisår', 385, 240);
     this.place(el('div', { class: 'bevel', 'data-name': 'Bevel1' }), 16, 0, 353, 193);
     this.place(this.Memo1, 32, 16, 321, 129);
-    this.years = new YearListBox(this.Memo1, (k) => core.yearChoices()[k - 1], (year) => setText(this.Edit1, String(year)),
+    this.years = new YearListBox(this.Memo1, (k) => core.listedBaseYear(k), (year) => setText(this.Edit1, String(year)),
       () => this.BitBtn1Click());
     this.place(label('Label1', 'Hvilket årstal ? '), 32, 160);
     this.place(this.Edit1, 184, 160, 73, 24);
@@ -98,8 +98,8 @@ export class BaseYearDialog extends Dialog {
       e.preventDefault();  // the focus stays where picking a year puts it
       const r = this.Memo1.getBoundingClientRect();
       const k = core.baseYearAtClick(Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top),
-        drawnYears(this.Memo1, core.baseYearPositions()));
-      if (k > 0) setText(this.Edit1, String(core.yearChoices()[k - 1]));
+        drawnYears(this.Memo1, core.baseYearPositions()), this.Memo1.scrollTop > 0);
+      if (k > 0) setText(this.Edit1, String(core.listedBaseYear(k)));
     });
     this.onShow = () => {
       setText(this.Edit1, String(core.state().BaseYear));

@@ -172,17 +172,18 @@ test('a link to a projection: copied, opened, and a bad one refused whole', asyn
   const browser = await launch();
   try {
     await browser.defaultBrowserContext().overridePermissions(server.url.replace(/\/$/, ''), ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
-    const { page, problems } = await openPage(browser, server.url + '#basisaar=2000&boern=1.8&aar=2030&pension=67');
+    const { page, problems } = await openPage(browser, server.url + '#basisaar=2000&boern=1.8&aar=2030&pension=67&indvandring=-20000');
     await page.waitForFunction(() => window.lysvandre.tableLines().length > 20);
     const lines = await page.evaluate(() => window.lysvandre.tableLines());
     assert.ok(lines.some((l) => l.includes('PROGNOSE  for året 2030')) && lines.some((l) => l.includes('Basisår: 2000')));
+    assert.ok(lines.some((l) => l.endsWith('Nettoindvandring pr. år:  -20000')), lines.join('\n'));
     await page.click('[data-name="Ekstra1"]');
     await page.click('[data-name="Kopierlink1"]');
     const copied = await page.evaluate(async () => {
       for (let i = 0; i < 50 && !(await navigator.clipboard.readText()); ++i) await new Promise((r) => setTimeout(r, 20));
       return navigator.clipboard.readText();
     });
-    assert.equal(copied, server.url + '#basisaar=2000&boern=1.80&aar=2030&pension=67');
+    assert.equal(copied, server.url + '#basisaar=2000&boern=1.80&aar=2030&pension=67&indvandring=-20000');
     // The copied link shows the same table.
     const again = await openPage(browser, copied);
     await again.page.waitForFunction(() => window.lysvandre.tableLines().length > 20);
@@ -192,13 +193,15 @@ test('a link to a projection: copied, opened, and a bad one refused whole', asyn
       ['#basisaar=2000&boern=9&aar=2030&pension=67', 'Antal børn højst 6'],
       ['#basisaar=1999&boern=1.8&aar=2030&pension=67', 'Basisår 1999 findes ikke (1980, 1990, 2000, 2008)'],
       ['#basisaar=2000&boern=1.8&aar=2030', 'Linket mangler inddata til prognosen'],
+      ['#basisaar=2000&boern=1.8&aar=2030&pension=67&indvandring=300000', 'Nettoindvandring mellem -100000 og 200000'],
+      ['#basisaar=2000&boern=1.8&aar=2030&pension=67&indvandring=1000&profil=2023', 'Aldersprofil Som i 2023 findes ikke (Standardprofil)'],
     ]) {
       const bad = await openPage(browser, server.url + hash);
       await bad.page.waitForSelector('#MessageBox');
       assert.equal(await bad.page.$eval('#MessageBox .msgtext', (e) => e.textContent), message);
       const state = await bad.page.evaluate(() => [window.lysvandre.state('InputsAccepted'), window.lysvandre.state('ChildrenPerFamily'),
-        window.lysvandre.state('TargetYear'), window.lysvandre.tableLines().length]);
-      assert.deepEqual(state, [false, 0, 0, 0], hash);
+        window.lysvandre.state('TargetYear'), window.lysvandre.tableLines().length, window.lysvandre.state('NetMigration')]);
+      assert.deepEqual(state, [false, 0, 0, 0, 0], hash);
     }
     assert.deepEqual(problems, []);
   } finally {

@@ -130,6 +130,32 @@ test('Statistikbanken files in the page', async (t) => {
       await page.screenshot({ path: join(process.env.SHOTS, 'statbank-actual.png') });
     });
 
+    await t.test('the net migration of an imported year as the profile', async () => {
+      // 2023: 900 men and 600 women of 25 came, 500 men of 40 left.
+      let flows = 'KØN;ALDER;MÅL;TID;INDHOLD\n';
+      for (const [measure, men, women] of [['Indvandrede', 900, 600], ['Udvandrede', 500, 0]]) {
+        for (const sex of ['Mænd', 'Kvinder']) {
+          for (let a = 0; a <= 100; ++a) {
+            const at = measure === 'Indvandrede' ? 25 : 40;
+            flows += `${sex};${a} år;${measure};2023;${a === at ? (sex === 'Mænd' ? men : women) : 0}\n`;
+          }
+        }
+      }
+      assert.equal((await choose('vandringer.csv', flows)).caption, 'Statistikbanken');
+      await closeMessage();
+      await menu('Ekstra1', 'Indvandring1');
+      const options = await page.$$eval('#MigrationDlg [data-name="ComboBox1"] option', (o) => o.map((e) => e.textContent));
+      assert.deepEqual(options, ['Standardprofil', 'Som i 2023']);
+      await page.select('#MigrationDlg [data-name="ComboBox1"]', 'Som i 2023');
+      assert.equal(await page.$eval('#MigrationDlg [data-name="Edit1"]', (e) => e.value), '1000');
+      await page.click('#MigrationDlg [data-name="OKBtn"]');
+      const shown = await table();
+      assert.match(shown, /Nettoindvandring pr\. år: +1000\n/);
+      assert.match(shown, / {4}Aldersprofil: Som i 2023\n/);
+      await menu('Ekstra1', 'Indvandring1');
+      await page.click('#MigrationDlg [data-name="CancelBtn"]');
+    });
+
     await t.test('remembered after a reload, forgotten on request', async () => {
       await page.reload();
       await page.waitForFunction(() => document.body.dataset.ready === 'true');

@@ -105,6 +105,8 @@ test('table texts equal the native core\'s', async () => {
       kinds[c.kind] = (kinds[c.kind] ?? 0) + 1;
     });
     console.log('cases compared:', JSON.stringify(kinds));
+    // A kind the probe stopped writing would pass unnoticed.
+    for (const kind of ['projection', 'migration', 'census', 'interval', 'lifetime']) assert.ok(kinds[kind] > 0, kind);
     assert.deepEqual(problems, []);
   } finally {
     await browser.close();
