@@ -62,7 +62,7 @@ inline void PrintTo(const QRect& r, std::ostream* os) {
     *os << "(" << r.x() << ", " << r.y() << ") " << r.width() << " x " << r.height();
 }
 
-struct MenuItemState {
+struct MenuEntrySeen {
     std::string Name;
     std::string Caption;
     std::string Parent;  // "" for the menu bar
@@ -85,7 +85,7 @@ struct StartState {
     QPoint PicturePosition;
     bool TimerActive = false;
     int TimerInterval = 0;
-    std::vector<MenuItemState> Menu;  // display order, depth first
+    std::vector<MenuEntrySeen> Menu;  // display order, depth first
     QPoint GuidePosition;          // Form9 as created, before any showing moves it
     bool CensusPanelsHidden = false;  // Form4's Panel2-4 and Memo2
     QElapsedTimer SinceShown;
@@ -93,7 +93,7 @@ struct StartState {
 
 namespace harness_detail {
 
-inline void CollectMenu(const QList<QAction*>& items, const std::string& parent, std::vector<MenuItemState>& out) {
+inline void CollectMenu(const QList<QAction*>& items, const std::string& parent, std::vector<MenuEntrySeen>& out) {
     for (QAction* item : items) {
         if (item->isSeparator()) continue;
         out.push_back({item->objectName().toStdString(), item->text().toStdString(), parent,

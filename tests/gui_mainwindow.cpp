@@ -131,7 +131,7 @@ TEST(StartSequence, StartPictureIsCentredThenHiddenByTheTimerForGood) {
 }
 
 TEST(MainMenu, ItemsCaptionsShortcutsAndEnabledStateAtStart) {
-    const std::vector<MenuItemState> expected = {
+    const std::vector<MenuEntrySeen> expected = {
         {"Filer1", "&Filer", "", "", true},
         {"Udskriv1", "Udskriv", "Filer1", "Ctrl+P", false},
         {"Afslut1", "&Afslut", "Filer1", "", true},
@@ -174,7 +174,7 @@ TEST(MainMenu, ItemsCaptionsShortcutsAndEnabledStateAtStart) {
         {"Vejledning1", "Vejledning", "Hjlp1", "", true},
         {"Omprogrammet1", "&Om programmet", "Hjlp1", "", true},
     };
-    const std::vector<MenuItemState>& actual = ProgramStart().Menu;
+    const std::vector<MenuEntrySeen>& actual = ProgramStart().Menu;
     ASSERT_EQ(actual.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(expected[i].Name);
