@@ -20,9 +20,8 @@
 
 namespace {
 
-// On screen the cursor is drawn on the picture and removed again by drawing
-// it a second time: the graph comes back exactly, without a redraw.
-TEST(LifetimeGraph, CursorOnThePictureIsErasedExactly) {
+// A fresh program showing the lifetime graph of one newborn man.
+void ShowNewbornManGraph() {
     StartFresh();
     Form1->enPersonClick();
     Lifetime.AgeA = 0;
@@ -30,6 +29,12 @@ TEST(LifetimeGraph, CursorOnThePictureIsErasedExactly) {
     Lifetime.SexWordA = "Mand  ";
     Form2->ShowLifetimeGraph();
     QApplication::processEvents();
+}
+
+// On screen the cursor is drawn on the picture and removed again by drawing
+// it a second time: the graph comes back exactly, without a redraw.
+TEST(LifetimeGraph, CursorOnThePictureIsErasedExactly) {
+    ShowNewbornManGraph();
     EXPECT_EQ(State.ClickX, 1);
     EXPECT_EQ(State.CursorLineX, 0);
     const QImage before = Form2->PaintBox1->Picture();
@@ -124,20 +129,10 @@ TEST(LifetimeGraph, DISABLED_ReadmePictures) {
     EXPECT_TRUE(Form2->grab().save(QDir(dir).filePath("lifetime-two-person-graph.png")));
 }
 
-}  // namespace
-
-namespace {
-
 // Left and right on the focused graph move the cursor a year of age, from
 // one year after the start, and stop at the graph's ends.
 TEST(LifetimeGraph, ArrowKeysMoveTheCursorAYear) {
-    StartFresh();
-    Form1->enPersonClick();
-    Lifetime.AgeA = 0;
-    Lifetime.SexCode = 'm';
-    Lifetime.SexWordA = "Mand  ";
-    Form2->ShowLifetimeGraph();
-    QApplication::processEvents();
+    ShowNewbornManGraph();
     Form2->PaintBox1->setFocus();
     const double ppy = Lifetime.PixelsPerYear;  // 4 pixels a year from age 0
     const auto at = [&](int years) { return 70 + static_cast<int>(std::nearbyint(years * ppy)); };
