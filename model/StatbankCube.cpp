@@ -160,8 +160,10 @@ char GuessSeparator(std::string_view text) {
 class CsvReader {
 public:
     CsvReader(StatbankCube& cube, char separator) : cube_(cube), text_(cube.Text), separator_(separator) {
-        stops_[static_cast<unsigned char>(separator)] = stops_['\n'] = stops_['\r'] = true;
+        stops_[static_cast<unsigned char>(separator)] = stops_[static_cast<unsigned char>('\n')] = stops_[static_cast<unsigned char>('\r')] = true;
     }
+
+    char Separator() const { return separator_; }
 
     // The next row with a cell that is not blank; false at the end.
     bool Next(CsvRow& row) {
@@ -273,8 +275,10 @@ void ReadFlatCsv(StatbankCube& cube, CsvReader& reader, const CsvRow& header) {
     const size_t n = header.Cells.size();
     for (size_t d = 0; d + 1 < n; ++d) cube.Dims.push_back({std::string(header.Cells[d].Text), {}});
     std::vector<LabelIndex> index(n - 1);
-    cube.Figures.reserve(cube.Text.size() / 24);
-    cube.Coords.reserve(cube.Text.size() / 24 * (n - 1));
+    // One figure a line at most: reserved once, never copied as it grows.
+    const size_t figures = static_cast<size_t>(std::count(cube.Text.begin(), cube.Text.end(), '\n')) + 1;
+    cube.Figures.reserve(figures);
+    cube.Coords.reserve(figures * (n - 1));
     CsvRow row;
     while (reader.Next(row)) {
         if (row.Cells.size() != n) {
@@ -321,8 +325,17 @@ void ReadTableCsv(StatbankCube& cube, CsvReader& reader, CsvRow& row) {
     }
     std::vector<std::string_view> current(rowDims);
     std::vector<int32_t> rowCoords(rowDims);
-    cube.Figures.reserve(cube.Text.size() / 8);
-    cube.Coords.reserve(cube.Text.size() / 8 * dims);
+    // At most a figure a column a line, and a separator before each:
+    // reserved once, never copied as it grows.
+    size_t lines = 1;
+    size_t separators = 0;
+    for (const char c : cube.Text) {
+        lines += c == '\n';
+        separators += c == reader.Separator();
+    }
+    const size_t figures = std::min(lines * columns, separators);
+    cube.Figures.reserve(figures);
+    cube.Coords.reserve(figures * dims);
     for (; more; more = reader.Next(row)) {
         for (size_t d = 0; d < rowDims && d < row.Cells.size(); ++d) {
             if (!row.Cells[d].Blank) current[d] = row.Cells[d].Text;
@@ -538,12 +551,14 @@ bool LooksLikePx(std::string_view text) {
     return head[k] == '=' || head[k] == '[' || head[k] == '(';
 }
 
-// PX names its character set; a CSV is UTF-8 when it is valid UTF-8.
-void Decode(std::string_view bytes, bool px, std::string& out) {
+// PX names its character set; a CSV is UTF-8 when it is valid UTF-8. Text
+// in UTF-8 is used where it lies, as copying it costs as much as reading it.
+void Decode(std::string_view bytes, bool px, StatbankCube& cube) {
     if (StartsWith(bytes, "\xEF\xBB\xBF")) {
-        out.assign(bytes.substr(3));
+        cube.Text = bytes.substr(3);
         return;
     }
+    std::string& out = cube.Decoded;
     if (px) {
         const size_t data = bytes.find("DATA=");
         const std::string head = Lower(bytes.substr(0, std::min(bytes.size(), data)));
@@ -551,16 +566,21 @@ void Decode(std::string_view bytes, bool px, std::string& out) {
         const std::string page = at == std::string::npos ? std::string() : head.substr(at, 40);
         const bool ansi = head.find("charset=\"ansi\"") != std::string::npos;
         if (page.find("utf") != std::string::npos) {
-            out.assign(bytes);
+            cube.Text = bytes;
             return;
         }
         if (ansi || at != std::string::npos) {
             out = FromSingleByte(bytes, page.find("8859-15") != std::string::npos);
+            cube.Text = out;
             return;
         }
     }
-    if (IsUtf8(bytes)) out.assign(bytes);
-    else out = FromSingleByte(bytes, false);
+    if (IsUtf8(bytes)) {
+        cube.Text = bytes;
+        return;
+    }
+    out = FromSingleByte(bytes, false);
+    cube.Text = out;
 }
 
 }  // namespace
@@ -638,7 +658,7 @@ void ReadStatbankCube(std::string_view bytes, StatbankCube& cube) {
     if (!cube.Error.empty()) return;
     const std::string_view plain = StartsWith(bytes, "\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
     const bool px = LooksLikePx(plain);
-    Decode(bytes, px, cube.Text);
+    Decode(bytes, px, cube);
     if (px) ReadPx(cube);
     else ReadCsv(cube);
 }

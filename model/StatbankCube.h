@@ -33,7 +33,10 @@ struct StatbankCube {
     // figure index in increasing order; the rest are never needed as text.
     std::vector<std::pair<size_t, std::string_view>> Texts;
     std::string Error;            // set when the bytes cannot be read as a cube
-    std::string Text;             // the decoded UTF-8 text the views point into
+    // The UTF-8 text the views point into: the bytes themselves when they
+    // are UTF-8 already (so they must outlive the cube), else Decoded.
+    std::string_view Text;
+    std::string Decoded;
     std::forward_list<std::string> Unquoted;  // labels and figures that needed unescaping
 };
 

@@ -15,6 +15,12 @@ std::string Replace(std::string text, const std::string& from, const std::string
     return text;
 }
 
+std::string Repeat(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
 // Every line that starts with `prefix` becomes `line` (or goes, when empty).
 std::string Lines(const std::string& text, const std::string& prefix, const std::string& line) {
     std::string out;
@@ -307,7 +313,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"PxTooManyFigures", Px("UTF-8", PxData() + " 7 7"), "flere tal"},
         BadCase{"PxNoData", Px("UTF-8", "").substr(0, Px("UTF-8", "").find("DATA=")), "DATA mangler"},
         BadCase{"LifeTableWithoutSurvivors", Replace(LifeTable(), "Overlevende", "Døde"), "antallet af overlevende"},
-        BadCase{"FlatRowTooShort", "KØN;ALDER;TID;INDHOLD\nMænd;0 år;2025\n", "Linje 2 har 3 felter"}),
+        BadCase{"FlatRowTooShort", "KØN;ALDER;TID;INDHOLD\nMænd;0 år;2025\n", "Linje 2 har 3 felter"},
+        // Room for a figure in every column of every line would be 32 GB.
+        BadCase{"WideHeaderManyLabelRows", " " + Repeat(",x", 20000) + "\n" + Repeat("Hele landet\n", 100000), "Filen har ingen tal."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -900,9 +900,11 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
             Refuse("a file's bytes come as a Uint8Array");
             return StatbankImportResult{};
         }
-        // Copied in one piece, not byte by byte as a string would be.
-        const std::vector<uint8_t> data = emscripten::convertJSArrayToNumberVector<uint8_t>(bytes.v);
-        return ImportStatbankFile(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+        // Copied in one piece into a string, which is cleared with memset: a
+        // vector of bytes in this size-optimised file is made a byte at a time.
+        std::string data(bytes.v["length"].as<size_t>(), '\0');
+        val(emscripten::typed_memory_view(data.size(), reinterpret_cast<uint8_t*>(data.data()))).call<void>("set", bytes.v);
+        return ImportStatbankFile(data);
     });
     Function("forgetStatbankImports", "", &ForgetStatbankImports);
     Function("hasStatbankImports", "", +[] { return !ImportedTables.empty(); });
