@@ -310,6 +310,7 @@ export interface CoreBinding {
   lifetimeCsv(): Uint8Array<ArrayBuffer>;
   censusTableCsv(): CensusCsvFile;
   importStatbankFile(bytes: Uint8Array): StatbankImportResult;
+  warmStatbankReader(): boolean;
   forgetStatbankImports(): void;
   hasStatbankImports(): boolean;
   statbankImportsText(): string;

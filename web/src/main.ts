@@ -250,6 +250,7 @@ async function start(): Promise<void> {
     ready: true,
   };
   document.body.dataset.ready = 'true';
+  StatbankImport.WarmWhenIdle();
   const link = readProjectionLink(location.hash);
   if (link) await OpenProjectionLink(link);
 }

@@ -168,23 +168,27 @@ test('Statistikbanken files in the page', async (t) => {
       assert.equal(await page.evaluate(() => localStorage.getItem('lysvandre.statistikbanken')), null);
     });
 
-    // The time is reported with the other speeds; its target is the README's.
+    // The times are reported with the other speeds; their target is the
+    // README's. The first is a fresh page's, once it has been idle.
     await t.test('a 2 MB file is read', async () => {
-      const ms = await page.evaluate((text) => {
+      const fresh = await openPage(browser, server.url);
+      await fresh.page.evaluate(() => new Promise((idle) => requestIdleCallback(() => setTimeout(idle, 500))));
+      const ms = await fresh.page.evaluate((text) => {
         const bytes = new TextEncoder().encode(text);
         const core = window.lysvandre.core;
-        let best = Infinity;
+        const times = [];
         for (let i = 0; i < 3; ++i) {
           const start = performance.now();
           const result = core.importStatbankFile(bytes);
-          best = Math.min(best, performance.now() - start);
+          times.push(performance.now() - start);
           if (!result.ok) throw new Error(result.message);
         }
         core.forgetStatbankImports();
-        return best;
+        return times;
       }, allRegionsAgesQuarters());
-      console.log(`speeds: reading a 2 MB Statistikbanken file: ${ms.toFixed(1)} ms`);
-      assert.deepEqual(problems, []);
+      console.log(`speeds: reading a 2 MB Statistikbanken file: first ${ms[0].toFixed(1)} ms, then ${Math.min(...ms.slice(1)).toFixed(1)} ms`);
+      assert.deepEqual([...problems, ...fresh.problems], []);
+      await fresh.page.close();
     });
   } finally {
     rmSync(folder, { recursive: true, force: true });
