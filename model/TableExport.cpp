@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <sstream>
 
 namespace {
 
@@ -142,9 +141,14 @@ std::string TableLinesCsv(const std::vector<std::string>& lines, const std::vect
     for (const std::string& line : lines) {
         std::string plain = line;
         std::replace_if(plain.begin(), plain.end(), [](char c) { return c == '(' || c == ')' || c == ':'; }, ' ');
-        std::istringstream words(plain);
         std::vector<std::string> fields;
-        for (std::string word; words >> word;) fields.push_back(DecimalComma(word));
+        for (size_t at = 0; at < plain.size();) {
+            const size_t start = plain.find_first_not_of(" \t\n\v\f\r", at);
+            if (start == std::string::npos) break;
+            const size_t end = std::min(plain.find_first_of(" \t\n\v\f\r", start), plain.size());
+            fields.push_back(DecimalComma(plain.substr(start, end - start)));
+            at = end;
+        }
         const bool startsWithYear = !fields.empty() && fields[0].size() >= 4 &&
                                     std::all_of(fields[0].begin(), fields[0].begin() + 4,
                                                 [](char c) { return c >= '0' && c <= '9'; });

@@ -8,8 +8,15 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth
   poppler-utils xdotool xclip imagemagick appstream desktop-file-utils
-  clang libclang-rt-dev
+  clang libclang-rt-dev locales
 )
 "$(dirname "$0")/install-packages.sh" "${packages[@]}"
+# A Danish desktop reads and writes numbers with a decimal comma; the tests
+# check that the program's own texts keep their point under that locale.
+if ! locale -a | grep -qix 'da_DK.utf-\?8'; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo localedef -i da_DK -f UTF-8 da_DK.UTF-8
+fi
 # The web edition's toolchain and the browser its tests run in.
 "$(dirname "$0")/install-web-deps.sh"

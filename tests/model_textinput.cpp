@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 #include "TextInput.h"
 
 namespace {
@@ -41,6 +44,10 @@ const char HugeNumber[] =
     "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
     "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999";
 
+// Smaller than any double: read as zero.
+const std::string TinyNumberText = "0." + std::string(400, '0') + "1";
+const char* const TinyNumber = TinyNumberText.c_str();
+
 struct DecimalCase {
     const char* name;
     const char* text;
@@ -66,8 +73,17 @@ INSTANTIATE_TEST_SUITE_P(
                       DecimalCase{"Negative", "-1", false, 0}, DecimalCase{"Blank", " 1", false, 0},
                       DecimalCase{"Huge", HugeNumber, false, 1.7976931348623157e308},
                       DecimalCase{"Empty", "", false, 0}, DecimalCase{"NotANumber", "nan", false, 0},
-                      DecimalCase{"Infinity", "inf", false, 0}),
+                      DecimalCase{"Infinity", "inf", false, 0},
+                      DecimalCase{"BelowTheSmallestDouble", TinyNumber, true, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DecimalNumbers, PointIsDotWhateverTheLocale) {
+    // The window toolkit switches the C library to the user's locale.
+    const bool switched = std::setlocale(LC_ALL, "da_DK.UTF-8") || std::setlocale(LC_ALL, "de_DE.UTF-8");
+    EXPECT_EQ(ReadDecimalNumber("1.56").Value, 1.56);
+    EXPECT_FALSE(ReadDecimalNumber("1,56").Valid);
+    if (switched) std::setlocale(LC_ALL, "C");
+}
 
 TEST(AgeIntervalTexts, Read) {
     struct Row {
