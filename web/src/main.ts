@@ -21,6 +21,10 @@ import { RestoreImports, StatbankImport } from './statbank';
 async function start(): Promise<void> {
   const started = performance.now();
   await loadCore();
+  // The browser compiles the reader of Statistikbanken's files well only
+  // after its first use; a small table read now has that done in the
+  // background while the windows are made, before any file is opened.
+  core.warmStatbankReader();
 
   const form1 = document.getElementById('Form1')!;
   const client = el('div', { class: 'client', 'data-name': 'ClientArea' });
@@ -250,7 +254,6 @@ async function start(): Promise<void> {
     ready: true,
   };
   document.body.dataset.ready = 'true';
-  StatbankImport.WarmWhenIdle();
   const link = readProjectionLink(location.hash);
   if (link) await OpenProjectionLink(link);
 }

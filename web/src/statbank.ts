@@ -53,13 +53,6 @@ export class StatbankImport {
     });
   }
 
-  // Readies the core's reader while the page has nothing else to do.
-  static WarmWhenIdle(): void {
-    const warm = (): void => { core.warmStatbankReader(); };
-    if (typeof window.requestIdleCallback === 'function') window.requestIdleCallback(warm, { timeout: 5000 });
-    else setTimeout(warm, 1000);
-  }
-
   Choose(): void { this.input.click(); }
 
   async Import(file: Blob): Promise<void> {
