@@ -908,8 +908,9 @@ EMSCRIPTEN_BINDINGS(lysvandre_core) {
         return ImportStatbankFile(data);
     });
     // The browser compiles the reader when it is first used, and compiles it
-    // well only after that; the page reads a small table of its own while
-    // idle, so that the first file a pupil opens reads as fast as the next.
+    // well only after that; the page has a small table of the binding's own
+    // read as it starts, so that the first file a pupil opens reads as fast
+    // as the next.
     // Nothing is imported.
     Function("warmStatbankReader", "", +[] {
         std::string text = " , , ,I alt,Mænd,Kvinder\nHele landet,,,,,\n";
