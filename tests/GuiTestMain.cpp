@@ -1,15 +1,17 @@
 // One QApplication for all window tests, offscreen, with a pinned locale.
 #include <QApplication>
 #include <QLocale>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Remembered imports go to a folder of this run's own: never the user's,
+    // and never that of a test running beside it (the tests run in parallel).
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
     QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
     QApplication app(argc, argv);
-    // Remembered imports go to a test folder, never the user's own.
-    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
