@@ -206,9 +206,10 @@ test('a whole session in the browser', async (t) => {
       await menu('Prognose1');
       await key('Escape');
       await menu('Rediger1', 'KopiertilKlippebordet1');
-      // The copy is written while the page goes on.
+      // The copy is written while the page goes on; a loaded machine may
+      // take seconds, so every wait here polls for up to 10 s.
       const copied = await page.evaluate(async () => {
-        for (let i = 0; i < 50; ++i) {
+        for (let i = 0; i < 500; ++i) {
           const text = await navigator.clipboard.readText();
           if (text) return text;
           await new Promise((r) => setTimeout(r, 20));
@@ -234,7 +235,7 @@ test('a whole session in the browser', async (t) => {
       await menu('Rediger1', 'KopiertilKlippebordet1');
       const picture = await page.evaluate(async () => {
         let items = [];
-        for (let i = 0; i < 50 && !items.some((it) => it.types.includes('image/png')); ++i) {
+        for (let i = 0; i < 500 && !items.some((it) => it.types.includes('image/png')); ++i) {
           await new Promise((r) => setTimeout(r, 20));
           items = await navigator.clipboard.read();
         }
@@ -277,7 +278,7 @@ test('a whole session in the browser', async (t) => {
       const cdp = await page.createCDPSession();
       await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
       const saved = async (file) => {
-        for (let i = 0; i < 100 && !existsSync(join(folder, file)); ++i) await new Promise((r) => setTimeout(r, 20));
+        for (let i = 0; i < 500 && !existsSync(join(folder, file)); ++i) await new Promise((r) => setTimeout(r, 20));
         return readFileSync(join(folder, file), 'utf8');
       };
       const save = async (fileName, type) => {
@@ -299,7 +300,7 @@ test('a whole session in the browser', async (t) => {
       await key('Enter');
       await menu('Prognose1', 'Pyramide1');
       await save('pyramide.png', 'PNG-billede (*.png)');
-      for (let i = 0; i < 100 && !existsSync(join(folder, 'pyramide.png')); ++i) await new Promise((r) => setTimeout(r, 20));
+      for (let i = 0; i < 500 && !existsSync(join(folder, 'pyramide.png')); ++i) await new Promise((r) => setTimeout(r, 20));
       assert.ok(statSync(join(folder, 'pyramide.png')).size > 1000);
       await menu('Prognose1', 'Tabel2');
     });

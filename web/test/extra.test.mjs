@@ -59,7 +59,7 @@ test('the Ekstra menu in the browser', async (t) => {
     await page.keyboard.press('Enter');
   };
   const downloaded = async (file) => {
-    for (let i = 0; i < 100 && !existsSync(join(folder, file)); ++i) await new Promise((r) => setTimeout(r, 20));
+    for (let i = 0; i < 500 && !existsSync(join(folder, file)); ++i) await new Promise((r) => setTimeout(r, 20));
     return existsSync(join(folder, file));
   };
 

@@ -180,7 +180,7 @@ test('a link to a projection: copied, opened, and a bad one refused whole', asyn
     await page.click('[data-name="Ekstra1"]');
     await page.click('[data-name="Kopierlink1"]');
     const copied = await page.evaluate(async () => {
-      for (let i = 0; i < 50 && !(await navigator.clipboard.readText()); ++i) await new Promise((r) => setTimeout(r, 20));
+      for (let i = 0; i < 500 && !(await navigator.clipboard.readText()); ++i) await new Promise((r) => setTimeout(r, 20));
       return navigator.clipboard.readText();
     });
     assert.equal(copied, server.url + '#basisaar=2000&boern=1.80&aar=2030&pension=67&indvandring=-20000');
