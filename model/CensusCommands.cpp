@@ -2,6 +2,7 @@
 
 #include "HistoricalTables.h"
 #include "Lys_erkl.h"
+#include "ProjectionCommands.h"
 #include "TextInput.h"
 #include "ViewTables.h"
 
@@ -82,13 +83,7 @@ void MakeCensusTable() {
     BuildCensusTable();
 }
 
-void MakeCensusChart(int32_t mode) {
-    State.DisplayMode = mode;
-    State.YearsToProject = State.TargetYear - State.BaseYear;
-    ComputeGroupTotals();
-    State.CursorLineX = 0;
-    State.ClickX = 1;
-}
+void MakeCensusChart(int32_t mode) { StartPopulationChart(mode); }
 
 void MakeHistoricalTable(HistoricalTable which) {
     State.DisplayMode = DisplayModes::CensusTable;

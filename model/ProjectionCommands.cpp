@@ -53,14 +53,18 @@ void MakeProjectionTable() {
     BuildProjectionTable();
 }
 
-void MakeProjectionChart(int32_t mode) {
+void StartPopulationChart(int32_t mode) {
     State.DisplayMode = mode;
     State.YearsToProject = State.TargetYear - State.BaseYear;
     ComputeGroupTotals();
-    State.GroupSpan = 4;
-    State.GroupCount = 20;
     State.CursorLineX = 0;
     State.ClickX = 1;
+}
+
+void MakeProjectionChart(int32_t mode) {
+    StartPopulationChart(mode);
+    State.GroupSpan = 4;
+    State.GroupCount = 20;
 }
 
 Continuation BeginContinuation() {

@@ -33,7 +33,11 @@ bool FinishProjectionInputs();
 
 // "Tabel": the projection's table into TableLines.
 void MakeProjectionTable();
-// "Pyramide" or "I alt graf": the group figures of the chart in mode.
+// What every chart of a population starts with (the projection's and the
+// census's): its mode, the years, the group figures, the cursor at the start.
+void StartPopulationChart(int32_t mode);
+// "Pyramide" or "I alt graf": the group figures of the chart in mode, in
+// the standard twenty groups of five years.
 void MakeProjectionChart(int32_t mode);
 
 // "Fortsæt": what a cancelled dialog puts back and whether the dialog is

@@ -105,27 +105,20 @@ PLANTED = [
 
 
 def self_test(root):
-    if violations(root):
-        print('the tree itself has a global that is not reset; fix it first')
-        return 1
     files = [os.path.join(part, name) for part in PARTS for name in sorted(os.listdir(os.path.join(root, part)))
              if name.endswith(('.cpp', '.h'))]
-    failed = 0
-    for name, file, text, caught in PLANTED:
-        def plant(source):
-            # After the includes, where a global would go.
-            lines = source.split('\n')
-            last_include = max(i for i, line in enumerate(lines) if line.startswith('#include'))
-            lines.insert(last_include + 1, '\n' + text + '\n')
-            return '\n'.join(lines)
-        with source_check.planted_copy(root, files, file, plant) as scratch:
-            run = source_check.run(__file__, scratch)
-        if (run.returncode != 0) != caught:
-            print(f'wrong answer: {name}\n{run.stdout}')
-            failed += 1
-        else:
-            print(f'{"caught" if caught else "passed"}: {name}')
-    return 1 if failed else 0
+    cases = [(name, file, lambda source, text=text: _after_includes(source, text),
+              lambda run, caught=caught: (run.returncode != 0) == caught)
+             for name, file, text, caught in PLANTED]
+    return source_check.planted_self_test(__file__, root, not violations(root), files, cases)
+
+
+def _after_includes(source, text):
+    """text put after the includes, where a global would go."""
+    lines = source.split('\n')
+    last_include = max(i for i, line in enumerate(lines) if line.startswith('#include'))
+    lines.insert(last_include + 1, '\n' + text + '\n')
+    return '\n'.join(lines)
 
 
 if __name__ == '__main__':

@@ -38,6 +38,26 @@ def run(script, root):
     return subprocess.run([sys.executable, script, root], capture_output=True, text=True)
 
 
+def planted_self_test(script, root, clean, files, cases):
+    """Runs script on scratch copies of files (paths relative to root), each
+    with one case planted: (name, target file, plant(text) -> text,
+    right(run) -> bool). Nothing is planted unless the tree itself is clean.
+    The exit code."""
+    if not clean:
+        print('the tree itself fails the check; fix it first')
+        return 1
+    failed = 0
+    for name, target, plant, right in cases:
+        with planted_copy(root, files, target, plant) as scratch:
+            result = run(script, scratch)
+        if right(result):
+            print(f'right: {name}')
+        else:
+            print(f'wrong answer: {name}\n{result.stdout}')
+            failed += 1
+    return 1 if failed else 0
+
+
 def main(check, self_test):
     """script [ROOT] checks the tree at ROOT (default: this one);
     script --self-test [ROOT] plants faults in scratch copies of it."""

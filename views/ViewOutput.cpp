@@ -136,36 +136,35 @@ ViewsShown ViewsShownNow() {
     return shown;
 }
 
-void PrintChosen(const OutputChoice& choice) {
+namespace {
+
+// Acts on the window of the chosen view (each kind has its own overload);
+// nothing when none is chosen.
+template <typename Act>
+void OnChosenView(const OutputChoice& choice, Act act) {
     switch (choice.View) {
         case OutputView::Lifetime:
-            PrintView(Form2);
+            act(Form2);
             break;
         case OutputView::Projection:
-            PrintView(Form3);
+            act(Form3);
             break;
         case OutputView::Census:
-            PrintView(Form4);
+            act(Form4);
             break;
         default:
             break;
     }
 }
 
+}  // namespace
+
+void PrintChosen(const OutputChoice& choice) {
+    OnChosenView(choice, [](auto* view) { PrintView(view); });
+}
+
 void CopyChosen(const OutputChoice& choice) {
-    switch (choice.View) {
-        case OutputView::Lifetime:
-            CopyView(Form2);
-            break;
-        case OutputView::Projection:
-            CopyView(Form3);
-            break;
-        case OutputView::Census:
-            CopyView(Form4);
-            break;
-        default:
-            break;
-    }
+    OnChosenView(choice, [](auto* view) { CopyView(view); });
 }
 
 // The heading buttons only show the dialog; printouts read HeadingText later.
